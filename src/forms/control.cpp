@@ -1,0 +1,230 @@
+#include "forms/control.h"
+
+#include "forms/form.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace orvela::forms {
+
+const char* kindName(ControlKind kind) {
+    switch (kind) {
+    case ControlKind::Label:
+        return "Label";
+    case ControlKind::Image:
+        return "Image";
+    case ControlKind::Frame:
+        return "Frame";
+    case ControlKind::Line:
+        return "Line";
+    case ControlKind::Timer:
+        return "Timer";
+    case ControlKind::CommandButton:
+        return "CommandButton";
+    case ControlKind::ComboBox:
+        return "ComboBox";
+    case ControlKind::TextBox:
+        return "TextBox";
+    case ControlKind::TabStrip:
+        return "TabStrip";
+    case ControlKind::ListView:
+        return "ListView";
+    case ControlKind::PictureBox:
+        return "PictureBox";
+    }
+    return "Control";
+}
+
+Control::Control(Form& form, ControlKind kind, std::string name, int index, Control* parent)
+    : form_(form), kind_(kind), name_(std::move(name)), index_(index), parent_(parent) {
+    if (parent_)
+        parent_->children_.push_back(this);
+}
+
+std::string Control::qualifiedName() const {
+    return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
+}
+
+bool Control::isWindowed() const {
+    switch (kind_) {
+    case ControlKind::Label:
+    case ControlKind::Image:
+    case ControlKind::Line:
+    case ControlKind::Timer:
+        return false;
+    default:
+        return true;
+    }
+}
+
+void Control::originInForm(float& x, float& y) const {
+    x = 0;
+    y = 0;
+    for (const Control* p = parent_; p; p = p->parent_) {
+        x += p->left_;
+        y += p->top_;
+    }
+}
+
+Rect Control::ownRect() const {
+    if (kind_ != ControlKind::Line)
+        return bounds();
+    // A line covers its end points plus half its width on every side.
+    float pad = static_cast<float>(std::max(borderWidth_, 1)) * twipsPerPixel;
+    float l = std::min(x1_, x2_) - pad, t = std::min(y1_, y2_) - pad;
+    return {l, t, std::fabs(x2_ - x1_) + 2 * pad, std::fabs(y2_ - y1_) + 2 * pad};
+}
+
+Rect Control::formRect() const {
+    float ox = 0, oy = 0;
+    originInForm(ox, oy);
+    Rect r = ownRect().translated(ox, oy);
+    for (const Control* p = parent_; p; p = p->parent_) {
+        float px = 0, py = 0;
+        p->originInForm(px, py);
+        r = r.intersected(p->bounds().translated(px, py));
+    }
+    return r;
+}
+
+bool Control::effectivelyVisible() const {
+    for (const Control* c = this; c; c = c->parent_)
+        if (!c->visible_)
+            return false;
+    return true;
+}
+
+void Control::invalidate() {
+    if (kind_ == ControlKind::Timer || !form_.loaded())
+        return;
+    for (const Control* p = parent_; p; p = p->parent_)
+        if (!p->visible_)
+            return;
+    if (!visible_)
+        return;
+    Rect r = formRect();
+    if (!r.empty())
+        form_.invalidate(r);
+}
+
+template <typename F> void Control::changeGeometry(F&& mutate) {
+    invalidate();
+    mutate();
+    invalidate();
+}
+
+void Control::setLeft(float v) {
+    if (v != left_)
+        changeGeometry([&] { left_ = v; });
+}
+void Control::setTop(float v) {
+    if (v != top_)
+        changeGeometry([&] { top_ = v; });
+}
+void Control::setWidth(float v) {
+    v = std::max(v, 0.0f);
+    if (v != width_)
+        changeGeometry([&] { width_ = v; });
+}
+void Control::setHeight(float v) {
+    v = std::max(v, 0.0f);
+    if (v != height_)
+        changeGeometry([&] { height_ = v; });
+}
+void Control::move(float left, float top, float width, float height) {
+    width = std::max(width, 0.0f);
+    height = std::max(height, 0.0f);
+    if (left == left_ && top == top_ && width == width_ && height == height_)
+        return;
+    changeGeometry([&] {
+        left_ = left;
+        top_ = top;
+        width_ = width;
+        height_ = height;
+    });
+}
+
+void Control::setVisible(bool v) {
+    if (v == visible_)
+        return;
+    if (visible_)
+        invalidate();
+    visible_ = v;
+    invalidate();
+}
+
+void Control::setEnabled(bool v) {
+    if (v != enabled_) {
+        enabled_ = v;
+        invalidate();
+    }
+}
+
+// Assigns a property and repaints the control if the value changed.
+#define ORVELA_SET(member, value)                                                                  \
+    do {                                                                                           \
+        if (!(member == (value))) {                                                                \
+            member = (value);                                                                      \
+            invalidate();                                                                          \
+        }                                                                                          \
+    } while (0)
+
+void Control::setCaption(const std::string& v) { ORVELA_SET(caption_, v); }
+void Control::setFont(const Font& f) { ORVELA_SET(font_, f); }
+void Control::setFontSize(float points) { ORVELA_SET(font_.size, points); }
+void Control::setForeColor(Color c) { ORVELA_SET(foreColor_, c); }
+void Control::setBackColor(Color c) { ORVELA_SET(backColor_, c); }
+void Control::setBackStyle(int s) { ORVELA_SET(backStyle_, s); }
+void Control::setAlignment(Alignment a) { ORVELA_SET(alignment_, a); }
+void Control::setWordWrap(bool w) { ORVELA_SET(wordWrap_, w); }
+void Control::setPicture(const Picture& p) { ORVELA_SET(picture_, p); }
+void Control::setStretch(bool s) { ORVELA_SET(stretch_, s); }
+void Control::setBorderColor(Color c) { ORVELA_SET(borderColor_, c); }
+void Control::setText(const std::string& v) { ORVELA_SET(text_, v); }
+
+#undef ORVELA_SET
+
+void Control::setX1(float v) {
+    if (v != x1_)
+        changeGeometry([&] { x1_ = v; });
+}
+void Control::setY1(float v) {
+    if (v != y1_)
+        changeGeometry([&] { y1_ = v; });
+}
+void Control::setX2(float v) {
+    if (v != x2_)
+        changeGeometry([&] { x2_ = v; });
+}
+void Control::setY2(float v) {
+    if (v != y2_)
+        changeGeometry([&] { y2_ = v; });
+}
+void Control::setBorderWidth(int w) {
+    w = std::max(w, 1);
+    if (w != borderWidth_)
+        changeGeometry([&] { borderWidth_ = w; });
+}
+
+void Control::addItem(const std::string& text) {
+    items_.push_back(text);
+    invalidate();
+}
+
+void Control::clearItems() {
+    items_.clear();
+    listIndex_ = -1;
+    invalidate();
+}
+
+void Control::setListIndex(int i) {
+    if (i < -1 || i >= static_cast<int>(items_.size()))
+        i = -1;
+    if (i != listIndex_) {
+        listIndex_ = i;
+        text_ = i >= 0 ? items_[static_cast<std::size_t>(i)] : std::string();
+        invalidate();
+    }
+}
+
+} // namespace orvela::forms

@@ -1,0 +1,182 @@
+// One control of a form: label, image, frame, line, timer, or a dialog
+// control. Geometry is twips relative to the parent (the form or a frame).
+// Every property change that shows on screen marks the affected rectangle of
+// the form dirty, so that the front end repaints only what changed.
+#pragma once
+
+#include "forms/geometry.h"
+#include "forms/picture.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace orvela::forms {
+
+class Form;
+
+using Color = std::uint32_t; // 24-bit, blue in the high byte, red in the low byte
+
+inline constexpr Color rgb(int red, int green, int blue) {
+    return static_cast<Color>(red) | (static_cast<Color>(green) << 8) |
+           (static_cast<Color>(blue) << 16);
+}
+
+enum class ControlKind {
+    Label,
+    Image,
+    Frame,
+    Line,
+    Timer,
+    CommandButton,
+    ComboBox,
+    TextBox,
+    TabStrip,
+    ListView,
+    PictureBox
+};
+
+const char* kindName(ControlKind kind);
+
+enum class Alignment { Left = 0, Right = 1, Center = 2 };
+
+struct Font {
+    std::string name = "MS Sans Serif";
+    float size = 8.25f; // points
+    bool bold = false;
+    bool italic = false;
+    int charset = 0;
+    bool operator==(const Font&) const = default;
+};
+
+class Control {
+public:
+    Control(Form& form, ControlKind kind, std::string name, int index, Control* parent);
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    // Identity.
+    ControlKind kind() const { return kind_; }
+    const std::string& name() const { return name_; }
+    int index() const { return index_; } // -1 for a control outside an array
+    Control* parent() const { return parent_; }
+    Form& form() const { return form_; }
+    const std::vector<Control*>& children() const { return children_; }
+    std::string qualifiedName() const; // "Label21(3)" or "Label14"
+
+    // Frames, buttons and the other windowed controls paint above the
+    // lightweight ones (labels, images, lines) of the same container.
+    bool isWindowed() const;
+    bool isContainer() const { return kind_ == ControlKind::Frame; }
+
+    // Geometry (twips, relative to the parent).
+    float left() const { return left_; }
+    float top() const { return top_; }
+    float width() const { return width_; }
+    float height() const { return height_; }
+    void setLeft(float v);
+    void setTop(float v);
+    void setWidth(float v);
+    void setHeight(float v);
+    void move(float left, float top, float width, float height);
+    Rect bounds() const { return {left_, top_, width_, height_}; }
+    // The control's rectangle in form coordinates, clipped by its frames.
+    Rect formRect() const;
+    // Offset of this control's own coordinate origin in the form.
+    void originInForm(float& x, float& y) const;
+
+    bool visible() const { return visible_; }
+    void setVisible(bool v);
+    // Visible itself and every frame around it.
+    bool effectivelyVisible() const;
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool v);
+
+    // Text.
+    const std::string& caption() const { return caption_; }
+    void setCaption(const std::string& v);
+    const Font& font() const { return font_; }
+    void setFont(const Font& f);
+    void setFontSize(float points);
+    Color foreColor() const { return foreColor_; }
+    void setForeColor(Color c);
+    Color backColor() const { return backColor_; }
+    void setBackColor(Color c);
+    int backStyle() const { return backStyle_; } // 0 transparent, 1 opaque
+    void setBackStyle(int s);
+    Alignment alignment() const { return alignment_; }
+    void setAlignment(Alignment a);
+    bool wordWrap() const { return wordWrap_; }
+    void setWordWrap(bool w);
+
+    // Pictures.
+    const Picture& picture() const { return picture_; }
+    void setPicture(const Picture& p);
+    bool stretch() const { return stretch_; }
+    void setStretch(bool s);
+
+    // Lines (coordinates relative to the parent).
+    float x1() const { return x1_; }
+    float y1() const { return y1_; }
+    float x2() const { return x2_; }
+    float y2() const { return y2_; }
+    void setX1(float v);
+    void setY1(float v);
+    void setX2(float v);
+    void setY2(float v);
+    int borderWidth() const { return borderWidth_; } // pixels
+    void setBorderWidth(int w);
+    Color borderColor() const { return borderColor_; }
+    void setBorderColor(Color c);
+
+    // Timers.
+    int interval() const { return interval_; } // milliseconds, 0 = stopped
+    void setInterval(int ms) { interval_ = ms; }
+
+    // Combo boxes and list-like controls: entries and the selected one.
+    const std::vector<std::string>& items() const { return items_; }
+    void addItem(const std::string& text);
+    void clearItems();
+    int listIndex() const { return listIndex_; } // -1 = none
+    void setListIndex(int i);
+    // Text boxes and combo boxes: the edited text.
+    const std::string& text() const { return text_; }
+    void setText(const std::string& v);
+
+private:
+    friend class Form;
+    // Marks the control's current on-screen rectangle dirty.
+    void invalidate();
+    // For geometry changes: marks the rectangle before and after.
+    template <typename F> void changeGeometry(F&& mutate);
+    Rect ownRect() const; // relative to the parent, lines included
+
+    Form& form_;
+    ControlKind kind_;
+    std::string name_;
+    int index_;
+    Control* parent_;
+    std::vector<Control*> children_;
+
+    float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    bool visible_ = true;
+    bool enabled_ = true;
+    std::string caption_;
+    Font font_;
+    Color foreColor_ = 0;
+    Color backColor_ = rgb(192, 192, 192);
+    int backStyle_ = 0;
+    Alignment alignment_ = Alignment::Left;
+    bool wordWrap_ = false;
+    Picture picture_;
+    bool stretch_ = false;
+    float x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
+    int borderWidth_ = 1;
+    Color borderColor_ = 0;
+    int interval_ = 0;
+    std::vector<std::string> items_;
+    int listIndex_ = -1;
+    std::string text_;
+};
+
+} // namespace orvela::forms

@@ -1,0 +1,248 @@
+#include "forms/form.h"
+
+#include "forms/runtime.h"
+
+#include <stdexcept>
+
+namespace orvela::forms {
+
+namespace {
+constexpr std::size_t maxDirtyRects = 32;
+}
+
+Form::Form(Runtime& runtime, const FormDesign& design)
+    : runtime_(runtime), design_(design), name_(design.name) {}
+
+Form& Form::touch() {
+    if (loaded_)
+        return *this;
+    build();
+    loaded_ = true;
+    runtime_.noteLoaded();
+    invalidateAll();
+    dispatch(nullptr, Event{EventType::Load});
+    return *this;
+}
+
+void Form::unload() {
+    if (!loaded_)
+        return;
+    loaded_ = false;
+    visible_ = false;
+    byName_.clear();
+    topLevel_.clear();
+    controls_.clear();
+    dirty_.clear();
+}
+
+void Form::show() {
+    touch();
+    if (loaded_ && !visible_) {
+        visible_ = true;
+        invalidateAll();
+    }
+}
+
+void Form::hide() {
+    touch();
+    visible_ = false;
+}
+
+void Form::move(float left, float top, float width, float height) {
+    left_ = left;
+    top_ = top;
+    if (width != width_ || height != height_) {
+        width_ = width;
+        height_ = height;
+        invalidateAll();
+    }
+}
+
+void Form::setPicture(const Picture& p) {
+    if (!(p == picture_)) {
+        picture_ = p;
+        invalidateAll();
+    }
+}
+
+void Form::build() {
+    caption_ = design_.caption;
+    left_ = design_.left;
+    top_ = design_.top;
+    width_ = design_.width;
+    height_ = design_.height;
+    backColor_ = design_.backColor;
+    picture_ = design_.picture[0] ? Picture::artwork(design_.picture) : Picture{};
+    windowState_ = design_.maximized ? 2 : 0;
+    for (const ControlDesign& row : design_.controls) {
+        Control* parent = nullptr;
+        if (row.parent) {
+            parent = find(row.parent);
+            if (!parent)
+                throw std::logic_error(name_ + ": parent " + row.parent + " of " + row.name +
+                                       " is not designed before it");
+        }
+        if (row.index < 0) {
+            addControl(row, -1, parent);
+        } else {
+            for (int i = 0; i < row.count; ++i)
+                addControl(row, row.index + i, parent);
+        }
+    }
+}
+
+Control& Form::addControl(const ControlDesign& row, int index, Control* parent) {
+    auto owned = std::make_unique<Control>(*this, row.kind, row.name, index, parent);
+    Control& c = *owned;
+    c.left_ = row.left;
+    c.top_ = row.top;
+    c.width_ = row.width;
+    c.height_ = row.height;
+    c.caption_ = row.caption;
+    c.font_ = design_.defaultFont;
+    if (row.font.name) {
+        c.font_.name = row.font.name;
+        c.font_.size = row.font.size;
+        c.font_.bold = row.font.bold;
+        c.font_.italic = row.font.italic;
+        if (row.font.charset >= 0)
+            c.font_.charset = row.font.charset;
+    }
+    c.foreColor_ = row.foreColor;
+    c.backColor_ = row.backColor;
+    c.backStyle_ = row.backStyle;
+    c.alignment_ = row.alignment;
+    c.wordWrap_ = row.wordWrap;
+    c.visible_ = row.visible;
+    if (row.picture && row.picture[0])
+        c.picture_ = Picture::artwork(row.picture);
+    c.stretch_ = row.stretch;
+    c.x1_ = row.x1;
+    c.y1_ = row.y1;
+    c.x2_ = row.x2;
+    c.y2_ = row.y2;
+    c.borderWidth_ = row.borderWidth;
+    c.borderColor_ = row.borderColor;
+    c.interval_ = row.interval;
+    auto key = std::make_pair(std::string(row.name), index);
+    if (byName_.count(key))
+        throw std::logic_error(name_ + ": control " + c.qualifiedName() + " designed twice");
+    byName_[key] = &c;
+    if (!parent)
+        topLevel_.push_back(&c);
+    controls_.push_back(std::move(owned));
+    return c;
+}
+
+Control* Form::find(const std::string& name, int index) const {
+    auto it = byName_.find({name, index});
+    return it == byName_.end() ? nullptr : it->second;
+}
+
+Control& Form::control(const std::string& name, int index) const {
+    if (Control* c = find(name, index))
+        return *c;
+    throw std::out_of_range(name_ + (loaded_ ? ": no control " : " is not loaded: no control ") +
+                            name + (index >= 0 ? "(" + std::to_string(index) + ")" : ""));
+}
+
+void Form::on(const std::string& controlName, EventType type, Handler handler) {
+    handlers_[{controlName, type}] = std::move(handler);
+}
+
+bool Form::hasHandler(const std::string& controlName, EventType type) const {
+    return handlers_.count({controlName, type}) != 0;
+}
+
+void Form::dispatch(Control* control, Event event) {
+    if (!loaded_)
+        return;
+    event.control = control;
+    event.index = control ? control->index() : -1;
+    auto it = handlers_.find({control ? control->name() : std::string(), event.type});
+    if (it == handlers_.end())
+        return;
+    Handler handler = it->second; // the handler may unload this form
+    handler(event);
+}
+
+Control* Form::hitIn(const std::vector<Control*>& siblings, float x, float y, Hit& hit) const {
+    // Windowed controls lie above the lightweight ones; within each group
+    // the later in z-order is on top.
+    for (int pass = 1; pass >= 0; --pass) {
+        for (auto it = siblings.rbegin(); it != siblings.rend(); ++it) {
+            Control* c = *it;
+            if (c->isWindowed() != (pass == 1))
+                continue;
+            if (!c->visible() || !c->enabled() || c->kind() == ControlKind::Line ||
+                c->kind() == ControlKind::Timer || !c->bounds().contains(x, y))
+                continue;
+            float lx = x - c->left(), ly = y - c->top();
+            if (c->isContainer()) {
+                if (Control* inner = hitIn(c->children(), lx, ly, hit))
+                    return inner;
+            }
+            hit = {c, lx, ly};
+            return c;
+        }
+    }
+    return nullptr;
+}
+
+Hit Form::hitTest(float x, float y) const {
+    Hit hit{nullptr, x, y};
+    if (!loaded_)
+        return hit;
+    if (!hitIn(topLevel_, x, y, hit))
+        hit = {nullptr, x, y};
+    return hit;
+}
+
+void Form::appendPaintOrder(const std::vector<Control*>& siblings,
+                            std::vector<Control*>& out) const {
+    for (int pass = 0; pass < 2; ++pass) {
+        for (Control* c : siblings) {
+            if (c->isWindowed() != (pass == 1))
+                continue;
+            out.push_back(c);
+            if (c->isContainer())
+                appendPaintOrder(c->children(), out);
+        }
+    }
+}
+
+std::vector<Control*> Form::paintOrder() const {
+    std::vector<Control*> out;
+    out.reserve(controls_.size());
+    appendPaintOrder(topLevel_, out);
+    return out;
+}
+
+void Form::invalidate(const Rect& r) {
+    Rect clipped = r.intersected({0, 0, width_, height_});
+    if (clipped.empty())
+        return;
+    for (Rect& d : dirty_) {
+        if (d.intersected(clipped) == clipped)
+            return; // already covered
+    }
+    dirty_.push_back(clipped);
+    if (dirty_.size() > maxDirtyRects) {
+        Rect all;
+        for (const Rect& d : dirty_)
+            all = all.united(d);
+        dirty_.assign(1, all);
+    }
+}
+
+void Form::invalidateAll() {
+    dirty_.assign(1, Rect{0, 0, width_, height_});
+}
+
+std::vector<Rect> Form::takeDirty() {
+    std::vector<Rect> out;
+    out.swap(dirty_);
+    return out;
+}
+
+} // namespace orvela::forms

@@ -1,0 +1,44 @@
+#include "forms/runtime.h"
+
+namespace orvela::forms {
+
+Runtime::Runtime(Clock& clock, float screenWidth, float screenHeight)
+    : clock_(clock), screenWidth_(screenWidth), screenHeight_(screenHeight) {}
+
+Form& Runtime::addForm(const FormDesign& design) {
+    forms_.push_back(std::make_unique<Form>(*this, design));
+    return *forms_.back();
+}
+
+Form* Runtime::findForm(const std::string& name) const {
+    for (const auto& f : forms_)
+        if (f->name() == name)
+            return f.get();
+    return nullptr;
+}
+
+void Runtime::tick() {
+    for (const auto& f : forms_) {
+        if (!f->loaded())
+            continue;
+        // Collect first: a timer handler may unload forms.
+        std::vector<std::pair<std::string, int>> timers;
+        for (const auto& c : f->controls())
+            if (c->kind() == ControlKind::Timer && c->enabled() && c->interval() > 0)
+                timers.emplace_back(c->name(), c->index());
+        for (const auto& [name, index] : timers)
+            if (Control* c = f->find(name, index))
+                f->dispatch(c, Event{EventType::Timer});
+    }
+}
+
+bool Runtime::ended() const {
+    if (!everLoaded_)
+        return false;
+    for (const auto& f : forms_)
+        if (f->loaded())
+            return false;
+    return true;
+}
+
+} // namespace orvela::forms

@@ -1,0 +1,45 @@
+// The forms of one program, the screen they live on, and the injectable
+// sources of time and randomness.
+#pragma once
+
+#include "forms/clock.h"
+#include "forms/form.h"
+#include "forms/uniform_random.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace orvela::forms {
+
+class Runtime {
+public:
+    // Screen size in twips.
+    Runtime(Clock& clock, float screenWidth, float screenHeight);
+
+    Form& addForm(const FormDesign& design);
+    Form* findForm(const std::string& name) const; // case-sensitive
+    const std::vector<std::unique_ptr<Form>>& forms() const { return forms_; }
+
+    float screenWidth() const { return screenWidth_; }
+    float screenHeight() const { return screenHeight_; }
+    Clock& clock() const { return clock_; }
+    UniformRandom& random() { return random_; }
+
+    // Fires the Timer event of every enabled timer of every loaded form.
+    void tick();
+
+    // True once some form has been loaded and now none is: the program ends.
+    bool ended() const;
+    // Called by forms as they load and unload.
+    void noteLoaded() { everLoaded_ = true; }
+
+private:
+    Clock& clock_;
+    float screenWidth_, screenHeight_;
+    UniformRandom random_;
+    std::vector<std::unique_ptr<Form>> forms_;
+    bool everLoaded_ = false;
+};
+
+} // namespace orvela::forms

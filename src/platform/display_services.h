@@ -1,0 +1,18 @@
+// Display settings of the machine.
+#pragma once
+
+namespace orvela::platform {
+
+struct DisplayMode {
+    unsigned width = 0;  // dmPelsWidth
+    unsigned height = 0; // dmPelsHeight
+};
+
+class DisplayServices {
+public:
+    virtual ~DisplayServices() = default;
+    // EnumDisplaySettingsA(no device, ENUM_CURRENT_SETTINGS). False on failure.
+    virtual bool enumCurrentDisplaySettings(DisplayMode& mode) = 0;
+};
+
+} // namespace orvela::platform

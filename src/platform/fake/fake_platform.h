@@ -1,0 +1,111 @@
+// An in-memory machine for tests and the headless driver. Every Windows
+// call is recorded with its arguments, in order; files live in a real folder
+// that the caller chooses.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orvela::platform::fake {
+
+struct FakeMachine {
+    unsigned screenWidth = 1024, screenHeight = 768;
+    std::optional<unsigned> displayHeight; // what the display-mode query reports; 0 = fails
+    std::string programDir = ".";
+    std::string programName = "Orvela";
+    std::string desktop; // WScript.Shell SpecialFolders("Desktop"); empty: none
+    std::map<int, std::string> specialFolders{{5, "C:\\Users\\me\\Documents"},
+                                              {38, "C:\\Program Files"}};
+    std::map<std::string, std::string> wshFolders;
+    unsigned osMajor = 5, osMinor = 1, osBuild = 2600;
+    bool ntFamily = true;
+    std::optional<std::string> computerName = std::string("ORVELA");
+    std::optional<std::string> userName = std::string("me");
+    std::map<char, unsigned> driveTypes{{'C', 3}}; // others report 1
+    std::int64_t recycleItems = 0, recycleBytes = 0;
+    bool anotherInstance = false;
+};
+
+class FakePlatform final : public DisplayServices,
+                           public WindowServices,
+                           public ShellServices,
+                           public SystemServices,
+                           public ScriptingServices,
+                           public FileServices {
+public:
+    explicit FakePlatform(FakeMachine machine = {});
+
+    Platform platform() { return {*this, *this, *this, *this, *this, *this}; }
+    FakeMachine& machine() { return machine_; }
+
+    // The calls recorded since the last take, one line each
+    // ("call ShellExecuteA 0 \"Open\" ...").
+    std::vector<std::string> takeCalls();
+    const std::vector<std::string>& calls() const { return calls_; }
+
+    // Handles the fake hands out.
+    static constexpr WindowHandle taskbarWindow = 65556;
+    static constexpr WindowHandle startButtonWindow = 65558;
+
+    // DisplayServices
+    bool enumCurrentDisplaySettings(DisplayMode& mode) override;
+    // WindowServices
+    WindowHandle findWindow(const std::string& className, const std::string& title) override;
+    WindowHandle findWindowEx(WindowHandle parent, WindowHandle childAfter,
+                              const std::string& className, const std::string& title) override;
+    bool showWindow(WindowHandle window, int command) override;
+    bool setWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx, int cy,
+                      unsigned flags) override;
+    // ShellServices
+    std::intptr_t shellExecute(WindowHandle window, const std::string& operation,
+                               const std::string& file, const std::string& parameters,
+                               const std::string& directory, int showCommand) override;
+    std::int32_t emptyRecycleBin(WindowHandle window, const std::string& root,
+                                 unsigned flags) override;
+    std::int32_t queryRecycleBin(const std::string& root, RecycleBinInfo& info) override;
+    std::int32_t getSpecialFolderLocation(WindowHandle owner, int folder,
+                                          ItemIdList& list) override;
+    bool getPathFromIdList(ItemIdList list, std::string& buffer) override;
+    void releaseIdList(ItemIdList list) override;
+    // SystemServices
+    bool getComputerName(std::string& buffer, std::uint32_t& size) override;
+    bool getUserName(std::string& buffer, std::uint32_t& size) override;
+    unsigned getDriveType(const std::string& root) override;
+    std::uint32_t getVersion() override;
+    bool getVersionEx(OsVersion& version) override;
+    ObjectHandle getCurrentProcess() override;
+    bool openProcessToken(ObjectHandle process, std::uint32_t access,
+                          ObjectHandle& token) override;
+    bool lookupPrivilegeValue(const std::string& systemName, const std::string& name,
+                              Luid& luid) override;
+    bool adjustTokenPrivileges(ObjectHandle token, bool disableAll,
+                               const TokenPrivilege& privilege) override;
+    bool exitWindowsEx(std::uint32_t flags, std::uint32_t reason) override;
+    void beep() override;
+    bool anotherInstanceRunning() override;
+    // ScriptingServices
+    std::string specialFolder(const std::string& key) override;
+    // FileServices
+    std::string programDir() override;
+    std::string programName() override;
+    std::string joinPath(const std::string& dir, const std::string& name) override;
+    bool fileExists(const std::string& path) override;
+    std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) override;
+    bool replaceFile(const std::string& path, const std::string& bytes) override;
+
+private:
+    void record(const std::string& line) { calls_.push_back("call " + line); }
+    bool fillName(const char* function, const std::optional<std::string>& name,
+                  std::string& buffer, std::uint32_t& size);
+
+    FakeMachine machine_;
+    std::vector<std::string> calls_;
+    std::map<ItemIdList, int> idLists_; // handed-out lists and their folder numbers
+};
+
+} // namespace orvela::platform::fake

@@ -1,0 +1,50 @@
+// Names, drives, the Windows version, shutting down, and the process itself.
+#pragma once
+
+#include "platform/handles.h"
+
+#include <cstdint>
+#include <string>
+
+namespace orvela::platform {
+
+struct OsVersion {
+    std::uint32_t major = 0, minor = 0, build = 0, platformId = 0;
+};
+
+struct Luid {
+    std::uint32_t lowPart = 0;
+    std::int32_t highPart = 0;
+};
+
+// One privilege with its attributes, as given to AdjustTokenPrivileges.
+struct TokenPrivilege {
+    Luid luid;
+    std::uint32_t attributes = 0;
+};
+
+class SystemServices {
+public:
+    virtual ~SystemServices() = default;
+    // GetComputerNameA / GetUserNameA on a caller-filled buffer: buffer
+    // receives the raw contents (name, NUL, the rest as it was).
+    virtual bool getComputerName(std::string& buffer, std::uint32_t& size) = 0;
+    virtual bool getUserName(std::string& buffer, std::uint32_t& size) = 0;
+    virtual unsigned getDriveType(const std::string& root) = 0;
+    virtual std::uint32_t getVersion() = 0;
+    virtual bool getVersionEx(OsVersion& version) = 0;
+    virtual ObjectHandle getCurrentProcess() = 0;
+    virtual bool openProcessToken(ObjectHandle process, std::uint32_t access,
+                                  ObjectHandle& token) = 0;
+    virtual bool lookupPrivilegeValue(const std::string& systemName, const std::string& name,
+                                      Luid& luid) = 0;
+    virtual bool adjustTokenPrivileges(ObjectHandle token, bool disableAll,
+                                       const TokenPrivilege& privilege) = 0;
+    virtual bool exitWindowsEx(std::uint32_t flags, std::uint32_t reason) = 0;
+    // The system beep.
+    virtual void beep() = 0;
+    // Another instance of this program runs already.
+    virtual bool anotherInstanceRunning() = 0;
+};
+
+} // namespace orvela::platform

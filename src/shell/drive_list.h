@@ -1,0 +1,27 @@
+// The drive list of the variant-2 overlay: one slot per recognised drive,
+// A to Z, in the pop-up panel Frame2 above the "Drives" button.
+#pragma once
+
+#include "forms/form.h"
+#include "platform/system_services.h"
+
+#include <string>
+
+namespace orvela::shell {
+
+inline constexpr int driveSlotCount = 12;
+
+struct DriveKind {
+    const char* pictureHolder; // the image whose picture the slot copies
+    const char* suffix;        // appended to "Drive " + root
+};
+
+// The holder and caption suffix of a drive type; null holder for the types
+// that get no slot (0 unknown, 1 no root directory, and anything unknown).
+DriveKind driveKindFor(unsigned driveType);
+
+// Fills Frame2's slots from GetDriveTypeA of A:\ .. Z:\. Drives beyond the
+// twelfth recognised one get no slot. Returns the number of slots filled.
+int fillDriveList(forms::Form& form2, platform::SystemServices& system);
+
+} // namespace orvela::shell

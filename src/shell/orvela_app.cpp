@@ -1,0 +1,62 @@
+#include "shell/orvela_app.h"
+
+#include "desktopitems/form1_design.h"
+#include "desktopitems/startup_window.h"
+#include "shell/desktop_settings.h"
+#include "shell/form2_design.h"
+#include "shell/form6_design.h"
+#include "shell/lifecycle.h"
+#include "shell/main_window.h"
+#include "shell/settings_file.h"
+#include "shell/system_info.h"
+
+namespace orvela::shell {
+
+// Everything the program is made of, in the order it is wired.
+struct OrvelaApp::Parts {
+    Parts(platform::Platform& platform, forms::Clock& clock, float screenWidth,
+          float screenHeight)
+        : runtime(clock, screenWidth, screenHeight),
+          form1(runtime.addForm(desktopitems::form1Design())),
+          form2(runtime.addForm(form2Design())), form6(runtime.addForm(form6Design())),
+          settings(form1), settingsFile(platform.files, settings, form2),
+          system(platform, form2), mainWindow(platform, form2, settings, settingsFile, system),
+          startupWindow(platform, form1), lifecycle(platform, runtime, startupWindow) {}
+
+    forms::Runtime runtime;
+    forms::Form& form1;
+    forms::Form& form2;
+    forms::Form& form6;
+    DesktopSettings settings;
+    SettingsFile settingsFile;
+    SystemInfo system;
+    MainWindow mainWindow;
+    desktopitems::StartupWindow startupWindow;
+    Lifecycle lifecycle;
+};
+
+OrvelaApp::OrvelaApp(platform::Platform& platform, forms::Clock& clock, float screenWidth,
+                     float screenHeight)
+    : parts_(std::make_unique<Parts>(platform, clock, screenWidth, screenHeight)) {
+    parts_->lifecycle.bind();
+    parts_->mainWindow.bind([this] { exitProgram(); });
+}
+
+OrvelaApp::~OrvelaApp() = default;
+
+forms::Runtime& OrvelaApp::runtime() { return parts_->runtime; }
+
+void OrvelaApp::start() { parts_->form1.touch(); }
+
+void OrvelaApp::exitProgram() { parts_->lifecycle.exitProgram(); }
+
+void OrvelaApp::closeRequested(forms::Form& form) {
+    if (&form == &parts_->form2)
+        exitProgram();
+    else
+        form.unload();
+}
+
+bool OrvelaApp::ended() const { return parts_->runtime.ended(); }
+
+} // namespace orvela::shell

@@ -1,0 +1,40 @@
+// The program Orvela on a given platform: its forms (Form1, Form2, form3,
+// Form6), the logic bound to their events, and start-up. The Win32 front end
+// and the headless driver both drive the program through this class.
+#pragma once
+
+#include "forms/clock.h"
+#include "forms/runtime.h"
+#include "platform/platform.h"
+
+#include <memory>
+
+namespace orvela::shell {
+
+class OrvelaApp {
+public:
+    // Screen size in twips (15 twips per pixel).
+    OrvelaApp(platform::Platform& platform, forms::Clock& clock, float screenWidth,
+              float screenHeight);
+    ~OrvelaApp();
+    OrvelaApp(const OrvelaApp&) = delete;
+    OrvelaApp& operator=(const OrvelaApp&) = delete;
+
+    forms::Runtime& runtime();
+
+    // The program entry: loads the start-up window, whose load runs startUp.
+    void start();
+    // The common exit action: closes every window; the program then ends.
+    void exitProgram();
+    // The user asked the window system to close a form (Alt+F4, the close
+    // box): the main window ends the program, any other form unloads.
+    void closeRequested(forms::Form& form);
+    // True once every window is closed.
+    bool ended() const;
+
+private:
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
+};
+
+} // namespace orvela::shell

@@ -1,0 +1,96 @@
+#include "shell/settings_file.h"
+
+#include <algorithm>
+
+namespace orvela::shell {
+
+SettingsSlots splitSettingsLines(const std::string& bytes) {
+    SettingsSlots slots;
+    std::size_t line = 0, pos = 0;
+    const std::size_t end = std::min(bytes.size(), settingsReadLimit);
+    while (pos < end && line < settingsLineCount) {
+        std::size_t stop = pos;
+        while (stop < end && bytes[stop] != '\r' && bytes[stop] != '\n')
+            ++stop;
+        slots[line++] = bytes.substr(pos, stop - pos);
+        if (stop < end && bytes[stop] == '\r') {
+            ++stop;
+            if (stop < end && bytes[stop] == '\n')
+                ++stop;
+        } else if (stop < end) {
+            ++stop; // a lone LF
+        }
+        pos = stop;
+    }
+    return slots;
+}
+
+std::string removeQuotes(std::string text) {
+    text.erase(std::remove(text.begin(), text.end(), '"'), text.end());
+    return text;
+}
+
+std::string defaultSettingsFileBytes() {
+    std::string out;
+    for (int i = 0; i < 11; ++i)
+        out += "\r\n";
+    for (const char* value : {"1", "5", "\"English\"", "1", "1", "0", "1", "15", "0", ""}) {
+        out += value;
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::string renderSettingsFile(const SettingsSlots& slots) {
+    std::string out;
+    for (const std::string& slot : slots) {
+        std::string text = slot.size() > settingsMaxTextLength ? std::string(" ") : slot;
+        out += '"' + removeQuotes(text) + "\"\r\n";
+    }
+    return out;
+}
+
+std::string SettingsFile::path() { return files_.joinPath(files_.programDir(), settingsFileName); }
+
+void SettingsFile::loadSettings() {
+    if (!files_.fileExists(path()))
+        createDefaultSettingsFile();
+    readSettingsFile();
+}
+
+bool SettingsFile::createDefaultSettingsFile() {
+    return files_.replaceFile(path(), defaultSettingsFileBytes());
+}
+
+void SettingsFile::readSettingsFile() {
+    auto bytes = files_.readFile(path(), settingsReadLimit);
+    assignFromSlots(splitSettingsLines(bytes ? *bytes : defaultSettingsFileBytes()));
+
+    const std::string stars = settings_.get("V2Stars");
+    if (stars == "1" || stars == "0") {
+        forms::Form& form2 = form2_.touch();
+        form2.control("Frame3").setVisible(stars == "1");
+        form2.control("Frame4").setVisible(stars == "1");
+    }
+}
+
+void SettingsFile::assignFromSlots(const SettingsSlots& raw) {
+    SettingsSlots slots;
+    for (std::size_t i = 0; i < raw.size(); ++i)
+        slots[i] = removeQuotes(raw[i]);
+    for (std::size_t f = 0; f < DesktopSettings::storedFields.size(); ++f)
+        settings_.set(DesktopSettings::storedFields[f], slots[settingsFirstStoredSlot + f]);
+    settings_.set("dvzapas", settings_.get("deskvar"));
+    settings_.set("V2Stars2", settings_.get("V2Stars"));
+    settings_.set("v3shag2", settings_.get("v3shag"));
+}
+
+bool SettingsFile::saveSettingsFile() {
+    auto bytes = files_.readFile(path(), settingsReadLimit);
+    SettingsSlots slots = splitSettingsLines(bytes ? *bytes : std::string());
+    for (std::size_t f = 0; f < DesktopSettings::storedFields.size(); ++f)
+        slots[settingsFirstStoredSlot + f] = settings_.get(DesktopSettings::storedFields[f]);
+    return files_.replaceFile(path(), renderSettingsFile(slots));
+}
+
+} // namespace orvela::shell

@@ -1,0 +1,144 @@
+#include "win32/form_painter.h"
+
+#include "win32/gdi_guards.h"
+#include "win32/pixel_geometry.h"
+#include "win32/utf.h"
+
+namespace orvela::win32 {
+
+namespace {
+
+constexpr LONG everywhere = 1 << 24;
+
+void fill(HDC dc, const RECT& box, forms::Color color) {
+    Brush brush(CreateSolidBrush(toColorRef(color)));
+    if (brush)
+        FillRect(dc, &box, brush.get());
+}
+
+// The control's own rectangle in form pixels, before clipping by its frames.
+RECT ownBox(const forms::Control& c) {
+    float x = 0, y = 0;
+    c.originInForm(x, y);
+    return toPixels(c.bounds().translated(x, y));
+}
+
+// Where a control may draw: inside its frames (or the whole form).
+RECT clipBox(const forms::Control& c) {
+    if (c.kind() == forms::ControlKind::Line) {
+        if (!c.parent())
+            return RECT{-everywhere, -everywhere, everywhere, everywhere};
+        return toPixels(c.parent()->formRect());
+    }
+    return toPixels(c.formRect());
+}
+
+} // namespace
+
+UINT labelTextFlags(const forms::Control& label) {
+    UINT flags = 0;
+    switch (label.alignment()) {
+    case forms::Alignment::Left:
+        flags |= DT_LEFT;
+        break;
+    case forms::Alignment::Right:
+        flags |= DT_RIGHT;
+        break;
+    case forms::Alignment::Center:
+        flags |= DT_CENTER;
+        break;
+    }
+    // Without DT_SINGLELINE, CR LF in a caption still starts a new line.
+    if (label.wordWrap())
+        flags |= DT_WORDBREAK;
+    return flags;
+}
+
+void FormPainter::paint(HDC dc, const forms::Form& form) {
+    RECT clip{};
+    int clipKind = GetClipBox(dc, &clip);
+    if (clipKind == ERROR || clipKind == NULLREGION)
+        return;
+    // The form's own surface first: colour, then picture; the window may be
+    // larger than the form, so fill the whole clip box.
+    fill(dc, clip, form.backColor());
+    if (const DecodedPicture* picture = pictures_.get(form.picture()))
+        picture->draw(dc, {0, 0, picture->width(), picture->height()});
+    if (!form.loaded())
+        return;
+    for (const forms::Control* c : form.paintOrder()) {
+        if (!c->effectivelyVisible())
+            continue;
+        RECT box = intersection(clipBox(*c), clip);
+        if (isEmpty(box))
+            continue;
+        SavedState state(dc);
+        IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
+        paintControl(dc, *c);
+    }
+}
+
+void FormPainter::paintControl(HDC dc, const forms::Control& c) {
+    RECT box = ownBox(c);
+    switch (c.kind()) {
+    case forms::ControlKind::Label:
+        paintLabel(dc, c, box);
+        break;
+    case forms::ControlKind::Image:
+        paintPicture(dc, c.picture(), box, c.stretch());
+        break;
+    case forms::ControlKind::Frame:
+        fill(dc, box, c.backColor());
+        break;
+    case forms::ControlKind::PictureBox:
+        fill(dc, box, c.backColor());
+        paintPicture(dc, c.picture(), box, false);
+        break;
+    case forms::ControlKind::Line:
+        paintLine(dc, c);
+        break;
+    default:
+        break; // timers have no face; dialog controls are native windows
+    }
+}
+
+void FormPainter::paintLabel(HDC dc, const forms::Control& label, const RECT& box) {
+    if (label.backStyle() == 1)
+        fill(dc, box, label.backColor());
+    if (label.caption().empty())
+        return;
+    std::wstring text = toWide(label.caption()).value_or(std::wstring());
+    if (text.empty())
+        return;
+    Selection font(dc, fonts_.font(label.font()));
+    SetTextColor(dc, toColorRef(label.foreColor()));
+    SetBkMode(dc, TRANSPARENT);
+    RECT area = box;
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, labelTextFlags(label));
+}
+
+void FormPainter::paintPicture(HDC dc, const forms::Picture& reference, const RECT& box,
+                               bool stretch) {
+    const DecodedPicture* picture = pictures_.get(reference);
+    if (!picture)
+        return;
+    if (stretch)
+        picture->draw(dc, box);
+    else
+        picture->draw(dc, {box.left, box.top, box.left + picture->width(),
+                           box.top + picture->height()});
+}
+
+void FormPainter::paintLine(HDC dc, const forms::Control& line) {
+    float x = 0, y = 0;
+    line.originInForm(x, y);
+    Pen pen(CreatePen(PS_SOLID, line.borderWidth(), toColorRef(line.borderColor())));
+    if (!pen)
+        return;
+    Selection selected(dc, pen.get());
+    MoveToEx(dc, forms::twipsToPixels(x + line.x1()), forms::twipsToPixels(y + line.y1()),
+             nullptr);
+    LineTo(dc, forms::twipsToPixels(x + line.x2()), forms::twipsToPixels(y + line.y2()));
+}
+
+} // namespace orvela::win32

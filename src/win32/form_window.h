@@ -1,0 +1,83 @@
+// The native window of one form: it exists while the form is loaded, is shown
+// while the form is visible, and translates its messages into events of the
+// forms runtime (pixels become form twips here, through pixel_geometry.h).
+// Program logic never runs in the window procedure itself: it only dispatches
+// events, and the front end then brings every window up to date.
+//
+// Placement: a form with WindowState 2 (maximised) covers the screen at (0, 0)
+// and its Width and Height become the screen's; any other form's window has
+// its top-left at (Left, Top) and a client area of Width x Height. Borderless
+// forms are popup windows.
+#pragma once
+
+#include "forms/form.h"
+#include "win32/form_painter.h"
+#include "win32/form_timers.h"
+#include "win32/mouse_router.h"
+#include "win32/native_buttons.h"
+#include "win32/paint_engine.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace orvela::win32 {
+
+// The front end as its windows see it.
+class WindowHost {
+public:
+    virtual FormPainter& painter() = 0;
+    virtual FontCache& fonts() = 0;
+    virtual void closeRequested(forms::Form& form) = 0;
+    // Runs after every message that dispatched an event.
+    virtual void afterEvent() = 0;
+
+protected:
+    ~WindowHost() = default;
+};
+
+class FormWindow {
+public:
+    static constexpr const wchar_t* className = L"OrvelaForm";
+
+    FormWindow(forms::Form& form, WindowHost& host);
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+    ~FormWindow();
+
+    // Creates, updates or destroys the native window to match the form:
+    // placement, caption, window state, visibility, buttons, timers, and the
+    // dirty rectangles of the form (invalidated for the next WM_PAINT).
+    void sync();
+    void destroy();
+
+    forms::Form& form() const { return form_; }
+    HWND handle() const { return window_; }
+    HWND buttonOf(const ControlKey& key) const { return buttons_.windowOf(key); }
+    std::size_t timerCount() const { return timers_.count(); }
+
+private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // Handles a message; sets dispatched when an event reached the runtime.
+    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result,
+                   bool& dispatched);
+    void create();
+    void place();
+    void applyState();
+    void onPaint();
+
+    forms::Form& form_;
+    WindowHost& host_;
+    HWND window_ = nullptr;
+    MouseRouter mouse_;
+    NativeButtons buttons_;
+    FormTimers timers_;
+    PaintEngine paint_;
+    std::string caption_;
+    RECT placement_{};
+    int shownState_ = 0;      // the window state last applied to the window
+    int stateBeforeMinimize_ = 0;
+    bool firstFramePainted_ = false;
+};
+
+} // namespace orvela::win32

@@ -1,0 +1,37 @@
+// The one paint engine of the form windows: dirty rectangles of the model
+// (twips) become invalid pixel rectangles of the window; WM_PAINT repaints
+// only the update region into the back buffer and copies it to the window.
+#pragma once
+
+#include "forms/form.h"
+#include "win32/back_buffer.h"
+#include "win32/form_painter.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace orvela::win32 {
+
+class PaintEngine {
+public:
+    explicit PaintEngine(FormPainter& painter) : painter_(painter) {}
+    PaintEngine(const PaintEngine&) = delete;
+    PaintEngine& operator=(const PaintEngine&) = delete;
+
+    // Invalidates the pixel rectangles of the dirty twips rectangles.
+    static void invalidate(HWND window, const std::vector<forms::Rect>& dirty);
+
+    // Handles WM_PAINT of window, which shows form. True when a frame was
+    // copied to the window.
+    bool paint(HWND window, const forms::Form& form);
+
+    // Drops the back buffer (the window is going away).
+    void release() { buffer_.resize(nullptr, 0, 0); }
+
+private:
+    FormPainter& painter_;
+    BackBuffer buffer_;
+};
+
+} // namespace orvela::win32

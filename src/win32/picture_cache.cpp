@@ -1,0 +1,49 @@
+#include "win32/picture_cache.h"
+
+#include "win32/picture_source.h"
+#include "win32/utf.h"
+
+#include <shellapi.h>
+
+namespace orvela::win32 {
+
+namespace {
+
+std::unique_ptr<DecodedPicture> load(const forms::Picture& picture) {
+    switch (picture.kind) {
+    case forms::Picture::Kind::None:
+        return nullptr;
+    case forms::Picture::Kind::Artwork:
+        if (auto bytes = artworkBytes(picture.source))
+            return DecodedPicture::decode(*bytes);
+        return nullptr;
+    case forms::Picture::Kind::File:
+        if (auto bytes = fileBytes(picture.source))
+            return DecodedPicture::decode(*bytes);
+        return nullptr;
+    case forms::Picture::Kind::Icon: {
+        std::optional<std::wstring> path = toWide(picture.source);
+        if (!path || path->empty() || path->find(L'\0') != std::wstring::npos)
+            return nullptr;
+        SHFILEINFOW info{};
+        if (!SHGetFileInfoW(path->c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_LARGEICON))
+            return nullptr;
+        return DecodedPicture::adoptIcon(info.hIcon);
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+const DecodedPicture* PictureCache::get(const forms::Picture& picture) {
+    if (picture.isNone())
+        return nullptr;
+    auto key = std::make_pair(picture.kind, picture.source);
+    auto it = pictures_.find(key);
+    if (it == pictures_.end())
+        it = pictures_.emplace(std::move(key), load(picture)).first;
+    return it->second.get();
+}
+
+} // namespace orvela::win32

@@ -1,0 +1,17 @@
+// The bytes behind picture references, read without decoding them.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace orvela::win32 {
+
+// The program's RCDATA resource named after the artwork file in upper case
+// ("Fon1024.jpg" -> "FON1024.JPG"); nothing if there is none.
+std::optional<std::string> artworkBytes(const std::string& name);
+
+// The whole file at a UTF-8 path, up to a limit far above any picture;
+// nothing if it cannot be read.
+std::optional<std::string> fileBytes(const std::string& path);
+
+} // namespace orvela::win32

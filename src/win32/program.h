@@ -1,0 +1,19 @@
+// What the front end needs from the program it shows: its forms, and the two
+// decisions that belong to the program's logic.
+#pragma once
+
+#include "forms/runtime.h"
+
+namespace orvela::win32 {
+
+class Program {
+public:
+    virtual ~Program() = default;
+    virtual forms::Runtime& runtime() = 0;
+    // The user asked the window system to close this form (Alt+F4).
+    virtual void closeRequested(forms::Form& form) = 0;
+    // True once the program has ended: the front end then closes down.
+    virtual bool ended() const = 0;
+};
+
+} // namespace orvela::win32

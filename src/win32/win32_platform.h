@@ -1,0 +1,99 @@
+// The platform services on real Windows: each method makes the one Windows
+// call its interface names, through the wide-character (W) functions, with
+// UTF-8 converted at the boundary. Failures come back as the interfaces
+// define them (false, zeros, empty texts); nothing throws.
+//
+// Text that is not valid UTF-8, or holds a NUL, names nothing Windows can
+// hold: the call is not made and the method reports failure.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace orvela::win32 {
+
+class Win32Platform final : public platform::DisplayServices,
+                            public platform::WindowServices,
+                            public platform::ShellServices,
+                            public platform::SystemServices,
+                            public platform::ScriptingServices,
+                            public platform::FileServices {
+public:
+    // The program's own single-instance mutex name.
+    static constexpr const char* defaultInstanceName = "Local\\Orvela.SingleInstance";
+
+    Win32Platform();
+    // instanceName: the named mutex that anotherInstanceRunning() creates
+    // (tests choose their own, so that a running program does not disturb them).
+    explicit Win32Platform(std::string instanceName);
+    ~Win32Platform() override;
+    Win32Platform(const Win32Platform&) = delete;
+    Win32Platform& operator=(const Win32Platform&) = delete;
+
+    platform::Platform platform() { return {*this, *this, *this, *this, *this, *this}; }
+
+    // DisplayServices
+    bool enumCurrentDisplaySettings(platform::DisplayMode& mode) override;
+    // WindowServices: an empty class or title matches any. showWindow gives
+    // ShowWindow's result: whether the window was visible before.
+    platform::WindowHandle findWindow(const std::string& className,
+                                      const std::string& title) override;
+    platform::WindowHandle findWindowEx(platform::WindowHandle parent,
+                                        platform::WindowHandle childAfter,
+                                        const std::string& className,
+                                        const std::string& title) override;
+    bool showWindow(platform::WindowHandle window, int command) override;
+    bool setWindowPos(platform::WindowHandle window, platform::WindowHandle insertAfter, int x,
+                      int y, int cx, int cy, unsigned flags) override;
+    // ShellServices: an empty operation, parameter text or folder is passed
+    // as none; the items of a failed query are 0.
+    std::intptr_t shellExecute(platform::WindowHandle window, const std::string& operation,
+                               const std::string& file, const std::string& parameters,
+                               const std::string& directory, int showCommand) override;
+    std::int32_t emptyRecycleBin(platform::WindowHandle window, const std::string& root,
+                                 unsigned flags) override;
+    std::int32_t queryRecycleBin(const std::string& root, platform::RecycleBinInfo& info) override;
+    std::int32_t getSpecialFolderLocation(platform::WindowHandle owner, int folder,
+                                          platform::ItemIdList& list) override;
+    bool getPathFromIdList(platform::ItemIdList list, std::string& buffer) override;
+    void releaseIdList(platform::ItemIdList list) override;
+    // SystemServices. The name lookups count size in UTF-8 bytes: in, the
+    // room in buffer; out, what Windows reports (the name's length, for
+    // GetUserName with its NUL; the room needed when the buffer is too small).
+    bool getComputerName(std::string& buffer, std::uint32_t& size) override;
+    bool getUserName(std::string& buffer, std::uint32_t& size) override;
+    unsigned getDriveType(const std::string& root) override;
+    std::uint32_t getVersion() override;
+    bool getVersionEx(platform::OsVersion& version) override;
+    platform::ObjectHandle getCurrentProcess() override;
+    bool openProcessToken(platform::ObjectHandle process, std::uint32_t access,
+                          platform::ObjectHandle& token) override;
+    bool lookupPrivilegeValue(const std::string& systemName, const std::string& name,
+                              platform::Luid& luid) override;
+    bool adjustTokenPrivileges(platform::ObjectHandle token, bool disableAll,
+                               const platform::TokenPrivilege& privilege) override;
+    bool exitWindowsEx(std::uint32_t flags, std::uint32_t reason) override;
+    void beep() override;
+    // The first call creates the named mutex and keeps it open while this
+    // object lives; every call gives the first call's answer.
+    bool anotherInstanceRunning() override;
+    // ScriptingServices: needs COM initialised on the calling thread.
+    std::string specialFolder(const std::string& key) override;
+    // FileServices: paths with backslashes.
+    std::string programDir() override;
+    std::string programName() override;
+    std::string joinPath(const std::string& dir, const std::string& name) override;
+    bool fileExists(const std::string& path) override;
+    std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) override;
+    bool replaceFile(const std::string& path, const std::string& bytes) override;
+
+private:
+    std::string instanceName_;
+    void* instanceMutex_ = nullptr; // HANDLE
+    std::optional<bool> anotherInstance_;
+};
+
+} // namespace orvela::win32

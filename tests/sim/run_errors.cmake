@@ -1,0 +1,32 @@
+# The driver refuses what it does not know: exit status 2 and the line number.
+#   -DSIM=<orvela-sim> -DWORK=<scratch folder>
+file(MAKE_DIRECTORY ${WORK})
+set(_cases
+    "start\\ndump Form2.NoSuchControl\\n|line 2: unknown target"
+    "frobnicate\\n|line 1: unknown command"
+    "start\\nclick Form9.Label1\\n|line 2: unknown form"
+    "start\\nup Form2.Label5 sideways\\n|line 2: unknown button"
+    "dump Form2.Visible\\ntick x\\n|line 2: tick expects a count")
+set(_n 0)
+foreach(_case IN LISTS _cases)
+  string(FIND "${_case}" "|" _bar)
+  string(SUBSTRING "${_case}" 0 ${_bar} _script)
+  math(EXPR _from "${_bar} + 1")
+  string(SUBSTRING "${_case}" ${_from} -1 _want)
+  string(REPLACE "\\n" "\n" _script "${_script}")
+  math(EXPR _n "${_n} + 1")
+  file(WRITE ${WORK}/case${_n}.sim "${_script}")
+  execute_process(COMMAND ${SIM} --program-dir ${WORK} ${WORK}/case${_n}.sim
+                  OUTPUT_VARIABLE _out ERROR_VARIABLE _err RESULT_VARIABLE _rc)
+  if(NOT _rc EQUAL 2)
+    message(FATAL_ERROR "case ${_n}: exit status ${_rc}, expected 2")
+  endif()
+  string(FIND "${_err}" "${_want}" _at)
+  if(_at EQUAL -1)
+    message(FATAL_ERROR "case ${_n}: stderr lacks '${_want}': ${_err}")
+  endif()
+endforeach()
+execute_process(COMMAND ${SIM} --no-such-option OUTPUT_QUIET ERROR_QUIET RESULT_VARIABLE _rc)
+if(NOT _rc EQUAL 2)
+  message(FATAL_ERROR "an unknown option gave exit status ${_rc}, expected 2")
+endif()

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Orvela need on Debian 12.
+set -euo pipefail
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends \
+    cmake make g++ git ca-certificates \
+    googletest libgtest-dev clang-format \
+    mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix \
+    wine wine64 xvfb xauth imagemagick xdotool x11-utils procps >/dev/null

@@ -1,0 +1,97 @@
+#include "dump.h"
+
+#include "platform/fake/text_format.h"
+
+namespace orvela::sim {
+
+using orvela::platform::fake::formatNumber;
+using orvela::platform::fake::quoteText;
+using forms::ControlKind;
+
+namespace {
+
+std::string boolText(bool b) { return b ? "True" : "False"; }
+std::string num(float v) { return formatNumber(v); }
+std::string num(int v) { return std::to_string(v); }
+std::string color(forms::Color c) { return std::to_string(c); }
+
+} // namespace
+
+PropertyList formProperties(const forms::Form& form) {
+    return {{"Caption", quoteText(form.caption())},
+            {"Left", num(form.left())},
+            {"Top", num(form.top())},
+            {"Width", num(form.width())},
+            {"Height", num(form.height())},
+            {"Visible", boolText(form.visible())},
+            {"BackColor", color(form.backColor())},
+            {"Picture", quoteText(form.picture().describe())},
+            {"WindowState", num(form.windowState())}};
+}
+
+PropertyList controlProperties(const forms::Control& c) {
+    PropertyList p;
+    const ControlKind k = c.kind();
+    p.emplace_back("Kind", kindName(k));
+    if (c.parent())
+        p.emplace_back("Container", c.parent()->qualifiedName());
+    if (k == ControlKind::Line) {
+        p.emplace_back("X1", num(c.x1()));
+        p.emplace_back("Y1", num(c.y1()));
+        p.emplace_back("X2", num(c.x2()));
+        p.emplace_back("Y2", num(c.y2()));
+        p.emplace_back("BorderWidth", num(c.borderWidth()));
+        p.emplace_back("BorderColor", color(c.borderColor()));
+        p.emplace_back("Visible", boolText(c.visible()));
+        return p;
+    }
+    if (k == ControlKind::Timer) {
+        p.emplace_back("Interval", num(c.interval()));
+        p.emplace_back("Enabled", boolText(c.enabled()));
+        return p;
+    }
+    p.emplace_back("Left", num(c.left()));
+    p.emplace_back("Top", num(c.top()));
+    p.emplace_back("Width", num(c.width()));
+    p.emplace_back("Height", num(c.height()));
+    p.emplace_back("Visible", boolText(c.visible()));
+    p.emplace_back("Enabled", boolText(c.enabled()));
+    const bool hasText = k == ControlKind::Label || k == ControlKind::Frame ||
+                         k == ControlKind::CommandButton;
+    if (hasText)
+        p.emplace_back("Caption", quoteText(c.caption()));
+    if (hasText || k == ControlKind::ComboBox || k == ControlKind::TextBox ||
+        k == ControlKind::ListView || k == ControlKind::TabStrip) {
+        p.emplace_back("FontName", quoteText(c.font().name));
+        p.emplace_back("FontSize", num(c.font().size));
+        p.emplace_back("FontBold", boolText(c.font().bold));
+        p.emplace_back("FontItalic", boolText(c.font().italic));
+        p.emplace_back("FontCharset", num(c.font().charset));
+        p.emplace_back("ForeColor", color(c.foreColor()));
+    }
+    if (k == ControlKind::Label || k == ControlKind::Frame || k == ControlKind::PictureBox ||
+        k == ControlKind::TextBox) {
+        p.emplace_back("BackColor", color(c.backColor()));
+    }
+    if (k == ControlKind::Label) {
+        p.emplace_back("BackStyle", num(c.backStyle()));
+        p.emplace_back("Alignment", num(static_cast<int>(c.alignment())));
+        p.emplace_back("WordWrap", boolText(c.wordWrap()));
+    }
+    if (k == ControlKind::Image || k == ControlKind::PictureBox) {
+        p.emplace_back("Picture", quoteText(c.picture().describe()));
+        if (k == ControlKind::Image)
+            p.emplace_back("Stretch", boolText(c.stretch()));
+    }
+    if (k == ControlKind::ComboBox || k == ControlKind::TabStrip || k == ControlKind::ListView) {
+        p.emplace_back("ListCount", num(static_cast<int>(c.items().size())));
+        for (std::size_t i = 0; i < c.items().size(); ++i)
+            p.emplace_back("List(" + std::to_string(i) + ")", quoteText(c.items()[i]));
+        p.emplace_back("ListIndex", num(c.listIndex()));
+    }
+    if (k == ControlKind::ComboBox || k == ControlKind::TextBox)
+        p.emplace_back("Text", quoteText(c.text()));
+    return p;
+}
+
+} // namespace orvela::sim
