@@ -1,0 +1,79 @@
+// Orvela.exe: wires the program's logic to the real Windows services and the
+// Win32 front end. Reads no command line, registry or environment.
+#include "forms/geometry.h"
+#include "shell/orvela_app.h"
+#include "win32/front_end.h"
+#include "win32/system_clock.h"
+#include "win32/win32_platform.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+namespace {
+
+// One model pixel is one physical pixel at any Windows scaling. The call
+// exists from Vista on, so it is looked up rather than linked.
+void becomeDpiAware() {
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
+    if (!user32)
+        return;
+    using SetProcessDpiAware = BOOL(WINAPI*)();
+    auto proc = reinterpret_cast<SetProcessDpiAware>(
+        reinterpret_cast<void (*)()>(GetProcAddress(user32, "SetProcessDPIAware")));
+    if (proc)
+        proc();
+}
+
+class ComApartment {
+public:
+    ComApartment() : initialised_(SUCCEEDED(CoInitialize(nullptr))) {}
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment() {
+        if (initialised_)
+            CoUninitialize();
+    }
+
+private:
+    bool initialised_;
+};
+
+class OrvelaProgram final : public orvela::win32::Program {
+public:
+    explicit OrvelaProgram(orvela::shell::OrvelaApp& app) : app_(app) {}
+    orvela::forms::Runtime& runtime() override { return app_.runtime(); }
+    void closeRequested(orvela::forms::Form& form) override { app_.closeRequested(form); }
+    bool ended() const override { return app_.ended(); }
+
+private:
+    orvela::shell::OrvelaApp& app_;
+};
+
+int runOrvela() {
+    becomeDpiAware();
+    ComApartment com;
+    InitCommonControls();
+
+    const float screenWidth = orvela::forms::pixelsToTwips(GetSystemMetrics(SM_CXSCREEN));
+    const float screenHeight = orvela::forms::pixelsToTwips(GetSystemMetrics(SM_CYSCREEN));
+    orvela::win32::Win32Platform windows;
+    orvela::win32::SystemClock clock;
+    orvela::platform::Platform platform = windows.platform();
+    orvela::shell::OrvelaApp app(platform, clock, screenWidth, screenHeight);
+    OrvelaProgram program(app);
+    orvela::win32::FrontEnd frontEnd(program);
+    app.start();
+    return frontEnd.run();
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    try {
+        return runOrvela();
+    } catch (...) {
+        return 1;
+    }
+}

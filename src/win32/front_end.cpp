@@ -1,0 +1,76 @@
+#include "win32/front_end.h"
+
+namespace orvela::win32 {
+
+FrontEnd::FrontEnd(Program& program) : program_(program), painter_(pictures_, fonts_) {}
+
+FrontEnd::~FrontEnd() {
+    // Windows first: their buttons hold fonts of the cache.
+    for (auto& [form, window] : windows_)
+        window->destroy();
+    windows_.clear();
+}
+
+FormWindow* FrontEnd::windowOf(const forms::Form& form) const {
+    auto it = windows_.find(&form);
+    return it != windows_.end() && it->second->handle() ? it->second.get() : nullptr;
+}
+
+void FrontEnd::sync() {
+    // A handler may run a modal loop whose messages sync again: finish the
+    // outer sync, then repeat it once.
+    if (syncing_) {
+        syncAgain_ = true;
+        return;
+    }
+    syncing_ = true;
+    try {
+        do {
+            syncAgain_ = false;
+            syncOnce();
+        } while (syncAgain_ && !quitPosted_);
+    } catch (...) {
+        syncing_ = false;
+        throw;
+    }
+    syncing_ = false;
+}
+
+void FrontEnd::syncOnce() {
+    if (program_.ended()) {
+        for (auto& [form, window] : windows_)
+            window->destroy();
+        if (!quitPosted_) {
+            quitPosted_ = true;
+            PostQuitMessage(0);
+        }
+        return;
+    }
+    for (const auto& form : program_.runtime().forms()) {
+        auto it = windows_.find(form.get());
+        if (it == windows_.end()) {
+            if (!form->loaded())
+                continue;
+            auto window = std::make_unique<FormWindow>(*form, static_cast<WindowHost&>(*this));
+            it = windows_.emplace(form.get(), std::move(window)).first;
+        }
+        it->second->sync();
+    }
+}
+
+int FrontEnd::run() {
+    try {
+        sync();
+    } catch (...) {
+        return 1;
+    }
+    MSG msg{};
+    int result;
+    while ((result = GetMessageW(&msg, nullptr, 0, 0)) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return result < 0 ? 1 : static_cast<int>(msg.wParam);
+}
+
+} // namespace orvela::win32

@@ -1,0 +1,53 @@
+// The Win32 front end of a program made of forms: one native window per
+// loaded form, kept in step with the runtime by sync(), which runs after
+// start-up and after every message that dispatched an event (mouse, button,
+// timer, close). When the program has ended, sync() destroys the windows and
+// ends the message loop.
+#pragma once
+
+#include "win32/font_cache.h"
+#include "win32/form_painter.h"
+#include "win32/form_window.h"
+#include "win32/picture_cache.h"
+#include "win32/program.h"
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+
+namespace orvela::win32 {
+
+class FrontEnd final : private WindowHost {
+public:
+    explicit FrontEnd(Program& program);
+    FrontEnd(const FrontEnd&) = delete;
+    FrontEnd& operator=(const FrontEnd&) = delete;
+    ~FrontEnd();
+
+    void sync();
+    // Syncs, then runs the message loop until the program ends; the exit code.
+    int run();
+    bool quitPosted() const { return quitPosted_; }
+
+    // The window of a form, or null while it has none.
+    FormWindow* windowOf(const forms::Form& form) const;
+
+private:
+    FormPainter& painter() override { return painter_; }
+    FontCache& fonts() override { return fonts_; }
+    void closeRequested(forms::Form& form) override { program_.closeRequested(form); }
+    void afterEvent() override { sync(); }
+    void syncOnce();
+
+    Program& program_;
+    PictureCache pictures_;
+    FontCache fonts_;
+    FormPainter painter_;
+    std::map<const forms::Form*, std::unique_ptr<FormWindow>> windows_;
+    bool syncing_ = false;
+    bool syncAgain_ = false;
+    bool quitPosted_ = false;
+};
+
+} // namespace orvela::win32
