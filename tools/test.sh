@@ -27,6 +27,9 @@ cmake --build build/win64 -j$jobs
 ORVELA_BUILD=$PWD/build
 # shellcheck source=tools/wine_env.sh
 . tools/wine_env.sh
+# Wine's recycle bin is the freedesktop trash: the tests get their own.
+export XDG_DATA_HOME=$ORVELA_BUILD/wine-data
+mkdir -p "$XDG_DATA_HOME"
 orvela_start_display 1024x768
 trap orvela_stop_display EXIT
 wineboot -i >/dev/null 2>&1 || true

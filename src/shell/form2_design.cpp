@@ -348,29 +348,6 @@ constexpr std::array controls{
     textLabel("Label202", nullptr, 12720, 2280, 2295, 375, "Дата", sans(8.25f), 0,
               Alignment::Center),
 
-    // Computer and recycle-bin texts, and the item information of variant 1.
-    // The text boxes reach a little into the button faces below them; the
-    // faces lie above so that they take the pointer over their whole area.
-    ControlDesign{.kind = ControlKind::Label,
-                  .name = "kompinfo",
-                  .left = 720,
-                  .top = 8280,
-                  .width = 3015,
-                  .height = 855,
-                  .foreColor = infoGrey},
-    ControlDesign{.kind = ControlKind::Label,
-                  .name = "korzinainf",
-                  .left = 12600,
-                  .top = 8160,
-                  .width = 2415,
-                  .height = 855,
-                  .foreColor = infoGrey,
-                  .alignment = Alignment::Center},
-    textLabel("Label1", nullptr, 4200, 1080, 840, 300, "", sans(12), 0, Alignment::Center),
-    textLabel("Label2", nullptr, 2520, 1320, 3855, 375, "", sans(8.25f), 0, Alignment::Center),
-    textLabel("Label4", nullptr, 2640, 1560, 4215, 375, "", sans(8.25f), 0, Alignment::Center),
-    textLabel("Label8", nullptr, 3240, 1800, 2880, 195, "", sans(8.25f), 0, Alignment::Center),
-
     // Variant-1 item ring: icons and captions; caption 0 holds the item count.
     ControlDesign{.kind = ControlKind::Image,
                   .name = "Image3",
@@ -409,6 +386,30 @@ constexpr std::array controls{
     clockHand("Line2", 3200, 7, forms::rgb(192, 192, 255)),
     clockHand("Line1", 3800, 5, forms::rgb(224, 224, 224)),
     clockHand("Line4", 0, 14, forms::rgb(0, 0, 128)),
+
+    // Computer and recycle-bin texts, and the item information of variant 1
+    // above the clock hands. The text boxes reach a little into the button
+    // faces below them; the faces lie above so that they take the pointer
+    // over their whole area.
+    ControlDesign{.kind = ControlKind::Label,
+                  .name = "kompinfo",
+                  .left = 720,
+                  .top = 8280,
+                  .width = 3015,
+                  .height = 855,
+                  .foreColor = infoGrey},
+    ControlDesign{.kind = ControlKind::Label,
+                  .name = "korzinainf",
+                  .left = 12600,
+                  .top = 8160,
+                  .width = 2415,
+                  .height = 855,
+                  .foreColor = infoGrey,
+                  .alignment = Alignment::Center},
+    textLabel("Label1", nullptr, 4200, 1080, 840, 300, "", sans(12), 0, Alignment::Center),
+    textLabel("Label2", nullptr, 2520, 1320, 3855, 375, "", sans(8.25f), 0, Alignment::Center),
+    textLabel("Label4", nullptr, 2640, 1560, 4215, 375, "", sans(8.25f), 0, Alignment::Center),
+    textLabel("Label8", nullptr, 3240, 1800, 2880, 195, "", sans(8.25f), 0, Alignment::Center),
 
     // Variant-1 buttons.
     buttonFace("nastroyki", 720, 720),
@@ -671,6 +672,8 @@ const forms::FormDesign& form2Design() {
         .top = 0,
         .width = 15360,
         .height = 11520,
+        // Shows beside the background picture on screens wider than it.
+        .backColor = forms::rgb(24, 30, 90),
         .defaultFont = {.name = "MS Sans Serif", .size = 8.25f, .bold = true, .charset = 204},
         .borderless = true,
         .maximized = true,

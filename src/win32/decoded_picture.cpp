@@ -111,8 +111,8 @@ std::unique_ptr<DecodedPicture> DecodedPicture::decode(std::string_view bytes) {
     // Transparent pixels keep the key colour that draw() leaves out.
     Brush key(CreateSolidBrush(out->transparent_ ? transparentKey : RGB(0, 0, 0)));
     FillRect(target.get(), &all, key.get());
-    if (FAILED(picture->Render(target.get(), 0, 0, out->width_, out->height_, 0, hmHeight,
-                               hmWidth, -hmHeight, nullptr)))
+    if (FAILED(picture->Render(target.get(), 0, 0, out->width_, out->height_, 0, hmHeight, hmWidth,
+                               -hmHeight, nullptr)))
         return nullptr;
     return out;
 }
@@ -167,8 +167,7 @@ HBITMAP DecodedPicture::bitmapOfSize(int width, int height) const {
         // Averaging would blend the transparent key into the edges.
         SetStretchBltMode(target.get(), transparent_ ? COLORONCOLOR : HALFTONE);
         SetBrushOrgEx(target.get(), 0, 0, nullptr);
-        StretchBlt(target.get(), 0, 0, width, height, source.get(), 0, 0, width_, height_,
-                   SRCCOPY);
+        StretchBlt(target.get(), 0, 0, width, height, source.get(), 0, 0, width_, height_, SRCCOPY);
     }
     if (scaled_.size() >= maxScaledCopies)
         scaled_.erase(scaled_.begin());

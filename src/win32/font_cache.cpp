@@ -14,8 +14,8 @@ HFONT FontCache::font(const forms::Font& font) {
             face.resize(LF_FACESIZE - 1);
         HFONT created = CreateFontW(
             fontHeight(font.size), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE,
-            FALSE, static_cast<DWORD>(font.charset & 0xFF), OUT_DEFAULT_PRECIS,
-            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+            FALSE, static_cast<DWORD>(font.charset & 0xFF), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+            DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
         it = fonts_.emplace(key, FontHandle(created)).first;
     }
     if (it->second)

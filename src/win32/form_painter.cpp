@@ -125,8 +125,8 @@ void FormPainter::paintPicture(HDC dc, const forms::Picture& reference, const RE
     if (stretch)
         picture->draw(dc, box);
     else
-        picture->draw(dc, {box.left, box.top, box.left + picture->width(),
-                           box.top + picture->height()});
+        picture->draw(
+            dc, {box.left, box.top, box.left + picture->width(), box.top + picture->height()});
 }
 
 void FormPainter::paintLine(HDC dc, const forms::Control& line) {
@@ -136,8 +136,7 @@ void FormPainter::paintLine(HDC dc, const forms::Control& line) {
     if (!pen)
         return;
     Selection selected(dc, pen.get());
-    MoveToEx(dc, forms::twipsToPixels(x + line.x1()), forms::twipsToPixels(y + line.y1()),
-             nullptr);
+    MoveToEx(dc, forms::twipsToPixels(x + line.x1()), forms::twipsToPixels(y + line.y1()), nullptr);
     LineTo(dc, forms::twipsToPixels(x + line.x2()), forms::twipsToPixels(y + line.y2()));
 }
 

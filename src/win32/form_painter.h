@@ -31,7 +31,9 @@ private:
 };
 
 // Colours of the model are COLORREFs: red in the low byte.
-inline COLORREF toColorRef(forms::Color color) { return static_cast<COLORREF>(color & 0xFFFFFF); }
+inline COLORREF toColorRef(forms::Color color) {
+    return static_cast<COLORREF>(color & 0xFFFFFF);
+}
 
 // DrawTextW flags of a label: alignment, word wrapping, CR LF line breaks.
 UINT labelTextFlags(const forms::Control& label);

@@ -1,5 +1,6 @@
 #include "win32/form_window.h"
 
+#include "forms/runtime.h"
 #include "win32/pixel_geometry.h"
 #include "win32/utf.h"
 
@@ -34,7 +35,8 @@ void registerClass(WNDPROC windowProc) {
 }
 
 DWORD styleOf(const forms::Form& form) {
-    DWORD frame = form.borderless() ? WS_POPUP : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    DWORD frame =
+        form.borderless() ? WS_POPUP : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     return frame | WS_CLIPCHILDREN;
 }
 
@@ -49,7 +51,7 @@ int heldButtons(WPARAM keys) {
     return buttons;
 }
 
-int buttonOf(UINT message) {
+int mouseButtonOf(UINT message) {
     switch (message) {
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
@@ -64,14 +66,18 @@ int buttonOf(UINT message) {
     }
 }
 
-std::wstring wide(const std::string& text) { return toWide(text).value_or(std::wstring()); }
+std::wstring wide(const std::string& text) {
+    return toWide(text).value_or(std::wstring());
+}
 
 } // namespace
 
 FormWindow::FormWindow(forms::Form& form, WindowHost& host)
     : form_(form), host_(host), mouse_(form), buttons_(host.fonts()), paint_(host.painter()) {}
 
-FormWindow::~FormWindow() { destroy(); }
+FormWindow::~FormWindow() {
+    destroy();
+}
 
 void FormWindow::destroy() {
     if (window_)
@@ -198,7 +204,7 @@ bool FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
     case WM_MBUTTONDOWN:
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDBLCLK:
-        mouse_.press(buttonOf(message), x, y);
+        mouse_.press(mouseButtonOf(message), x, y);
         SetCapture(window_);
         return true;
     case WM_LBUTTONDBLCLK:
@@ -209,7 +215,7 @@ bool FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
-        mouse_.release(buttonOf(message), x, y);
+        mouse_.release(mouseButtonOf(message), x, y);
         if (!mouse_.capturing() && window_ && GetCapture() == window_)
             ReleaseCapture();
         dispatched = true;

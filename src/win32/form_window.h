@@ -59,8 +59,7 @@ public:
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     // Handles a message; sets dispatched when an event reached the runtime.
-    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result,
-                   bool& dispatched);
+    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result, bool& dispatched);
     void create();
     void place();
     void applyState();
@@ -75,7 +74,7 @@ private:
     PaintEngine paint_;
     std::string caption_;
     RECT placement_{};
-    int shownState_ = 0;      // the window state last applied to the window
+    int shownState_ = 0; // the window state last applied to the window
     int stateBeforeMinimize_ = 0;
     bool firstFramePainted_ = false;
 };

@@ -46,7 +46,8 @@ using Region = GdiObject<HRGN>;
 // Selects an object into a device context and selects the previous one back.
 class Selection {
 public:
-    Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(object ? SelectObject(dc, object) : nullptr) {}
+    Selection(HDC dc, HGDIOBJ object)
+        : dc_(dc), previous_(object ? SelectObject(dc, object) : nullptr) {}
     Selection(const Selection&) = delete;
     Selection& operator=(const Selection&) = delete;
     ~Selection() {

@@ -15,7 +15,9 @@ RECT boxOf(const forms::Control& c) {
     return toPixels(c.bounds().translated(x, y));
 }
 
-std::wstring wide(const std::string& text) { return toWide(text).value_or(std::wstring()); }
+std::wstring wide(const std::string& text) {
+    return toWide(text).value_or(std::wstring());
+}
 
 } // namespace
 
@@ -39,8 +41,8 @@ void NativeButtons::sync(HWND parent, const forms::Form& form) {
                 button.window = CreateWindowExW(
                     0, L"BUTTON", wide(button.caption).c_str(),
                     WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON, button.box.left, button.box.top,
-                    button.box.right - button.box.left, button.box.bottom - button.box.top,
-                    parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId_++)),
+                    button.box.right - button.box.left, button.box.bottom - button.box.top, parent,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId_++)),
                     GetModuleHandleW(nullptr), nullptr);
                 if (!button.window)
                     continue;

@@ -37,8 +37,8 @@ bool PaintEngine::paint(HWND window, const forms::Form& form) {
             painter_.paint(back, form);
         }
         RECT& r = ps.rcPaint;
-        painted = BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, back, r.left,
-                         r.top, SRCCOPY) != FALSE;
+        painted = BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, back, r.left, r.top,
+                         SRCCOPY) != FALSE;
     }
     EndPaint(window, &ps);
     return painted;

@@ -16,9 +16,13 @@ inline RECT toPixels(const forms::Rect& r) {
             forms::twipsToPixels(r.right()), forms::twipsToPixels(r.bottom())};
 }
 
-inline float toTwips(int pixels) { return forms::pixelsToTwips(pixels); }
+inline float toTwips(int pixels) {
+    return forms::pixelsToTwips(pixels);
+}
 
-inline bool isEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+inline bool isEmpty(const RECT& r) {
+    return r.right <= r.left || r.bottom <= r.top;
+}
 
 inline RECT intersection(const RECT& a, const RECT& b) {
     RECT out{};
@@ -29,6 +33,8 @@ inline RECT intersection(const RECT& a, const RECT& b) {
 
 // Font height for CreateFontW: the character height in pixels, negative.
 // A point is 20 twips.
-inline int fontHeight(float points) { return -forms::twipsToPixels(points * 20.0f); }
+inline int fontHeight(float points) {
+    return -forms::twipsToPixels(points * 20.0f);
+}
 
 } // namespace orvela::win32

@@ -96,12 +96,18 @@ TEST_F(OwnWindow, FindWindowExFindsTheChildButton) {
 }
 
 TEST_F(OwnWindow, ShowWindowAndSetWindowPosReachTheWindow) {
-    const WindowHandle top = handleOf(top_);
-    EXPECT_FALSE(windows_.showWindow(top, SW_SHOWNA)); // it was hidden
-    EXPECT_TRUE(IsWindowVisible(top_));
-    EXPECT_TRUE(windows_.showWindow(top, SW_HIDE)); // it was visible
-    EXPECT_FALSE(IsWindowVisible(top_));
+    // Showing the child button keeps Wine from mapping an X window (which
+    // waits for a window manager that Xvfb lacks).
+    const WindowHandle button = handleOf(button_);
+    const auto visibleStyle = [&] {
+        return (GetWindowLongW(button_, GWL_STYLE) & WS_VISIBLE) != 0;
+    };
+    EXPECT_FALSE(windows_.showWindow(button, SW_SHOWNA)); // it was hidden
+    EXPECT_TRUE(visibleStyle());
+    EXPECT_TRUE(windows_.showWindow(button, SW_HIDE)); // it was visible
+    EXPECT_FALSE(visibleStyle());
 
+    const WindowHandle top = handleOf(top_);
     EXPECT_TRUE(windows_.setWindowPos(top, 0, 30, 40, 300, 150, SWP_NOZORDER | SWP_NOACTIVATE));
     RECT rect{};
     ASSERT_TRUE(GetWindowRect(top_, &rect));
@@ -156,7 +162,9 @@ TEST(RecycleBin, QueryGivesCountsOrZeros) {
     for (const char* root : {"", "C:\\"}) {
         SCOPED_TRACE(root);
         platform::RecycleBinInfo info{-1, -1};
-        EXPECT_EQ(shell.queryRecycleBin(root, info), S_OK);
+        EXPECT_EQ(shell.queryRecycleBin(root, info), S_OK)
+            << "under Wine the bin is the freedesktop trash: its data folder "
+               "($XDG_DATA_HOME, else ~/.local/share) must exist";
         EXPECT_GE(info.size, 0);
         EXPECT_GE(info.items, 0);
     }
@@ -189,8 +197,9 @@ TEST(Names, ComputerAndUserNameFillTheCallersBuffer) {
         const std::size_t nul = buffer.find('\0');
         ASSERT_NE(nul, std::string::npos);
         const std::string name = buffer.substr(0, nul);
-        EXPECT_FALSE(name.empty());
-        EXPECT_EQ(name.find(' '), std::string::npos);
+        ASSERT_FALSE(name.empty());
+        EXPECT_NE(name.front(), ' ');
+        EXPECT_NE(name.back(), ' ');
         EXPECT_EQ(buffer.substr(nul + 1), std::string(255 - nul - 1, ' '));
         EXPECT_EQ(size, name.size() + lookup.sizeBeyondName);
 
