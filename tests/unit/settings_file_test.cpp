@@ -33,8 +33,8 @@ const Fields newFileFields = {"1", "5", "English", "1", "1", "0", "1", "15", "0"
 
 // A fresh folder per test, removed afterwards.
 struct TempDir {
-    fs::path path = fs::temp_directory_path() /
-                    ("orvela-settings-" + std::to_string(std::random_device{}()));
+    fs::path path =
+        fs::temp_directory_path() / ("orvela-settings-" + std::to_string(std::random_device{}()));
     TempDir() { fs::create_directories(path); }
     ~TempDir() {
         std::error_code ec;
@@ -48,24 +48,26 @@ platform::fake::FakeMachine machineIn(const fs::path& dir) {
     return m;
 }
 
-// The fake's files, except that nothing can be written.
-class UnwritableFiles : public platform::FileServices {
-public:
-    explicit UnwritableFiles(FakePlatform& inner) : inner_(inner) {}
-    std::string programDir() override { return inner_.programDir(); }
-    std::string programName() override { return inner_.programName(); }
-    std::string joinPath(const std::string& d, const std::string& n) override {
-        return inner_.joinPath(d, n);
-    }
-    bool fileExists(const std::string& p) override { return inner_.fileExists(p); }
-    std::optional<std::string> readFile(const std::string& p, std::size_t max) override {
-        return inner_.readFile(p, max);
-    }
-    bool replaceFile(const std::string&, const std::string&) override { return false; }
+std::string readAll(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
 
-private:
-    FakePlatform& inner_;
-};
+Fields storedFields(const shell::DesktopSettings& settings) {
+    Fields out;
+    for (const char* f : shell::DesktopSettings::storedFields)
+        out.push_back(settings.get(f));
+    return out;
+}
+
+// Each text between double quotes.
+std::vector<std::string> quoted(std::vector<std::string> texts) {
+    for (std::string& t : texts)
+        t = '"' + t + '"';
+    return texts;
+}
 
 class SettingsFileTest : public ::testing::Test {
 protected:
@@ -82,19 +84,8 @@ protected:
     void writeFile(const std::string& bytes) const {
         std::ofstream(filePath(), std::ios::binary) << bytes;
     }
-    std::string readBack() const {
-        std::ifstream in(filePath(), std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    Fields fields() const {
-        Fields out;
-        for (const char* f : shell::DesktopSettings::storedFields)
-            out.push_back(settings.get(f));
-        return out;
-    }
-    bool starsShown() { return form2.touch().control("Frame3").visible(); }
+    std::string readBack() const { return readAll(filePath()); }
+    Fields fields() const { return storedFields(settings); }
 };
 
 // 21 lines from the given texts (missing ones empty), each ended by eol.
@@ -124,10 +115,8 @@ TEST_F(SettingsFileTest, AMissingFileIsCreatedWithTheNewFileBytesAndReadBack) {
 }
 
 TEST_F(SettingsFileTest, ReadsEveryKindOfFileIntoTheStoredFieldsAndTheirCopies) {
-    const std::string nul("1\0", 2);
-    const std::string longText(5000, 'x');
-    const std::string full = withValues(newFileFields);
-    const std::string withoutLastLineEnds = full.substr(0, full.size() - 4);
+    const std::string nul("1\0", 2), longText(5000, 'x'), full = withValues(newFileFields);
+    const Fields odd = {longText, "abc", "\xFF\xFE\x80", "1", "1", "0", nul, "15", "0"};
     struct Case {
         const char* what;
         std::string bytes;
@@ -135,29 +124,20 @@ TEST_F(SettingsFileTest, ReadsEveryKindOfFileIntoTheStoredFieldsAndTheirCopies) 
     };
     const Case cases[] = {
         {"new file", newFileBytes, newFileFields},
-        {"all quoted", withValues({"\"2\"", "\"7\"", "\"Russian\"", "\"0\"", "\"0\"", "\"7\"",
-                                   "\"0\"", "\"30\"", "\"1\""}),
+        {"quoted",
+         withValues({"\"2\"", "\"7\"", "\"Russian\"", "\"0\"", "\"0\"", "\"7\"", "\"0\"", "\"30\"",
+                     "\"1\""}),
          {"2", "7", "Russian", "0", "0", "7", "0", "30", "1"}},
-        {"unquoted", withValues({"3", "5", "English", "1", "1", "0", "1", "15", "0"}),
-         {"3", "5", "English", "1", "1", "0", "1", "15", "0"}},
-        {"quotes inside", withValues({"\"\"3", "5", "\"Eng\"lish\"", "1", "1", "0", "1", "1\"5"}),
+        {"quotes inside",
+         withValues({"\"\"3", "5", "\"Eng\"lish\"", "1", "1", "0", "1", "1\"5"}),
          {"3", "5", "English", "1", "1", "0", "1", "15", ""}},
         {"LF only", withValues(newFileFields, "\n"), newFileFields},
         {"CR only", withValues(newFileFields, "\r"), newFileFields},
-        {"no line end after the last value", withoutLastLineEnds, newFileFields},
-        {"short", lines({}, "\r\n", 11) + "2\r\n9", Fields{"2", "9", "", "", "", "", "", "", ""}},
+        {"no line end after line 20", full.substr(0, full.size() - 4), newFileFields},
+        {"short", lines({}, "\r\n", 11) + "2\r\n9", {"2", "9", "", "", "", "", "", "", ""}},
         {"empty", "", Fields(9)},
-        {"more than 21 lines",
-         withValues(newFileFields) + "\"3\"\r\n\"0\"\r\n\"Russian\"\r\n" + lines({}, "\r\n", 20),
-         newFileFields},
-        {"a line of 5000 characters",
-         withValues({longText, "5", "English", "1", "1", "0", "1", "15", "0"}),
-         {longText, "5", "English", "1", "1", "0", "1", "15", "0"}},
-        {"NUL and binary bytes",
-         withValues({"1", "5", "\xFF\xFE\x80", "1", "1", "0", nul, "15", "0"}),
-         {"1", "5", "\xFF\xFE\x80", "1", "1", "0", nul, "15", "0"}},
-        {"no number", withValues({"1", "abc", "English", "1", "1", "0", "1", "15", "0"}),
-         {"1", "abc", "English", "1", "1", "0", "1", "15", "0"}},
+        {"more than 21 lines", full + "\"3\"\r\n\"0\"\r\n" + lines({}, "\r\n", 20), newFileFields},
+        {"5000 characters, no number, binary and NUL", withValues(odd), odd},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -169,7 +149,7 @@ TEST_F(SettingsFileTest, ReadsEveryKindOfFileIntoTheStoredFieldsAndTheirCopies) 
         EXPECT_EQ(settings.get("V2Stars2"), c.expected[6]);
         EXPECT_EQ(settings.get("v3shag2"), c.expected[7]);
     }
-    EXPECT_EQ(shell::textToNumber("abc"), 0); // what the ring speed becomes
+    EXPECT_EQ(shell::textToNumber(settings.get("V1speed")), 0); // what the ring speed becomes
 }
 
 TEST_F(SettingsFileTest, StarsValueShowsOrHidesTheStarPanelsOrLeavesThem) {
@@ -177,9 +157,13 @@ TEST_F(SettingsFileTest, StarsValueShowsOrHidesTheStarPanelsOrLeavesThem) {
         std::string stars;
         bool before, after;
     };
-    const Case cases[] = {{"1", false, true}, {"\"1\"", false, true}, {"0", true, false},
-                          {"2", true, true},  {"2", false, false},    {"", false, false},
-                          {std::string("1\0", 2), false, false},      {" 1", false, false}};
+    const Case cases[] = {{"1", false, true},
+                          {"\"1\"", false, true},
+                          {"0", true, false},
+                          {"2", true, true},
+                          {"", false, false},
+                          {" 1", false, false},
+                          {std::string("1\0", 2), false, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE("V2Stars \"" + c.stars + "\"");
         forms::Form& f = form2.touch();
@@ -196,9 +180,8 @@ TEST_F(SettingsFileTest, SavingQuotesEveryLineAndIsStableOnASecondSave) {
     file.loadSettings();
     ASSERT_TRUE(file.saveSettingsFile());
     const std::string once = readBack();
-    EXPECT_EQ(once, lines({"\"\"", "\"\"", "\"\"", "\"\"", "\"\"", "\"\"", "\"\"", "\"\"", "\"\"",
-                           "\"\"", "\"\"", "\"1\"", "\"5\"", "\"English\"", "\"1\"", "\"1\"",
-                           "\"0\"", "\"1\"", "\"15\"", "\"0\"", "\"\""}));
+    EXPECT_EQ(once, lines(quoted({"",  "",  "",        "",  "",  "",  "",  "",   "",  "", "",
+                                  "1", "5", "English", "1", "1", "0", "1", "15", "0", ""})));
     ASSERT_TRUE(file.saveSettingsFile());
     EXPECT_EQ(readBack(), once);
     file.readSettingsFile();
@@ -209,7 +192,7 @@ TEST_F(SettingsFileTest, SavingQuotesEveryLineAndIsStableOnASecondSave) {
 TEST_F(SettingsFileTest, SavingCarriesReservedLinesThroughUnderTheThirtyCharacterRule) {
     const std::string q28 = "\"" + std::string(28, 'r') + "\""; // 30 with its quotes
     const std::string q29 = "\"" + std::string(29, 'r') + "\""; // 31 with its quotes
-    std::vector<std::string> texts = {"alpha", "\"abc\"", q28, q29, std::string(31, 's'),
+    std::vector<std::string> texts = {"alpha", "\"abc\"", q28,       q29, std::string(31, 's'),
                                       "a\"b",  "",        "\x01\xFF"};
     texts.resize(11);
     texts.insert(texts.end(), {"9", "9", "9", "9", "9", "9", "9", "9", "9", "\"tail\""});
@@ -222,34 +205,40 @@ TEST_F(SettingsFileTest, SavingCarriesReservedLinesThroughUnderTheThirtyCharacte
     settings.set("v3shag", "2\"5");
     ASSERT_TRUE(file.saveSettingsFile());
 
-    const std::string q = "\"";
-    EXPECT_EQ(readBack(),
-              lines({q + "alpha" + q, q + "abc" + q, q + std::string(28, 'r') + q, q + " " + q,
-                     q + " " + q, q + "ab" + q, q + q, q + "\x01\xFF" + q, q + q, q + q, q + q,
-                     q + "2" + q, q + std::string(30, '7') + q, q + " " + q,
-                     q + std::string(29, 'q') + q, q + "9" + q, q + "9" + q, q + "9" + q,
-                     q + "25" + q, q + "9" + q, q + "tail" + q}))
+    EXPECT_EQ(readBack(), lines(quoted({"alpha",
+                                        "abc",
+                                        std::string(28, 'r'),
+                                        " ",
+                                        " ",
+                                        "ab",
+                                        "",
+                                        "\x01\xFF",
+                                        "",
+                                        "",
+                                        "",
+                                        "2",
+                                        std::string(30, '7'),
+                                        " ",
+                                        std::string(29, 'q'),
+                                        "9",
+                                        "9",
+                                        "9",
+                                        "25",
+                                        "9",
+                                        "tail"})))
         << "lines after the 21st are dropped";
 }
 
-TEST_F(SettingsFileTest, AFailedSaveLeavesTheFileAndTheRecordAsTheyWere) {
-    writeFile(newFileBytes);
-    file.loadSettings();
-    UnwritableFiles unwritable(fake);
-    shell::SettingsFile readOnly(unwritable, settings, form2);
-    settings.set("deskvar", "3");
-    EXPECT_FALSE(readOnly.saveSettingsFile());
-    EXPECT_EQ(readBack(), newFileBytes);
-    EXPECT_EQ(settings.get("deskvar"), "3");
-}
-
-TEST_F(SettingsFileTest, AFileThatCannotBeCreatedGivesTheNewFileValuesInMemory) {
-    UnwritableFiles unwritable(fake);
-    shell::SettingsFile readOnly(unwritable, settings, form2);
-    EXPECT_NO_THROW(readOnly.loadSettings());
-    EXPECT_FALSE(fs::exists(filePath()));
+TEST_F(SettingsFileTest, AFolderThatCannotBeWrittenRunsOnTheDefaultsAndSavingLosesNothing) {
+    FakePlatform nowhere(machineIn(dir.path / "missing"));
+    shell::SettingsFile unwritable(nowhere, settings, form2);
+    EXPECT_NO_THROW(unwritable.loadSettings());
     EXPECT_EQ(fields(), newFileFields);
     EXPECT_EQ(settings.get("v3shag2"), "15");
+    settings.set("deskvar", "3");
+    EXPECT_FALSE(unwritable.saveSettingsFile());
+    EXPECT_EQ(settings.get("deskvar"), "3");
+    EXPECT_FALSE(fs::exists(dir.path / "missing"));
 }
 
 TEST_F(SettingsFileTest, ASettingsPathThatIsAFolderGivesTheNewFileValues) {
@@ -259,41 +248,26 @@ TEST_F(SettingsFileTest, ASettingsPathThatIsAFolderGivesTheNewFileValues) {
     EXPECT_EQ(fields(), newFileFields);
 }
 
-TEST(SettingsFileApp, StartsOnTheDefaultsWhenTheProgramFolderIsMissing) {
+TEST(SettingsFileApp, StartUpCreatesTheFileOrRunsWithoutItAndExitWritesNothing) {
     TempDir dir;
-    FakePlatform fake(machineIn(dir.path / "missing"));
-    platform::Platform platform = fake.platform();
-    forms::ManualClock clock;
-    shell::OrvelaApp app(platform, clock, 15360, 11520);
-    ASSERT_NO_THROW(app.start());
-    forms::Form& form1 = *app.runtime().findForm("Form1");
-    forms::Form& form2 = *app.runtime().findForm("Form2");
-    ASSERT_TRUE(form2.loaded());
-    EXPECT_TRUE(form2.visible());
-    EXPECT_FALSE(fs::exists(dir.path / "missing"));
-    const Fields expected = newFileFields;
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(form1.control(shell::DesktopSettings::storedFields[i]).caption(), expected[i]);
-    EXPECT_TRUE(form2.control("Frame3").visible());
-    EXPECT_FALSE(form2.control("V1Frame").visible()); // variant 1
-}
-
-TEST(SettingsFileApp, StartUpCreatesTheFileOnceAndExitLeavesItUnchanged) {
-    TempDir dir;
-    FakePlatform fake(machineIn(dir.path));
-    platform::Platform platform = fake.platform();
-    forms::ManualClock clock;
-    {
+    for (const fs::path& folder : {dir.path, dir.path / "missing"}) {
+        SCOPED_TRACE(folder.string());
+        FakePlatform fake(machineIn(folder));
+        platform::Platform platform = fake.platform();
+        forms::ManualClock clock;
         shell::OrvelaApp app(platform, clock, 15360, 11520);
-        app.start();
-        app.runtime().findForm("Form1")->control("deskvar").setCaption("3");
+        ASSERT_NO_THROW(app.start());
+        const forms::Form& form2 = *app.runtime().findForm("Form2");
+        EXPECT_TRUE(form2.visible());
+        EXPECT_FALSE(form2.control("V1Frame").visible()); // variant 1
+        shell::DesktopSettings settings(*app.runtime().findForm("Form1"));
+        EXPECT_EQ(storedFields(settings), newFileFields);
+        settings.set("deskvar", "3");
         app.exitProgram();
         EXPECT_TRUE(app.ended());
     }
-    std::ifstream in(dir.path / "ovdata.dat", std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    EXPECT_EQ(bytes.str(), newFileBytes);
+    EXPECT_EQ(readAll(dir.path / "ovdata.dat"), newFileBytes);
+    EXPECT_FALSE(fs::exists(dir.path / "missing"));
 }
 
 } // namespace

@@ -101,7 +101,7 @@ std::int32_t FakePlatform::getSpecialFolderLocation(WindowHandle owner, int fold
         list = 0;
         return static_cast<std::int32_t>(0x80004005u); // E_FAIL
     }
-    list = firstIdList + idLists_.size();
+    list = firstIdList + nextIdList_++;
     idLists_[list] = folder;
     return 0;
 }
@@ -230,6 +230,10 @@ bool FakePlatform::fileExists(const std::string& path) {
 }
 
 std::optional<std::string> FakePlatform::readFile(const std::string& path, std::size_t maxBytes) {
+    // A folder opens as a stream on Linux; on Windows it cannot be read.
+    std::error_code ec;
+    if (!fs::is_regular_file(utf8Path(path), ec))
+        return std::nullopt;
     std::ifstream in(utf8Path(path), std::ios::binary);
     if (!in)
         return std::nullopt;

@@ -106,6 +106,7 @@ private:
     FakeMachine machine_;
     std::vector<std::string> calls_;
     std::map<ItemIdList, int> idLists_; // handed-out lists and their folder numbers
+    ItemIdList nextIdList_ = 0;
 };
 
 } // namespace orvela::platform::fake

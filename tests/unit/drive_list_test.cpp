@@ -1,0 +1,134 @@
+// The drive list of the variant-2 overlay: one slot per recognised drive,
+// A to Z without gaps, at most twelve, in a panel sized to its slots and
+// standing on the "Drives" button.
+
+#include "forms/runtime.h"
+#include "platform/fake/fake_platform.h"
+#include "shell/drive_list.h"
+#include "shell/form2_design.h"
+#include "shell/orvela_app.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace orvela;
+using platform::fake::FakeMachine;
+using platform::fake::FakePlatform;
+
+struct Slot {
+    std::string root, caption, pictureHolder;
+};
+
+class DriveList : public ::testing::Test {
+protected:
+    forms::ManualClock clock;
+    forms::Runtime runtime{clock, 15360, 11520};
+    forms::Form& form2 = runtime.addForm(shell::form2Design()).touch();
+
+    forms::Control& c(const char* name, int index = -1) { return form2.control(name, index); }
+
+    int fill(std::map<char, unsigned> drives) {
+        FakeMachine machine;
+        machine.driveTypes = std::move(drives);
+        FakePlatform fake(machine);
+        return shell::fillDriveList(form2, fake);
+    }
+
+    // Every filled slot as laid out, the slots above n hidden and untouched.
+    void expectSlots(const std::vector<Slot>& slots) {
+        const int n = static_cast<int>(slots.size());
+        const float height = static_cast<float>(n) * 1000 + 500;
+        // Label42 (2640, 720, 735 wide) of Frame14 (720, 8880); the panel is 855 wide.
+        EXPECT_EQ(c("Frame2").bounds(), (forms::Rect{3300, 9600 - height, 855, height}));
+        EXPECT_EQ(c("Image13").bounds(), (forms::Rect{0, 0, 855, height}));
+        for (int j = 1; j <= n; ++j) {
+            const Slot& s = slots[static_cast<std::size_t>(j - 1)];
+            SCOPED_TRACE("slot " + std::to_string(j) + " " + s.root);
+            const float row = static_cast<float>(j - 1) * 1000;
+            EXPECT_EQ(c("Label3", j).caption(), s.root);
+            EXPECT_EQ(c("Label21", j).caption(), s.caption);
+            EXPECT_EQ(c("Image12", j).picture(), c(s.pictureHolder.c_str()).picture());
+            EXPECT_EQ(c("Image12", j).bounds(), (forms::Rect{202.5f, row + 250, 450, 450}));
+            EXPECT_EQ(c("Label21", j).bounds(), (forms::Rect{0, row + 700, 855, 495}));
+            EXPECT_TRUE(c("Image12", j).visible());
+            EXPECT_TRUE(c("Label21", j).visible());
+        }
+        for (int j = n + 1; j <= shell::driveSlotCount; ++j) {
+            SCOPED_TRACE("slot " + std::to_string(j));
+            EXPECT_FALSE(c("Image12", j).visible());
+            EXPECT_FALSE(c("Label21", j).visible());
+            EXPECT_EQ(c("Label21", j).caption(), "");
+            EXPECT_TRUE(c("Image12", j).picture().isNone());
+        }
+    }
+};
+
+TEST_F(DriveList, FloppyHardDiskAndCdRomFillThreeSlotsInLetterOrder) {
+    EXPECT_EQ(fill({{'A', 2}, {'C', 3}, {'D', 5}}), 3); // panel height 3500
+    expectSlots({{"A:\\", "Drive A:\\ Floppy Disk", "Image11"},
+                 {"C:\\", "Drive C:\\ Hard Disk.", "Image10"},
+                 {"D:\\", "Drive D:\\ CD - ROM", "Image9"}});
+}
+
+TEST_F(DriveList, RemoteAndRamDisksShareTheirPictureAndUnrecognisedTypesLeaveNoGap) {
+    EXPECT_EQ(fill({{'A', 1}, {'B', 0}, {'C', 3}, {'E', 0}, {'F', 4}, {'G', 1}, {'R', 6}}), 3);
+    expectSlots({{"C:\\", "Drive C:\\ Hard Disk.", "Image10"},
+                 {"F:\\", "Drive F:\\ is remote.", "Image8"},
+                 {"R:\\", "Drive R:\\ RAM disk.", "Image8"}});
+}
+
+TEST_F(DriveList, OnlyTheFirstTwelveRecognisedDrivesGetSlots) {
+    std::map<char, unsigned> drives;
+    for (char letter = 'A'; letter <= 'N'; ++letter)
+        drives[letter] = 3;
+    int n = 0;
+    ASSERT_NO_THROW(n = fill(drives));
+    EXPECT_EQ(n, 12);
+    std::vector<Slot> slots;
+    for (char letter = 'A'; letter <= 'L'; ++letter) {
+        const std::string root = std::string(1, letter) + ":\\";
+        slots.push_back({root, "Drive " + root + " Hard Disk.", "Image10"});
+    }
+    expectSlots(slots);
+    EXPECT_EQ(c("Label3", 0).caption(), ""); // element 0 is never a slot
+}
+
+TEST_F(DriveList, NoDrivesLeaveAnEmptyPanelOfHalfAThousandTwips) {
+    EXPECT_EQ(fill({}), 0);
+    expectSlots({});
+}
+
+TEST(DriveListApp, IsFilledBeforeTheLayoutScalesThePanel) {
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("orvela-drives-" + std::to_string(std::random_device{}()));
+    std::filesystem::create_directories(dir);
+    FakeMachine machine;
+    machine.programDir = dir.string();
+    machine.screenWidth = 800;
+    machine.screenHeight = 600;
+    machine.driveTypes = {{'A', 2}, {'C', 3}, {'D', 5}};
+    FakePlatform fake(machine);
+    platform::Platform platform = fake.platform();
+    forms::ManualClock clock;
+    {
+        shell::OrvelaApp app(platform, clock, 12000, 9000);
+        app.start();
+        const forms::Form& form2 = *app.runtime().findForm("Form2");
+        const forms::Control& panel = form2.control("Frame2");
+        EXPECT_FLOAT_EQ(panel.height(), 3500 * 0.78125f);
+        EXPECT_FLOAT_EQ(panel.top() + panel.height(), 9600 * 0.78125f); // still on Label42
+        EXPECT_EQ(form2.control("Label21", 2).top(), 1700 * 0.78125f);
+        EXPECT_EQ(form2.control("Label21", 3).caption(), "Drive D:\\ CD - ROM");
+        EXPECT_FALSE(form2.control("Frame2").visible()); // pops up on the Drives button
+    }
+    std::filesystem::remove_all(dir);
+}
+
+} // namespace
