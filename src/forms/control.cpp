@@ -169,18 +169,42 @@ void Control::setEnabled(bool v) {
         }                                                                                          \
     } while (0)
 
-void Control::setCaption(const std::string& v) { ORVELA_SET(caption_, v); }
-void Control::setFont(const Font& f) { ORVELA_SET(font_, f); }
-void Control::setFontSize(float points) { ORVELA_SET(font_.size, points); }
-void Control::setForeColor(Color c) { ORVELA_SET(foreColor_, c); }
-void Control::setBackColor(Color c) { ORVELA_SET(backColor_, c); }
-void Control::setBackStyle(int s) { ORVELA_SET(backStyle_, s); }
-void Control::setAlignment(Alignment a) { ORVELA_SET(alignment_, a); }
-void Control::setWordWrap(bool w) { ORVELA_SET(wordWrap_, w); }
-void Control::setPicture(const Picture& p) { ORVELA_SET(picture_, p); }
-void Control::setStretch(bool s) { ORVELA_SET(stretch_, s); }
-void Control::setBorderColor(Color c) { ORVELA_SET(borderColor_, c); }
-void Control::setText(const std::string& v) { ORVELA_SET(text_, v); }
+void Control::setCaption(const std::string& v) {
+    ORVELA_SET(caption_, v);
+}
+void Control::setFont(const Font& f) {
+    ORVELA_SET(font_, f);
+}
+void Control::setFontSize(float points) {
+    ORVELA_SET(font_.size, points);
+}
+void Control::setForeColor(Color c) {
+    ORVELA_SET(foreColor_, c);
+}
+void Control::setBackColor(Color c) {
+    ORVELA_SET(backColor_, c);
+}
+void Control::setBackStyle(int s) {
+    ORVELA_SET(backStyle_, s);
+}
+void Control::setAlignment(Alignment a) {
+    ORVELA_SET(alignment_, a);
+}
+void Control::setWordWrap(bool w) {
+    ORVELA_SET(wordWrap_, w);
+}
+void Control::setPicture(const Picture& p) {
+    ORVELA_SET(picture_, p);
+}
+void Control::setStretch(bool s) {
+    ORVELA_SET(stretch_, s);
+}
+void Control::setBorderColor(Color c) {
+    ORVELA_SET(borderColor_, c);
+}
+void Control::setText(const std::string& v) {
+    ORVELA_SET(text_, v);
+}
 
 #undef ORVELA_SET
 

@@ -11,8 +11,12 @@ namespace orvela::forms {
 inline constexpr float twipsPerPixel = 15.0f;
 
 // Nearest device pixel of a twips coordinate.
-inline int twipsToPixels(float twips) { return static_cast<int>(std::lround(twips / twipsPerPixel)); }
-inline float pixelsToTwips(int pixels) { return static_cast<float>(pixels) * twipsPerPixel; }
+inline int twipsToPixels(float twips) {
+    return static_cast<int>(std::lround(twips / twipsPerPixel));
+}
+inline float pixelsToTwips(int pixels) {
+    return static_cast<float>(pixels) * twipsPerPixel;
+}
 
 // An axis-aligned rectangle in twips: left/top inclusive, width/height >= 0.
 struct Rect {

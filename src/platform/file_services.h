@@ -20,8 +20,7 @@ public:
     // An ordinary file (not a folder) exists at path.
     virtual bool fileExists(const std::string& path) = 0;
     // At most maxBytes of the file; nothing if it cannot be opened.
-    virtual std::optional<std::string> readFile(const std::string& path,
-                                                std::size_t maxBytes) = 0;
+    virtual std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) = 0;
     // Writes the file whole or leaves the old one as it was (temporary file,
     // then replace). False on failure.
     virtual bool replaceFile(const std::string& path, const std::string& bytes) = 0;

@@ -14,8 +14,8 @@ class DesktopSettings {
 public:
     // The nine fields kept in the settings file, in file order (lines 12..20).
     static constexpr std::array<const char*, 9> storedFields = {
-        "deskvar", "V1speed", "Desklang", "v1timer", "v1calend",
-        "V1speedR", "V2Stars", "v3shag", "autostartme"};
+        "deskvar",  "V1speed", "Desklang", "v1timer",    "v1calend",
+        "V1speedR", "V2Stars", "v3shag",   "autostartme"};
 
     explicit DesktopSettings(forms::Form& form1) : form1_(form1) {}
 

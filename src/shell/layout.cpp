@@ -59,12 +59,13 @@ void ScreenLayout::scaleMainLayout() {
     forms::Control& fon = c("Fon");
     fon.setPicture(c(backgroundHolderFor(h).c_str()).picture());
 
-    for (const char* name : {"Label209", "Label210", "Label208", "Label206", "Label207", "Label202"})
+    for (const char* name :
+         {"Label209", "Label210", "Label208", "Label206", "Label207", "Label202"})
         scaleWithFont(c(name), h);
 
-    const char* buttons[][2] = {{"nastroyki", "Label14"},   {"ProgrFiles", "Label15"},
-                                {"MoiDok", "Label16"},      {"Pusk", "Label13"},
-                                {"Korzina", "Label17"},     {"Vihod", "Label10"},
+    const char* buttons[][2] = {{"nastroyki", "Label14"},    {"ProgrFiles", "Label15"},
+                                {"MoiDok", "Label16"},       {"Pusk", "Label13"},
+                                {"Korzina", "Label17"},      {"Vihod", "Label10"},
                                 {"Perezagruzka", "Label11"}, {"exitbut", "Label12"}};
     for (const auto& button : buttons) {
         scale(c(button[0]), h);
@@ -78,14 +79,14 @@ void ScreenLayout::scaleMainLayout() {
     if (h != 600)
         korzinainf.setTop(scaledLength(korzinainf.top(), h));
     else
-        korzinainf.setTop(static_cast<float>(
-            h * static_cast<double>(korzinainf.top() / 768.0f) - 150));
+        korzinainf.setTop(
+            static_cast<float>(h * static_cast<double>(korzinainf.top() / 768.0f) - 150));
     korzinainf.setLeft(scaledLength(korzinainf.left(), h));
     if (h != 600)
         korzinainf.setHeight(scaledLength(korzinainf.height(), h));
     else
-        korzinainf.setHeight(static_cast<float>(
-            h * static_cast<double>(korzinainf.height() / 768.0f) + 100));
+        korzinainf.setHeight(
+            static_cast<float>(h * static_cast<double>(korzinainf.height() / 768.0f) + 100));
     korzinainf.setWidth(scaledLength(korzinainf.width(), h));
     korzinainf.setFontSize(scaledFontSize(korzinainf.font().size, h));
 
@@ -100,8 +101,8 @@ void ScreenLayout::scaleMainLayout() {
     const double rowFactors[] = {9, 7.3, 6, 5};
     const double infoHeight = c("Label1").height();
     for (int i = 0; i < 4; ++i)
-        c(infoLabels[i]).setTop(
-            static_cast<float>(screenH / 2 - h * (rowFactors[i] * infoHeight / 768.0)));
+        c(infoLabels[i])
+            .setTop(static_cast<float>(screenH / 2 - h * (rowFactors[i] * infoHeight / 768.0)));
 
     scaleWithFont(c("Label101"), h);
     scaleWithFont(c("Label102"), h);
@@ -131,9 +132,9 @@ void ScreenLayout::scaleV1Frame() {
           "Label25", "Label22", "Label45", "Label46", "Label44", "Label43", "Label51"})
         scaleWithFont(c(name), h);
 
-    for (const char* name : {"Image18", "Image16", "Image17", "Image2", "Image5", "Image6",
-                             "Image7", "Image15", "Image14", "Frame2", "Frame7", "Frame14",
-                             "Frame15", "Frame16", "Frame17", "Image13"})
+    for (const char* name :
+         {"Image18", "Image16", "Image17", "Image2", "Image5", "Image6", "Image7", "Image15",
+          "Image14", "Frame2", "Frame7", "Frame14", "Frame15", "Frame16", "Frame17", "Image13"})
         scale(c(name), h);
 
     for (int i = 1; i <= 12; ++i) {
@@ -161,9 +162,9 @@ void ScreenLayout::scaleV3Frame() {
          {"Label53", "Label57", "Label56", "Label58", "Label54", "Label55", "Label59"})
         scaleWithFont(c(name), h);
 
-    for (const char* name : {"Image23", "Image24", "Image25", "Image26", "Image22", "Image28",
-                             "Image29", "Image27", "Frame6", "Frame8", "Frame9", "Frame10",
-                             "Frame11", "Frame12", "Frame13"})
+    for (const char* name :
+         {"Image23", "Image24", "Image25", "Image26", "Image22", "Image28", "Image29", "Image27",
+          "Frame6", "Frame8", "Frame9", "Frame10", "Frame11", "Frame12", "Frame13"})
         scale(c(name), h);
 }
 

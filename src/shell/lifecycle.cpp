@@ -52,7 +52,9 @@ void Lifecycle::startUp() {
     form("Form2").show();
 }
 
-void Lifecycle::showInstallerPrompt() { form("Form6").show(); }
+void Lifecycle::showInstallerPrompt() {
+    form("Form6").show();
+}
 
 void Lifecycle::closeOtherWindows() {
     for (const char* name : {"Form2", "form3", "Form1"})

@@ -96,9 +96,13 @@ void MainWindow::setOverlays(bool v1Frame, bool v3Frame) {
     form().control("V3Frame").setVisible(v3Frame);
 }
 
-void MainWindow::showVariantOne() { setOverlays(false, false); }
+void MainWindow::showVariantOne() {
+    setOverlays(false, false);
+}
 
-void MainWindow::showVariantTwo() { setOverlays(true, false); }
+void MainWindow::showVariantTwo() {
+    setOverlays(true, false);
+}
 
 void MainWindow::showVariantThree() {
     settings_.set("v3shag2", settings_.get("v3shag"));
@@ -119,14 +123,23 @@ void MainWindow::setCalendarVisible(bool visible) {
 
 void MainWindow::setClockGroupVisible(bool visible) {
     forms::Form& f = form();
-    for (const char* name : {"Label202", "Label206", "Label207", "Label208", "Label209", "Label210"})
+    for (const char* name :
+         {"Label202", "Label206", "Label207", "Label208", "Label209", "Label210"})
         f.control(name).setVisible(visible);
 }
 
-void MainWindow::showCalendar() { setCalendarVisible(true); }
-void MainWindow::hideCalendar() { setCalendarVisible(false); }
-void MainWindow::showClockGroup() { setClockGroupVisible(true); }
-void MainWindow::hideClockGroup() { setClockGroupVisible(false); }
+void MainWindow::showCalendar() {
+    setCalendarVisible(true);
+}
+void MainWindow::hideCalendar() {
+    setCalendarVisible(false);
+}
+void MainWindow::showClockGroup() {
+    setClockGroupVisible(true);
+}
+void MainWindow::hideClockGroup() {
+    setClockGroupVisible(false);
+}
 
 // The captions, the calendar, the date and the animation of the variants
 // are filled in by their own procedures; until then the design captions

@@ -14,13 +14,12 @@ namespace orvela::shell {
 
 // Everything the program is made of, in the order it is wired.
 struct OrvelaApp::Parts {
-    Parts(platform::Platform& platform, forms::Clock& clock, float screenWidth,
-          float screenHeight)
+    Parts(platform::Platform& platform, forms::Clock& clock, float screenWidth, float screenHeight)
         : runtime(clock, screenWidth, screenHeight),
           form1(runtime.addForm(desktopitems::form1Design())),
           form2(runtime.addForm(form2Design())), form6(runtime.addForm(form6Design())),
-          settings(form1), settingsFile(platform.files, settings, form2),
-          system(platform, form2), mainWindow(platform, form2, settings, settingsFile, system),
+          settings(form1), settingsFile(platform.files, settings, form2), system(platform, form2),
+          mainWindow(platform, form2, settings, settingsFile, system),
           startupWindow(platform, form1), lifecycle(platform, runtime, startupWindow) {}
 
     forms::Runtime runtime;
@@ -44,11 +43,17 @@ OrvelaApp::OrvelaApp(platform::Platform& platform, forms::Clock& clock, float sc
 
 OrvelaApp::~OrvelaApp() = default;
 
-forms::Runtime& OrvelaApp::runtime() { return parts_->runtime; }
+forms::Runtime& OrvelaApp::runtime() {
+    return parts_->runtime;
+}
 
-void OrvelaApp::start() { parts_->form1.touch(); }
+void OrvelaApp::start() {
+    parts_->form1.touch();
+}
 
-void OrvelaApp::exitProgram() { parts_->lifecycle.exitProgram(); }
+void OrvelaApp::exitProgram() {
+    parts_->lifecycle.exitProgram();
+}
 
 void OrvelaApp::closeRequested(forms::Form& form) {
     if (&form == &parts_->form2)
@@ -57,6 +62,8 @@ void OrvelaApp::closeRequested(forms::Form& form) {
         form.unload();
 }
 
-bool OrvelaApp::ended() const { return parts_->runtime.ended(); }
+bool OrvelaApp::ended() const {
+    return parts_->runtime.ended();
+}
 
 } // namespace orvela::shell

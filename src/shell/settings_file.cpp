@@ -50,7 +50,9 @@ std::string renderSettingsFile(const SettingsSlots& slots) {
     return out;
 }
 
-std::string SettingsFile::path() { return files_.joinPath(files_.programDir(), settingsFileName); }
+std::string SettingsFile::path() {
+    return files_.joinPath(files_.programDir(), settingsFileName);
+}
 
 void SettingsFile::loadSettings() {
     if (!files_.fileExists(path()))

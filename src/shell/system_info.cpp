@@ -35,8 +35,9 @@ std::int16_t HiWord(std::int32_t value) {
 }
 
 std::string recycleBinSummary(std::int64_t items, std::int64_t sizeBytes) {
-    return "There are \r\n" + std::to_string(items) + " files in recycle\r\nof general size of \r\n" +
-           std::to_string(sizeBytes / 1024) + " kb";
+    return "There are \r\n" + std::to_string(items) +
+           " files in recycle\r\nof general size of \r\n" + std::to_string(sizeBytes / 1024) +
+           " kb";
 }
 
 std::uint32_t shutdownFlags(bool reboot, bool force, bool powerOff) {
@@ -60,7 +61,9 @@ void SystemInfo::appendNameLine(bool user) {
                         trimAtNul(buffer) + "\r\n");
 }
 
-void SystemInfo::showComputerName() { appendNameLine(false); }
+void SystemInfo::showComputerName() {
+    appendNameLine(false);
+}
 
 void SystemInfo::showUserName() {
     appendNameLine(true);

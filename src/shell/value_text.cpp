@@ -1,7 +1,7 @@
 #include "shell/value_text.h"
 
-#include <charconv>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>

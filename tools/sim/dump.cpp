@@ -4,16 +4,24 @@
 
 namespace orvela::sim {
 
+using forms::ControlKind;
 using orvela::platform::fake::formatNumber;
 using orvela::platform::fake::quoteText;
-using forms::ControlKind;
 
 namespace {
 
-std::string boolText(bool b) { return b ? "True" : "False"; }
-std::string num(float v) { return formatNumber(v); }
-std::string num(int v) { return std::to_string(v); }
-std::string color(forms::Color c) { return std::to_string(c); }
+std::string boolText(bool b) {
+    return b ? "True" : "False";
+}
+std::string num(float v) {
+    return formatNumber(v);
+}
+std::string num(int v) {
+    return std::to_string(v);
+}
+std::string color(forms::Color c) {
+    return std::to_string(c);
+}
 
 } // namespace
 
@@ -56,8 +64,8 @@ PropertyList controlProperties(const forms::Control& c) {
     p.emplace_back("Height", num(c.height()));
     p.emplace_back("Visible", boolText(c.visible()));
     p.emplace_back("Enabled", boolText(c.enabled()));
-    const bool hasText = k == ControlKind::Label || k == ControlKind::Frame ||
-                         k == ControlKind::CommandButton;
+    const bool hasText =
+        k == ControlKind::Label || k == ControlKind::Frame || k == ControlKind::CommandButton;
     if (hasText)
         p.emplace_back("Caption", quoteText(c.caption()));
     if (hasText || k == ControlKind::ComboBox || k == ControlKind::TextBox ||

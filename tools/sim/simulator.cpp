@@ -13,8 +13,8 @@
 #include <istream>
 #include <memory>
 #include <optional>
-#include <random>
 #include <ostream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -34,7 +34,9 @@ struct ScriptError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-fs::path utf8Path(const std::string& s) { return fs::path(std::u8string(s.begin(), s.end())); }
+fs::path utf8Path(const std::string& s) {
+    return fs::path(std::u8string(s.begin(), s.end()));
+}
 
 bool parseInt(const std::string& text, long long& value) {
     if (text.empty())
@@ -276,8 +278,8 @@ bool Simulator::parseOptions(const std::vector<std::string>& args, std::string& 
         std::random_device entropy;
         for (int attempt = 0; attempt < 100 && tempDir_.empty(); ++attempt) {
             std::error_code tempError;
-            fs::path candidate = fs::temp_directory_path(tempError) /
-                                 ("orvela-sim-" + std::to_string(entropy()));
+            fs::path candidate =
+                fs::temp_directory_path(tempError) / ("orvela-sim-" + std::to_string(entropy()));
             std::error_code ec;
             if (fs::create_directory(candidate, ec))
                 tempDir_ = candidate.string();
@@ -295,9 +297,9 @@ void Simulator::setUp() {
     fake_ = std::make_unique<FakePlatform>(machine_);
     platform_ = std::make_unique<platform::Platform>(fake_->platform());
     clock_ = std::make_unique<forms::ManualClock>(start_);
-    app_ = std::make_unique<shell::OrvelaApp>(
-        *platform_, *clock_, static_cast<float>(machine_.screenWidth) * 15.0f,
-        static_cast<float>(machine_.screenHeight) * 15.0f);
+    app_ = std::make_unique<shell::OrvelaApp>(*platform_, *clock_,
+                                              static_cast<float>(machine_.screenWidth) * 15.0f,
+                                              static_cast<float>(machine_.screenHeight) * 15.0f);
 }
 
 float Simulator::number(const std::string& word) {
@@ -551,8 +553,8 @@ void Simulator::runLine(const std::string& rawLine) {
 
 } // namespace
 
-int runSimulator(const std::vector<std::string>& args, std::istream& stdinScript,
-                 std::ostream& out, std::ostream& err) {
+int runSimulator(const std::vector<std::string>& args, std::istream& stdinScript, std::ostream& out,
+                 std::ostream& err) {
     Simulator sim(out);
     std::string scriptFile;
     if (!sim.parseOptions(args, scriptFile, err))

@@ -12,7 +12,7 @@ namespace orvela::sim {
 // name): options, then an optional script file; without one the script is
 // read from stdin. Returns the exit status: 0, or 2 after an unknown
 // option, command or target (reported on err with the line number).
-int runSimulator(const std::vector<std::string>& args, std::istream& stdinScript,
-                 std::ostream& out, std::ostream& err);
+int runSimulator(const std::vector<std::string>& args, std::istream& stdinScript, std::ostream& out,
+                 std::ostream& err);
 
 } // namespace orvela::sim

@@ -12,15 +12,23 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string q(const std::string& s) { return quoteText(s); }
-std::string n(std::int64_t v) { return std::to_string(v); }
-std::string h(std::uintptr_t v) { return std::to_string(static_cast<std::intptr_t>(v)); }
+std::string q(const std::string& s) {
+    return quoteText(s);
+}
+std::string n(std::int64_t v) {
+    return std::to_string(v);
+}
+std::string h(std::uintptr_t v) {
+    return std::to_string(static_cast<std::intptr_t>(v));
+}
 
 constexpr ObjectHandle currentProcessPseudoHandle = static_cast<ObjectHandle>(-1);
 constexpr ObjectHandle fakeToken = 100;
 constexpr ItemIdList firstIdList = 5000;
 
-fs::path utf8Path(const std::string& s) { return fs::path(std::u8string(s.begin(), s.end())); }
+fs::path utf8Path(const std::string& s) {
+    return fs::path(std::u8string(s.begin(), s.end()));
+}
 
 } // namespace
 
@@ -64,8 +72,8 @@ bool FakePlatform::showWindow(WindowHandle window, int command) {
     return window != 0;
 }
 
-bool FakePlatform::setWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y,
-                                int cx, int cy, unsigned flags) {
+bool FakePlatform::setWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx,
+                                int cy, unsigned flags) {
     record("SetWindowPos " + h(window) + " " + h(insertAfter) + " " + n(x) + " " + n(y) + " " +
            n(cx) + " " + n(cy) + " " + n(flags));
     return window != 0;
@@ -74,8 +82,8 @@ bool FakePlatform::setWindowPos(WindowHandle window, WindowHandle insertAfter, i
 std::intptr_t FakePlatform::shellExecute(WindowHandle window, const std::string& operation,
                                          const std::string& file, const std::string& parameters,
                                          const std::string& directory, int showCommand) {
-    record("ShellExecuteA " + h(window) + " " + q(operation) + " " + q(file) + " " +
-           q(parameters) + " " + q(directory) + " " + n(showCommand));
+    record("ShellExecuteA " + h(window) + " " + q(operation) + " " + q(file) + " " + q(parameters) +
+           " " + q(directory) + " " + n(showCommand));
     return 42;
 }
 
@@ -204,9 +212,13 @@ bool FakePlatform::exitWindowsEx(std::uint32_t flags, std::uint32_t reason) {
     return true;
 }
 
-void FakePlatform::beep() { record("MessageBeep 0"); }
+void FakePlatform::beep() {
+    record("MessageBeep 0");
+}
 
-bool FakePlatform::anotherInstanceRunning() { return machine_.anotherInstance; }
+bool FakePlatform::anotherInstanceRunning() {
+    return machine_.anotherInstance;
+}
 
 std::string FakePlatform::specialFolder(const std::string& key) {
     record("WScript.Shell.SpecialFolders " + q(key));
@@ -216,9 +228,13 @@ std::string FakePlatform::specialFolder(const std::string& key) {
     return it == machine_.wshFolders.end() ? std::string() : it->second;
 }
 
-std::string FakePlatform::programDir() { return machine_.programDir; }
+std::string FakePlatform::programDir() {
+    return machine_.programDir;
+}
 
-std::string FakePlatform::programName() { return machine_.programName; }
+std::string FakePlatform::programName() {
+    return machine_.programName;
+}
 
 std::string FakePlatform::joinPath(const std::string& dir, const std::string& name) {
     return dir + "/" + name;

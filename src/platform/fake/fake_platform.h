@@ -79,8 +79,7 @@ public:
     std::uint32_t getVersion() override;
     bool getVersionEx(OsVersion& version) override;
     ObjectHandle getCurrentProcess() override;
-    bool openProcessToken(ObjectHandle process, std::uint32_t access,
-                          ObjectHandle& token) override;
+    bool openProcessToken(ObjectHandle process, std::uint32_t access, ObjectHandle& token) override;
     bool lookupPrivilegeValue(const std::string& systemName, const std::string& name,
                               Luid& luid) override;
     bool adjustTokenPrivileges(ObjectHandle token, bool disableAll,
@@ -100,8 +99,8 @@ public:
 
 private:
     void record(const std::string& line) { calls_.push_back("call " + line); }
-    bool fillName(const char* function, const std::optional<std::string>& name,
-                  std::string& buffer, std::uint32_t& size);
+    bool fillName(const char* function, const std::optional<std::string>& name, std::string& buffer,
+                  std::uint32_t& size);
 
     FakeMachine machine_;
     std::vector<std::string> calls_;
