@@ -1,5 +1,5 @@
 # Embeds every rendered artwork file as an RCDATA resource named after the
-# file ("FON1024.JPG"; resource names compare without regard to case), and
+# file (FON1024.JPG; resource names compare without regard to case), and
 # the program icon. Sets ORVELA_ARTWORK_RC.
 file(GLOB ORVELA_ARTWORK_FILES CONFIGURE_DEPENDS
      ${CMAKE_SOURCE_DIR}/resources/art/*.jpg
@@ -12,7 +12,8 @@ endif()
 foreach(_file ${ORVELA_ARTWORK_FILES})
   get_filename_component(_name ${_file} NAME)
   string(TOUPPER ${_name} _id)
-  string(APPEND _rc "\"${_id}\" RCDATA \"${_file}\"\n")
+  # Unquoted: windres joins a quoted name to the quoted path before it.
+  string(APPEND _rc "${_id} RCDATA \"${_file}\"\n")
 endforeach()
 set(ORVELA_ARTWORK_RC ${CMAKE_BINARY_DIR}/artwork.rc)
 file(CONFIGURE OUTPUT ${ORVELA_ARTWORK_RC} CONTENT "${_rc}")
