@@ -39,6 +39,9 @@ void Form::show() {
     touch();
     if (loaded_ && !visible_) {
         visible_ = true;
+        // A maximised form covers the screen from the moment it shows.
+        if (windowState_ == 2)
+            move(0, 0, runtime_.screenWidth(), runtime_.screenHeight());
         invalidateAll();
     }
 }
