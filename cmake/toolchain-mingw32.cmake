@@ -1,9 +1,13 @@
-# Windows i686 with mingw-w64. Built to prove the 32-bit target compiles and
-# links; its programs are not run here (no 32-bit Wine).
+# Windows i686 with mingw-w64; ORVELA_MINGW_THREADS as in the x86_64 file.
+# Its programs are built, not run here (no 32-bit Wine).
+if(NOT ORVELA_MINGW_THREADS)
+  set(ORVELA_MINGW_THREADS posix)
+endif()
+set(ORVELA_MINGW_THREADS ${ORVELA_MINGW_THREADS} CACHE STRING "mingw-w64 thread model: win32 or posix")
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
+set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-${ORVELA_MINGW_THREADS})
+set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-${ORVELA_MINGW_THREADS})
 set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
 set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

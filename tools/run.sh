@@ -5,9 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/packages.sh
-cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake \
-      -DCMAKE_BUILD_TYPE=Release -DORVELA_TESTS=OFF >/dev/null
-cmake --build build/win64 --target Orvela -j2
+cmake -S . -B build/dist64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake \
+      -DORVELA_MINGW_THREADS=win32 -DCMAKE_BUILD_TYPE=Release -DORVELA_TESTS=OFF >/dev/null
+cmake --build build/dist64 --target Orvela -j2
 
 ORVELA_BUILD=$PWD/build
 # shellcheck source=tools/wine_env.sh
@@ -15,7 +15,7 @@ ORVELA_BUILD=$PWD/build
 app=$ORVELA_BUILD/run/Orvela
 rm -rf "$app"
 mkdir -p "$app"
-cp build/win64/Orvela.exe "$app/"
+cp build/dist64/Orvela.exe "$app/"
 cp -f docs/shipped/*.TXT "$app/" 2>/dev/null || true
 
 if [ -n "${DISPLAY:-}" ]; then

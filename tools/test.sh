@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and passes every test: native unit tests and driver
-# scripts, the Windows programs and their tests under Wine and Xvfb, the
-# 32-bit Windows build, and the formatting check.
+# scripts, the shipped Windows programs (i686 and x86_64, checked to load on
+# Windows XP), the Windows tests under Wine and Xvfb, and the formatting check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/packages.sh
@@ -15,10 +15,15 @@ cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build/native -j$jobs
 ctest --test-dir build/native --output-on-failure -j$jobs
 
-echo "== Windows i686 build"
-cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw32.cmake \
-      -DCMAKE_BUILD_TYPE=Release -DORVELA_TESTS=OFF >/dev/null
-cmake --build build/win32 -j$jobs
+echo "== shipped programs: Windows i686 and x86_64, loadable on XP"
+cmake -S . -B build/dist32 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw32.cmake \
+      -DORVELA_MINGW_THREADS=win32 -DCMAKE_BUILD_TYPE=Release -DORVELA_TESTS=OFF >/dev/null
+cmake --build build/dist32 -j$jobs --target Orvela
+cmake -S . -B build/dist64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake \
+      -DORVELA_MINGW_THREADS=win32 -DCMAKE_BUILD_TYPE=Release -DORVELA_TESTS=OFF >/dev/null
+cmake --build build/dist64 -j$jobs --target Orvela
+tools/check_imports.sh i686-w64-mingw32-objdump build/dist32/Orvela.exe
+tools/check_imports.sh x86_64-w64-mingw32-objdump build/dist64/Orvela.exe
 
 echo "== Windows x86_64 build and tests under Wine"
 cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake \
