@@ -122,9 +122,8 @@ void FormWindow::create() {
 void FormWindow::place() {
     RECT r{};
     if (form_.windowState() == 2) {
-        // Maximised: the whole screen, which the form then measures.
+        // Maximised: the whole screen (the runtime gives the form its size).
         const forms::Runtime& rt = form_.runtime();
-        form_.move(0, 0, rt.screenWidth(), rt.screenHeight());
         r = toPixels({0, 0, rt.screenWidth(), rt.screenHeight()});
     } else {
         RECT client = toPixels({form_.left(), form_.top(), form_.width(), form_.height()});

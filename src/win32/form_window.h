@@ -4,8 +4,8 @@
 // Program logic never runs in the window procedure itself: it only dispatches
 // events, and the front end then brings every window up to date.
 //
-// Placement: a form with WindowState 2 (maximised) covers the screen at (0, 0)
-// and its Width and Height become the screen's; any other form's window has
+// Placement: a form with WindowState 2 (maximised) covers the screen at
+// (0, 0); any other form's window has
 // its top-left at (Left, Top) and a client area of Width x Height. Borderless
 // forms are popup windows.
 #pragma once

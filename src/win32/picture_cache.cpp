@@ -40,6 +40,11 @@ const DecodedPicture* PictureCache::get(const forms::Picture& picture) {
     if (picture.isNone())
         return nullptr;
     auto key = std::make_pair(picture.kind, picture.source);
+    // Artwork names are resource names, which ignore case.
+    if (picture.kind == forms::Picture::Kind::Artwork)
+        for (char& c : key.second)
+            if (c >= 'a' && c <= 'z')
+                c = static_cast<char>(c - 'a' + 'A');
     auto it = pictures_.find(key);
     if (it == pictures_.end())
         it = pictures_.emplace(std::move(key), load(picture)).first;

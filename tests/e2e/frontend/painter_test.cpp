@@ -1,0 +1,296 @@
+// What a form looks like once painted: colours, pictures, clipping, text, and
+// what must stay unpainted.
+#include "test_forms.h"
+#include "win32/form_painter.h"
+#include "win32/gdi_guards.h"
+#include "win32/picture_source.h"
+#include "win32/pixel_geometry.h"
+#include "win32/utf.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <optional>
+
+namespace orvela::test {
+namespace {
+
+using forms::Alignment;
+using forms::ControlDesign;
+using forms::ControlKind;
+using forms::rgb;
+
+constexpr forms::Color background = rgb(10, 20, 30);
+
+constexpr std::array controls{
+    // Opaque label at (10,10) 30x10 px.
+    ControlDesign{.kind = ControlKind::Label,
+                  .name = "Plate",
+                  .left = 10 * px,
+                  .top = 10 * px,
+                  .width = 30 * px,
+                  .height = 10 * px,
+                  .backColor = rgb(200, 0, 0),
+                  .backStyle = 1},
+    // Hidden opaque label at (50,10).
+    ControlDesign{.kind = ControlKind::Label,
+                  .name = "Hidden",
+                  .left = 50 * px,
+                  .top = 10 * px,
+                  .width = 30 * px,
+                  .height = 10 * px,
+                  .backColor = rgb(255, 255, 0),
+                  .backStyle = 1,
+                  .visible = false},
+    // Frame at (100,10) 60x60 px; its child reaches past its right and bottom edges.
+    ControlDesign{.kind = ControlKind::Frame,
+                  .name = "Box",
+                  .left = 100 * px,
+                  .top = 10 * px,
+                  .width = 60 * px,
+                  .height = 60 * px,
+                  .backColor = rgb(0, 200, 0)},
+    ControlDesign{.kind = ControlKind::Label,
+                  .name = "Inner",
+                  .parent = "Box",
+                  .left = 30 * px,
+                  .top = 30 * px,
+                  .width = 60 * px,
+                  .height = 60 * px,
+                  .backColor = rgb(0, 0, 200),
+                  .backStyle = 1},
+    // Transparent GIF at natural size at (10,40); a picture that does not exist.
+    ControlDesign{.kind = ControlKind::Image,
+                  .name = "Drive",
+                  .left = 10 * px,
+                  .top = 40 * px,
+                  .width = 30 * px,
+                  .height = 30 * px,
+                  .picture = "Image10.gif"},
+    ControlDesign{.kind = ControlKind::Image,
+                  .name = "Missing",
+                  .left = 50 * px,
+                  .top = 40 * px,
+                  .width = 30 * px,
+                  .height = 30 * px,
+                  .picture = "NoSuch.gif"},
+    // A 312x116 JPEG: stretched into 20x20 px at (170,70); unstretched,
+    // clipped to 20x20 px at (40,75).
+    ControlDesign{.kind = ControlKind::Image,
+                  .name = "Shrunk",
+                  .left = 170 * px,
+                  .top = 70 * px,
+                  .width = 20 * px,
+                  .height = 20 * px,
+                  .picture = "Form6.jpg",
+                  .stretch = true},
+    ControlDesign{.kind = ControlKind::Image,
+                  .name = "Cropped",
+                  .left = 40 * px,
+                  .top = 75 * px,
+                  .width = 20 * px,
+                  .height = 20 * px,
+                  .picture = "Form6.jpg"},
+    // A white horizontal line along y = 95 px.
+    ControlDesign{.kind = ControlKind::Line,
+                  .name = "Rule",
+                  .x1 = 70 * px,
+                  .y1 = 95 * px,
+                  .x2 = 160 * px,
+                  .y2 = 95 * px,
+                  .borderColor = rgb(255, 255, 255)},
+    // Text labels: white background, black text, 60x30 px at (200,0) and (200,40).
+    ControlDesign{.kind = ControlKind::Label,
+                  .name = "Right",
+                  .left = 200 * px,
+                  .top = 0,
+                  .width = 60 * px,
+                  .height = 30 * px,
+                  .caption = "II",
+                  .font = {.name = "Arial", .size = 9.75f},
+                  .backColor = rgb(255, 255, 255),
+                  .backStyle = 1,
+                  .alignment = Alignment::Right},
+    ControlDesign{.kind = ControlKind::Label,
+                  .name = "Lines",
+                  .left = 200 * px,
+                  .top = 40 * px,
+                  .width = 60 * px,
+                  .height = 30 * px,
+                  .caption = "I\r\nI",
+                  .font = {.name = "Arial", .size = 9.75f},
+                  .backColor = rgb(255, 255, 255),
+                  .backStyle = 1},
+};
+const forms::FormDesign design{.name = "Paint",
+                               .width = 300 * px,
+                               .height = 100 * px,
+                               .backColor = background,
+                               .controls = controls};
+
+class PainterTest : public ::testing::Test {
+protected:
+    PainterTest() : form(program.add(design)), painter(pictures, fonts) {
+        form.touch();
+        bitmap.reset(CreateCompatibleBitmap(screen.get(), 300, 100));
+        selection.emplace(dc.get(), bitmap.get());
+    }
+    void paint() { painter.paint(dc.get(), form); }
+    COLORREF at(int x, int y) const { return GetPixel(dc.get(), x, y); }
+    // Text pixels (dark) in the rectangle.
+    int darkPixels(int left, int top, int right, int bottom) const {
+        int n = 0;
+        for (int y = top; y < bottom; ++y)
+            for (int x = left; x < right; ++x)
+                if (GetRValue(at(x, y)) < 128)
+                    ++n;
+        return n;
+    }
+
+    TestProgram program;
+    forms::Form& form;
+    win32::PictureCache pictures;
+    win32::FontCache fonts;
+    win32::FormPainter painter;
+    win32::ScreenDc screen;
+    win32::MemoryDc dc{screen.get()};
+    win32::Bitmap bitmap;
+    std::optional<win32::Selection> selection;
+};
+
+TEST_F(PainterTest, FillsColoursExactlyOverTheirPixelRectangles) {
+    paint();
+    EXPECT_EQ(at(5, 5), background);
+    EXPECT_EQ(at(10, 10), rgb(200, 0, 0));
+    EXPECT_EQ(at(39, 19), rgb(200, 0, 0));
+    EXPECT_EQ(at(40, 19), background);
+    EXPECT_EQ(at(39, 20), background);
+    EXPECT_EQ(at(60, 15), background) << "hidden control painted";
+}
+
+TEST_F(PainterTest, FrameClipsItsChildren) {
+    paint();
+    EXPECT_EQ(at(110, 20), rgb(0, 200, 0));
+    EXPECT_EQ(at(130, 40), rgb(0, 0, 200));
+    EXPECT_EQ(at(159, 69), rgb(0, 0, 200));
+    EXPECT_EQ(at(160, 50), background);
+    EXPECT_EQ(at(140, 70), background);
+    form.control("Box").setVisible(false);
+    paint();
+    EXPECT_EQ(at(130, 40), background) << "child of a hidden frame painted";
+}
+
+TEST_F(PainterTest, GifTransparencyShowsWhatLiesBelow) {
+    paint();
+    EXPECT_EQ(at(10, 40), background);
+    COLORREF centre = at(25, 55);
+    EXPECT_NE(centre, background);
+    EXPECT_NE(centre, RGB(255, 0, 255));
+}
+
+TEST_F(PainterTest, StretchScalesToTheControlAndNaturalSizeIsClippedToIt) {
+    paint();
+    // The JPEG has no background colour: its corners are drawn.
+    EXPECT_NE(at(170, 70), background);
+    EXPECT_NE(at(189, 89), background);
+    EXPECT_EQ(at(190, 89), background);
+    EXPECT_NE(at(59, 94), background);
+    EXPECT_EQ(at(60, 90), background) << "unstretched picture not clipped";
+}
+
+TEST_F(PainterTest, MissingPictureDrawsNothing) {
+    paint();
+    EXPECT_EQ(at(65, 55), background);
+    EXPECT_EQ(pictures.get(forms::Picture::artwork("NoSuch.gif")), nullptr);
+    EXPECT_EQ(pictures.get(forms::Picture::file("Z:\\no\\such\\file.jpg")), nullptr);
+}
+
+TEST_F(PainterTest, LineRunsBetweenItsEndsInItsColour) {
+    paint();
+    EXPECT_EQ(at(70, 95), rgb(255, 255, 255));
+    EXPECT_EQ(at(120, 95), rgb(255, 255, 255));
+    EXPECT_EQ(at(120, 94), background);
+    EXPECT_EQ(at(65, 95), background);
+}
+
+TEST_F(PainterTest, TextFollowsAlignmentAndLineBreaks) {
+    paint();
+    EXPECT_EQ(darkPixels(200, 0, 230, 30), 0) << "right-aligned text on the left";
+    EXPECT_GT(darkPixels(230, 0, 260, 30), 0);
+    int firstLine = darkPixels(200, 40, 260, 53), secondLine = darkPixels(200, 56, 260, 70);
+    EXPECT_GT(firstLine, 0);
+    EXPECT_GT(secondLine, 0) << "CR LF did not start a second line";
+}
+
+TEST_F(PainterTest, PaintsOnlyInsideTheClipRegion) {
+    paint();
+    form.control("Plate").setBackColor(rgb(0, 0, 255));
+    {
+        win32::SavedState state(dc.get());
+        IntersectClipRect(dc.get(), 0, 0, 20, 100);
+        paint();
+    }
+    EXPECT_EQ(at(15, 15), rgb(0, 0, 255));
+    EXPECT_EQ(at(25, 15), rgb(200, 0, 0)) << "painted outside the clip";
+}
+
+TEST(PictureCacheTest, DecodesEachReferenceOnceAtItsPixelSize) {
+    win32::PictureCache cache;
+    const win32::DecodedPicture* background = cache.get(forms::Picture::artwork("Fon1024.jpg"));
+    ASSERT_NE(background, nullptr);
+    EXPECT_EQ(background->width(), 1024);
+    EXPECT_EQ(background->height(), 768);
+    EXPECT_FALSE(background->transparent());
+    EXPECT_EQ(cache.get(forms::Picture::artwork("fon1024.JPG")), background)
+        << "resource names ignore case";
+    const win32::DecodedPicture* icon = cache.get(forms::Picture::artwork("Image8.gif"));
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->width(), 30);
+    EXPECT_TRUE(icon->transparent());
+    EXPECT_EQ(cache.get(forms::Picture{}), nullptr);
+}
+
+// Writes bytes to a file in the temp folder; its UTF-8 path.
+std::string temporaryFile(const std::wstring& name, const std::string& bytes) {
+    wchar_t dir[MAX_PATH];
+    GetTempPathW(MAX_PATH, dir);
+    std::wstring path = std::wstring(dir) + name;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    return win32::toUtf8(path);
+}
+
+TEST(PictureCacheTest, ReadsFilesByUtf8PathAndRefusesWhatIsNotAPicture) {
+    std::optional<std::string> jpeg = win32::artworkBytes("Form6.jpg");
+    ASSERT_TRUE(jpeg);
+    std::string picturePath =
+        temporaryFile(L"orvela-\u043a\u0430\u0440\u0442\u0438\u043d\u043a\u0430.jpg", *jpeg);
+    std::string garbagePath = temporaryFile(L"orvela-garbage.jpg", "not a picture");
+    win32::PictureCache cache;
+    const win32::DecodedPicture* picture = cache.get(forms::Picture::file(picturePath));
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->width(), 312);
+    EXPECT_EQ(picture->height(), 116);
+    EXPECT_EQ(cache.get(forms::Picture::file(garbagePath)), nullptr);
+    EXPECT_EQ(cache.get(forms::Picture::artwork(picturePath)), nullptr)
+        << "a file path is not an artwork name";
+    DeleteFileW(win32::toWide(picturePath)->c_str());
+    DeleteFileW(win32::toWide(garbagePath)->c_str());
+}
+
+TEST(PixelGeometryTest, EdgesRoundToTheNearestPixelAndFontsScaleByPoints) {
+    RECT r = win32::toPixels({22, 8, 30, 15}); // 1.47, 0.53 .. 3.47, 1.53 px
+    EXPECT_EQ(r.left, 1);
+    EXPECT_EQ(r.top, 1);
+    EXPECT_EQ(r.right, 3);
+    EXPECT_EQ(r.bottom, 2);
+    EXPECT_EQ(win32::fontHeight(8.25f), -11);
+    EXPECT_EQ(win32::fontHeight(9.75f), -13);
+    EXPECT_EQ(win32::fontHeight(13.5f), -18);
+    EXPECT_EQ(win32::fontHeight(21), -28);
+}
+
+} // namespace
+} // namespace orvela::test

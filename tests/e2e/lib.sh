@@ -1,0 +1,149 @@
+# Shared set-up of the tests under Wine: a work folder, a Wine prefix, an Xvfb
+# display of the test's own, and clean-up of all three at exit. Every wait is
+# bounded, so a hang fails the test instead of blocking.
+#
+#   . lib.sh; e2e_begin NAME WIDTHxHEIGHT
+#
+# Environment (set by ctest): ORVELA_E2E_WORK (the folder for work files and
+# screenshots), WINEPREFIX. Without them, the current folder is used.
+
+set -u
+
+e2e_fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+e2e_begin() {
+    E2E_NAME=$1
+    E2E_SCREEN=$2
+    E2E_ROOT=${ORVELA_E2E_WORK:-$(pwd)}
+    E2E_WORK=$E2E_ROOT/work/$E2E_NAME
+    E2E_SHOTS=$E2E_ROOT/screenshots
+    rm -rf "$E2E_WORK"
+    mkdir -p "$E2E_WORK" "$E2E_SHOTS" "$E2E_ROOT/xdg-data"
+    export WINEPREFIX=${WINEPREFIX:-$E2E_ROOT/wineprefix}
+    export WINEDEBUG=-all LANG=C.UTF-8 WINEDLLOVERRIDES=winemenubuilder.exe=d
+    # Wine's recycle bin is the freedesktop trash: keep it inside the build.
+    export XDG_DATA_HOME=$E2E_ROOT/xdg-data
+    E2E_XVFB_PID=
+    E2E_PIDS=
+    trap e2e_end EXIT
+    trap 'exit 1' INT TERM
+
+    # Xvfb picks a free display and writes its number when it is ready.
+    rm -f "$E2E_WORK/display"
+    Xvfb -displayfd 5 -screen 0 "${E2E_SCREEN}x24" -nolisten tcp \
+        5>"$E2E_WORK/display" 2>"$E2E_WORK/xvfb.log" &
+    E2E_XVFB_PID=$!
+    i=0
+    while [ ! -s "$E2E_WORK/display" ]; do
+        i=$((i + 1))
+        [ $i -le 100 ] || e2e_fail "Xvfb did not start (see $E2E_WORK/xvfb.log)"
+        kill -0 "$E2E_XVFB_PID" 2>/dev/null || e2e_fail "Xvfb ended (see $E2E_WORK/xvfb.log)"
+        sleep 0.1
+    done
+    export DISPLAY=:$(head -n 1 "$E2E_WORK/display")
+
+    # The first use of the prefix creates it (about 10 s).
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        timeout 180 wineboot -i >"$E2E_WORK/wineboot.log" 2>&1 ||
+            e2e_fail "wineboot could not create $WINEPREFIX"
+    fi
+    timeout 30 wineserver -p >/dev/null 2>&1 </dev/null || true
+}
+
+e2e_end() {
+    status=$?
+    for pid in $E2E_PIDS; do
+        kill "$pid" 2>/dev/null
+    done
+    timeout 30 wineserver -k >/dev/null 2>&1
+    if [ -n "$E2E_XVFB_PID" ]; then
+        kill "$E2E_XVFB_PID" 2>/dev/null
+        wait "$E2E_XVFB_PID" 2>/dev/null
+    fi
+    exit $status
+}
+
+# e2e_launch DIR LOG: starts DIR/Orvela.exe with DIR as its working folder;
+# sets E2E_PID. The program gets at most 120 s.
+e2e_launch() {
+    (cd "$1" && exec timeout 120 wine ./Orvela.exe) >"$2" 2>&1 </dev/null &
+    E2E_PID=$!
+    E2E_PIDS="$E2E_PIDS $E2E_PID"
+}
+
+# e2e_window REGEX [SECONDS]: prints the id of a mapped window whose title
+# matches, waiting for it; fails after the timeout.
+e2e_window() {
+    timeout "${2:-60}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
+}
+
+# e2e_visible_count REGEX: how many mapped windows have a matching title now.
+e2e_visible_count() {
+    xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l
+}
+
+# e2e_wait_exit PID SECONDS: waits for the process to end; its exit status,
+# or 255 if it was still running (it is then killed).
+e2e_wait_exit() {
+    local i=0
+    while kill -0 "$1" 2>/dev/null; do
+        i=$((i + 1))
+        if [ $i -gt $(($2 * 10)) ]; then
+            kill "$1" 2>/dev/null
+            return 255
+        fi
+        sleep 0.1
+    done
+    wait "$1"
+}
+
+# e2e_pixel FILE X Y: "R G B" of one pixel of a picture file.
+e2e_pixel() {
+    convert "$1" -crop "1x1+$2+$3" +repage -depth 8 rgb:- | od -An -tu1 | tr -s ' ' | sed 's/^ //'
+}
+
+# e2e_close "R G B" "R G B" TOLERANCE: the colours differ by at most
+# TOLERANCE in every channel (JPEG decoders differ a little).
+e2e_close() {
+    echo "$1 $2" | awk -v t="$3" '{
+        for (i = 1; i <= 3; i++) { d = $i - $(i + 3); if (d < 0) d = -d; if (d > t) exit 1 }
+    }'
+}
+
+# e2e_screen_shows SHOT REFERENCE OFFSET_X OFFSET_Y X1 Y1 [X2 Y2 ...]: at each
+# point (in REFERENCE's pixels) the screenshot, shifted by the offset, shows
+# the reference picture.
+e2e_screen_shows() {
+    local shot=$1 reference=$2 ox=$3 oy=$4 want got
+    shift 4
+    while [ $# -ge 2 ]; do
+        want=$(e2e_pixel "$reference" "$1" "$2")
+        got=$(e2e_pixel "$shot" $(($1 + ox)) $(($2 + oy)))
+        e2e_close "$want" "$got" 24 || return 1
+        shift 2
+    done
+}
+
+# e2e_screenshot_until FILE REFERENCE OFFSET_X OFFSET_Y POINTS...: takes
+# screenshots until the picture is on screen (at most about 30 s); the last
+# one stays in FILE.
+e2e_screenshot_until() {
+    local file=$1 i=0
+    shift
+    while :; do
+        import -window root "$file" 2>/dev/null && e2e_screen_shows "$file" "$@" && return 0
+        i=$((i + 1))
+        [ $i -le 60 ] || return 1
+        sleep 0.5
+    done
+}
+
+# e2e_click X Y: a left click at screen pixel (X, Y). (mousemove --sync
+# waits for the pointer to move, so it starts from elsewhere.)
+e2e_click() {
+    xdotool mousemove 0 0 && timeout 10 xdotool mousemove --sync "$1" "$2" && sleep 0.2 &&
+        xdotool click 1
+}
