@@ -153,10 +153,6 @@ void Form::on(const std::string& controlName, EventType type, Handler handler) {
     handlers_[{controlName, type}] = std::move(handler);
 }
 
-bool Form::hasHandler(const std::string& controlName, EventType type) const {
-    return handlers_.count({controlName, type}) != 0;
-}
-
 void Form::dispatch(Control* control, Event event) {
     if (!loaded_)
         return;

@@ -72,7 +72,6 @@ public:
     // an empty name means the form itself. They survive unloading.
     void on(const std::string& controlName, EventType type, Handler handler);
     void onLoad(Handler handler) { on({}, EventType::Load, std::move(handler)); }
-    bool hasHandler(const std::string& controlName, EventType type) const;
     // Runs the handler for (control, type), if any. Events for a form that is
     // not loaded are dropped; hit-testing has already skipped hidden controls.
     void dispatch(Control* control, Event event);

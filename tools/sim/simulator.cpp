@@ -4,6 +4,7 @@
 #include "forms/clock.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/fake/text_format.h"
+#include "platform/fake/utf8_path.h"
 #include "shell/orvela_app.h"
 
 #include <cctype>
@@ -26,6 +27,7 @@ using forms::EventType;
 using platform::fake::FakeMachine;
 using platform::fake::FakePlatform;
 using platform::fake::quoteText;
+using platform::fake::utf8Path;
 
 namespace {
 
@@ -33,10 +35,6 @@ namespace {
 struct ScriptError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
-
-fs::path utf8Path(const std::string& s) {
-    return fs::path(std::u8string(s.begin(), s.end()));
-}
 
 bool parseInt(const std::string& text, long long& value) {
     if (text.empty())

@@ -1,6 +1,7 @@
 #include "platform/fake/fake_platform.h"
 
 #include "platform/fake/text_format.h"
+#include "platform/fake/utf8_path.h"
 
 #include <filesystem>
 #include <fstream>
@@ -25,10 +26,6 @@ std::string h(std::uintptr_t v) {
 constexpr ObjectHandle currentProcessPseudoHandle = static_cast<ObjectHandle>(-1);
 constexpr ObjectHandle fakeToken = 100;
 constexpr ItemIdList firstIdList = 5000;
-
-fs::path utf8Path(const std::string& s) {
-    return fs::path(std::u8string(s.begin(), s.end()));
-}
 
 } // namespace
 

@@ -46,7 +46,6 @@ public:
     // The calls recorded since the last take, one line each
     // ("call ShellExecuteA 0 \"Open\" ...").
     std::vector<std::string> takeCalls();
-    const std::vector<std::string>& calls() const { return calls_; }
 
     // Handles the fake hands out.
     static constexpr WindowHandle taskbarWindow = 65556;
