@@ -156,8 +156,30 @@ void Control::setVisible(bool v) {
 void Control::setEnabled(bool v) {
     if (v != enabled_) {
         enabled_ = v;
+        elapsed_ = 0;
         invalidate();
     }
+}
+
+void Control::setInterval(int ms) {
+    if (ms != interval_) {
+        interval_ = ms;
+        elapsed_ = 0; // re-armed, as SetTimer does
+    }
+}
+
+bool Control::timerRuns() const {
+    return kind_ == ControlKind::Timer && enabled_ && interval_ > 0 && form_.loaded();
+}
+
+bool Control::elapse(int ms) {
+    if (!timerRuns())
+        return false;
+    elapsed_ += ms;
+    if (elapsed_ < interval_)
+        return false;
+    elapsed_ %= interval_;
+    return true;
 }
 
 // Assigns a property and repaints the control if the value changed.

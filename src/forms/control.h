@@ -131,7 +131,13 @@ public:
 
     // Timers.
     int interval() const { return interval_; } // milliseconds, 0 = stopped
-    void setInterval(int ms) { interval_ = ms; }
+    void setInterval(int ms);
+    // A timer runs while it is enabled and has an interval above 0 (and its
+    // form is loaded): the one rule the runtime and the front end share.
+    bool timerRuns() const;
+    // Lets ms pass on the timer's own clock; true when its interval has
+    // elapsed, as Windows posts at most one WM_TIMER per wait.
+    bool elapse(int ms);
 
     // Combo boxes and list-like controls: entries and the selected one.
     const std::vector<std::string>& items() const { return items_; }
@@ -174,6 +180,7 @@ private:
     int borderWidth_ = 1;
     Color borderColor_ = 0;
     int interval_ = 0;
+    int elapsed_ = 0; // ms since the timer last fired or was (re)armed
     std::vector<std::string> items_;
     int listIndex_ = -1;
     std::string text_;

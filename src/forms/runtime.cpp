@@ -17,14 +17,14 @@ Form* Runtime::findForm(const std::string& name) const {
     return nullptr;
 }
 
-void Runtime::tick() {
+void Runtime::advance(int ms) {
     for (const auto& f : forms_) {
         if (!f->loaded())
             continue;
         // Collect first: a timer handler may unload forms.
         std::vector<std::pair<std::string, int>> timers;
         for (const auto& c : f->controls())
-            if (c->kind() == ControlKind::Timer && c->enabled() && c->interval() > 0)
+            if (c->kind() == ControlKind::Timer && c->elapse(ms))
                 timers.emplace_back(c->name(), c->index());
         for (const auto& [name, index] : timers)
             if (Control* c = f->find(name, index))

@@ -26,8 +26,9 @@ public:
     Clock& clock() const { return clock_; }
     UniformRandom& random() { return random_; }
 
-    // Fires the Timer event of every enabled timer of every loaded form.
-    void tick();
+    // Lets ms milliseconds pass: fires the Timer event of every running timer
+    // of every loaded form whose own interval has passed (once at most).
+    void advance(int ms);
 
     // True once some form has been loaded and now none is: the program ends.
     bool ended() const;

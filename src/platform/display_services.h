@@ -1,6 +1,8 @@
 // Display settings of the machine.
 #pragma once
 
+#include <cstdint>
+
 namespace orvela::platform {
 
 struct DisplayMode {
@@ -13,6 +15,8 @@ public:
     virtual ~DisplayServices() = default;
     // EnumDisplaySettingsA(no device, ENUM_CURRENT_SETTINGS). False on failure.
     virtual bool enumCurrentDisplaySettings(DisplayMode& mode) = 0;
+    // GetSysColor: a system colour as 0x00BBGGRR (index 3: the active title bar).
+    virtual std::uint32_t getSysColor(int index) = 0;
 };
 
 } // namespace orvela::platform

@@ -41,6 +41,9 @@ public:
     virtual bool adjustTokenPrivileges(ObjectHandle token, bool disableAll,
                                        const TokenPrivilege& privilege) = 0;
     virtual bool exitWindowsEx(std::uint32_t flags, std::uint32_t reason) = 0;
+    // GetDateFormat(user default locale, DATE_SHORTDATE) of a day: the date
+    // in the user's short date format, UTF-8; empty on failure.
+    virtual std::string shortDate(int year, int month, int day) = 0;
     // The system beep.
     virtual void beep() = 0;
     // Another instance of this program runs already.

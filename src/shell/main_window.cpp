@@ -1,8 +1,7 @@
 #include "shell/main_window.h"
 
+#include "forms/runtime.h"
 #include "shell/drive_list.h"
-#include "shell/layout.h"
-#include "shell/value_text.h"
 
 #include <string>
 
@@ -18,9 +17,17 @@ constexpr unsigned designScreenHeight = 768;
 constexpr int swHide = 0, swShowNormal = 1;
 } // namespace
 
+MainWindow::MainWindow(platform::Platform& platform, forms::Form& form2, DesktopSettings& settings,
+                       SettingsFile& settingsFile, SystemInfo& system)
+    : platform_(platform), form2_(form2), settings_(settings), settingsFile_(settingsFile),
+      system_(system), clocks_(form2, settings, form2.runtime().clock(), platform.system),
+      calendar_(form2, settings, form2.runtime().clock()),
+      stars_(form2, settings, form2.runtime().random(), clocks_),
+      variants_(form2, settings, platform.display, clocks_, calendar_, stars_) {}
+
 void MainWindow::bind(std::function<void()> exitProgram) {
     form2_.onLoad([this](const Event&) { loadMainWindow(); });
-    form2_.on("Timer1", EventType::Timer, [this](const Event&) { timerTick(); });
+    form2_.on("Timer1", EventType::Timer, [this](const Event&) { variants_.timerTick(); });
     for (const char* name : {"exitbut", "Label12", "Image24", "Label50"})
         form2_.on(name, EventType::Click, [exitProgram](const Event&) { exitProgram(); });
     form2_.on("Label5", EventType::Click, [this, exitProgram](const Event&) {
@@ -54,59 +61,20 @@ void MainWindow::loadMainWindow() {
     f.control("Label59").setCaption(summary);
 
     fillDriveList(f, platform_.system);
-    applyDisplayVariant();
+    variants_.applyDisplayVariant();
     setCaptions();
-    if (settings_.get("v1calend") == "1")
-        showCalendar();
+    if (settings_.calendarOn())
+        calendar_.showCalendar();
     else
-        hideCalendar();
-    if (settings_.get("v1timer") == "1")
-        showClockGroup();
+        calendar_.hideCalendar();
+    if (settings_.clockOn())
+        clocks_.showClockGroup();
     else
-        hideClockGroup();
-    fillCalendar();
-    datash();
+        clocks_.hideClockGroup();
+    calendar_.fillCalendar();
+    clocks_.datash();
     f.setPicture(f.control("Fon").picture());
     f.invalidateAll();
-}
-
-void MainWindow::applyDisplayVariant() {
-    const int variant = textToInt(settings_.get("deskvar"));
-    ScreenLayout layout(form());
-    layout.scaleMainLayout();
-    layout.scaleV1Frame();
-    layout.scaleV3Frame();
-    switch (variant) {
-    case 1:
-        showVariantOne();
-        break;
-    case 2:
-        showVariantTwo();
-        break;
-    case 3:
-        showVariantThree();
-        break;
-    default:
-        break;
-    }
-}
-
-void MainWindow::setOverlays(bool v1Frame, bool v3Frame) {
-    form().control("V1Frame").setVisible(v1Frame);
-    form().control("V3Frame").setVisible(v3Frame);
-}
-
-void MainWindow::showVariantOne() {
-    setOverlays(false, false);
-}
-
-void MainWindow::showVariantTwo() {
-    setOverlays(true, false);
-}
-
-void MainWindow::showVariantThree() {
-    settings_.set("v3shag2", settings_.get("v3shag"));
-    setOverlays(false, true);
 }
 
 void MainWindow::setStartButtonVisible(bool visible) {
@@ -115,38 +83,8 @@ void MainWindow::setStartButtonVisible(bool visible) {
     platform_.windows.showWindow(start, visible ? swShowNormal : swHide);
 }
 
-void MainWindow::setCalendarVisible(bool visible) {
-    forms::Form& f = form();
-    for (int n = 101; n <= 151; ++n)
-        f.control("Label" + std::to_string(n)).setVisible(visible);
-}
-
-void MainWindow::setClockGroupVisible(bool visible) {
-    forms::Form& f = form();
-    for (const char* name :
-         {"Label202", "Label206", "Label207", "Label208", "Label209", "Label210"})
-        f.control(name).setVisible(visible);
-}
-
-void MainWindow::showCalendar() {
-    setCalendarVisible(true);
-}
-void MainWindow::hideCalendar() {
-    setCalendarVisible(false);
-}
-void MainWindow::showClockGroup() {
-    setClockGroupVisible(true);
-}
-void MainWindow::hideClockGroup() {
-    setClockGroupVisible(false);
-}
-
-// The captions, the calendar, the date and the animation of the variants
-// are filled in by their own procedures; until then the design captions
-// stand and the tick does nothing.
+// The captions of the interface language come with their own procedure;
+// until then the design captions stand.
 void MainWindow::setCaptions() {}
-void MainWindow::fillCalendar() {}
-void MainWindow::datash() {}
-void MainWindow::timerTick() {}
 
 } // namespace orvela::shell

@@ -132,12 +132,36 @@ void FormPainter::paintPicture(HDC dc, const forms::Picture& reference, const RE
 void FormPainter::paintLine(HDC dc, const forms::Control& line) {
     float x = 0, y = 0;
     line.originInForm(x, y);
-    Pen pen(CreatePen(PS_SOLID, line.borderWidth(), toColorRef(line.borderColor())));
+    const int x1 = forms::twipsToPixels(x + line.x1()), y1 = forms::twipsToPixels(y + line.y1());
+    const int x2 = forms::twipsToPixels(x + line.x2()), y2 = forms::twipsToPixels(y + line.y2());
+    const int width = line.borderWidth();
+    const COLORREF color = toColorRef(line.borderColor());
+    if (x1 == x2 && y1 == y2) {
+        // A line whose ends meet is a dot as wide as the line.
+        if (width <= 1) {
+            SetPixel(dc, x1, y1, color);
+            return;
+        }
+        Brush brush(CreateSolidBrush(color));
+        Pen none(CreatePen(PS_NULL, 0, 0));
+        if (!brush || !none)
+            return;
+        Selection b(dc, brush.get()), p(dc, none.get());
+        // A null pen leaves the right and bottom edges out: one more pixel.
+        const int low = width / 2, high = width - low + 1;
+        Ellipse(dc, x1 - low, y1 - low, x1 + high, y1 + high);
+        return;
+    }
+    // Wide lines are geometric pens with round ends, as the designer draws them.
+    LOGBRUSH stroke{BS_SOLID, color, 0};
+    Pen pen(width <= 1 ? CreatePen(PS_SOLID, 1, color)
+                       : ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_ENDCAP_ROUND | PS_JOIN_ROUND,
+                                      static_cast<DWORD>(width), &stroke, 0, nullptr));
     if (!pen)
         return;
     Selection selected(dc, pen.get());
-    MoveToEx(dc, forms::twipsToPixels(x + line.x1()), forms::twipsToPixels(y + line.y1()), nullptr);
-    LineTo(dc, forms::twipsToPixels(x + line.x2()), forms::twipsToPixels(y + line.y2()));
+    MoveToEx(dc, x1, y1, nullptr);
+    LineTo(dc, x2, y2);
 }
 
 } // namespace orvela::win32

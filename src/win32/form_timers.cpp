@@ -4,17 +4,11 @@
 
 namespace orvela::win32 {
 
-namespace {
-bool runs(const forms::Control& c) {
-    return c.kind() == forms::ControlKind::Timer && c.enabled() && c.interval() > 0;
-}
-} // namespace
-
 void FormTimers::sync(HWND window, const forms::Form& form) {
     std::vector<Timer> kept;
     if (form.loaded()) {
         for (const auto& c : form.controls()) {
-            if (!runs(*c))
+            if (!c->timerRuns())
                 continue;
             ControlKey key = ControlKey::of(c.get());
             auto old = std::find_if(timers_.begin(), timers_.end(),

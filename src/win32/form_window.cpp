@@ -227,7 +227,7 @@ bool FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         if (const ControlKey* found = timers_.keyOf(wParam)) {
             ControlKey key = *found;
             forms::Control* c = key.find(form_);
-            if (c && c->kind() == forms::ControlKind::Timer && c->enabled() && c->interval() > 0)
+            if (c && c->timerRuns())
                 form_.dispatch(c, forms::Event{forms::EventType::Timer});
             dispatched = true;
         }

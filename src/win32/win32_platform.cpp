@@ -198,6 +198,10 @@ bool Win32Platform::enumCurrentDisplaySettings(platform::DisplayMode& mode) {
     return true;
 }
 
+std::uint32_t Win32Platform::getSysColor(int index) {
+    return GetSysColor(index);
+}
+
 // --- WindowServices
 
 WindowHandle Win32Platform::findWindow(const std::string& className, const std::string& title) {
@@ -369,6 +373,18 @@ bool Win32Platform::adjustTokenPrivileges(ObjectHandle token, bool disableAll,
 
 bool Win32Platform::exitWindowsEx(std::uint32_t flags, std::uint32_t reason) {
     return ExitWindowsEx(flags, reason) != FALSE;
+}
+
+std::string Win32Platform::shortDate(int year, int month, int day) {
+    SYSTEMTIME st{};
+    st.wYear = static_cast<WORD>(year);
+    st.wMonth = static_cast<WORD>(month);
+    st.wDay = static_cast<WORD>(day);
+    wchar_t buffer[128];
+    int n = GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, buffer,
+                           static_cast<int>(std::size(buffer)));
+    return n > 1 ? toUtf8(std::wstring_view(buffer, static_cast<std::size_t>(n - 1)))
+                 : std::string();
 }
 
 void Win32Platform::beep() {

@@ -37,6 +37,7 @@ public:
 
     // DisplayServices
     bool enumCurrentDisplaySettings(platform::DisplayMode& mode) override;
+    std::uint32_t getSysColor(int index) override;
     // WindowServices: an empty class or title matches any. showWindow gives
     // ShowWindow's result: whether the window was visible before.
     platform::WindowHandle findWindow(const std::string& className,
@@ -76,6 +77,8 @@ public:
     bool adjustTokenPrivileges(platform::ObjectHandle token, bool disableAll,
                                const platform::TokenPrivilege& privilege) override;
     bool exitWindowsEx(std::uint32_t flags, std::uint32_t reason) override;
+    // GetDateFormatW, so every script of the user's locale comes through.
+    std::string shortDate(int year, int month, int day) override;
     void beep() override;
     // The first call creates the named mutex and keeps it open while this
     // object lives; every call gives the first call's answer.

@@ -141,6 +141,27 @@ e2e_screenshot_until() {
     done
 }
 
+# e2e_screenshot_until_colour FILE "R G B" X1 Y1 [X2 Y2 ...]: takes
+# screenshots until every point shows the colour (at most about 30 s).
+e2e_screenshot_until_colour() {
+    local file=$1 colour=$2 i=0 j ok points
+    shift 2
+    points=("$@")
+    while :; do
+        if import -window root "$file" 2>/dev/null; then
+            ok=1
+            for ((j = 0; j < ${#points[@]}; j += 2)); do
+                e2e_close "$colour" "$(e2e_pixel "$file" "${points[j]}" "${points[j + 1]}")" 24 ||
+                    ok=0
+            done
+            [ $ok -eq 1 ] && return 0
+        fi
+        i=$((i + 1))
+        [ $i -le 60 ] || return 1
+        sleep 0.5
+    done
+}
+
 # e2e_click X Y: a left click at screen pixel (X, Y). (mousemove --sync
 # waits for the pointer to move, so it starts from elsewhere.)
 e2e_click() {

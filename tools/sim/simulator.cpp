@@ -252,6 +252,11 @@ bool Simulator::parseOptions(const std::vector<std::string>& args, std::string& 
                 return bad("expects COUNT:BYTES");
             machine_.recycleItems = count;
             machine_.recycleBytes = bytes;
+        } else if (a == "--short-date") {
+            auto v = value();
+            if (!v)
+                return bad("expects a date picture such as M/d/yyyy");
+            machine_.shortDatePicture = *v;
         } else if (a == "--another-instance") {
             machine_.anotherInstance = true;
         } else if (a.rfind("--", 0) == 0) {
@@ -463,7 +468,7 @@ void Simulator::runLine(const std::string& rawLine) {
             throw ScriptError("tick expects a count");
         for (long long i = 0; i < n && !app_->ended(); ++i) {
             clock_->advanceMilliseconds(100);
-            app_->runtime().tick();
+            app_->runtime().advance(100);
         }
     } else if (cmd == "time" || cmd == "date") {
         need(2, 2);

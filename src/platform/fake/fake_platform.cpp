@@ -1,8 +1,10 @@
 #include "platform/fake/fake_platform.h"
 
+#include "platform/fake/date_picture.h"
 #include "platform/fake/text_format.h"
 #include "platform/fake/utf8_path.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -45,6 +47,11 @@ bool FakePlatform::enumCurrentDisplaySettings(DisplayMode& mode) {
     mode.width = machine_.screenWidth;
     mode.height = height;
     return true;
+}
+
+std::uint32_t FakePlatform::getSysColor(int index) {
+    record("GetSysColor " + std::to_string(index));
+    return index == 3 ? machine_.activeCaptionColor : 0;
 }
 
 WindowHandle FakePlatform::findWindow(const std::string& className, const std::string& title) {
@@ -207,6 +214,13 @@ bool FakePlatform::adjustTokenPrivileges(ObjectHandle token, bool disableAll,
 bool FakePlatform::exitWindowsEx(std::uint32_t flags, std::uint32_t reason) {
     record("ExitWindowsEx " + n(flags) + " " + n(reason));
     return true;
+}
+
+std::string FakePlatform::shortDate(int year, int month, int day) {
+    char date[32];
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d", year, month, day);
+    record(std::string("GetDateFormatA 1024 1 ") + date);
+    return formatDatePicture(machine_.shortDatePicture, year, month, day);
 }
 
 void FakePlatform::beep() {

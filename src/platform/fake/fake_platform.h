@@ -29,6 +29,9 @@ struct FakeMachine {
     std::map<char, unsigned> driveTypes{{'C', 3}}; // others report 1
     std::int64_t recycleItems = 0, recycleBytes = 0;
     bool anotherInstance = false;
+    std::string shortDatePicture = "M/d/yyyy"; // the user's short date format
+    // GetSysColor(3), the active title bar: Windows' classic navy.
+    std::uint32_t activeCaptionColor = 0x6A240A;
 };
 
 class FakePlatform final : public DisplayServices,
@@ -53,6 +56,8 @@ public:
 
     // DisplayServices
     bool enumCurrentDisplaySettings(DisplayMode& mode) override;
+    // Index 3 answers activeCaptionColor, every other index 0.
+    std::uint32_t getSysColor(int index) override;
     // WindowServices
     WindowHandle findWindow(const std::string& className, const std::string& title) override;
     WindowHandle findWindowEx(WindowHandle parent, WindowHandle childAfter,
@@ -84,6 +89,7 @@ public:
     bool adjustTokenPrivileges(ObjectHandle token, bool disableAll,
                                const TokenPrivilege& privilege) override;
     bool exitWindowsEx(std::uint32_t flags, std::uint32_t reason) override;
+    std::string shortDate(int year, int month, int day) override;
     void beep() override;
     bool anotherInstanceRunning() override;
     // ScriptingServices

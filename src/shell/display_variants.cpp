@@ -1,0 +1,157 @@
+#include "shell/display_variants.h"
+
+#include "forms/runtime.h"
+#include "shell/layout.h"
+#include "shell/value_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace orvela::shell {
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+constexpr double designHeight = 768;
+constexpr double ringRadius = 4500;
+constexpr double iconHalf = 240;    // half of a 480-twip ring icon
+constexpr double captionDrop = 490; // ring caption top below its icon's top
+constexpr double accumulatorWrap = 36000;
+constexpr double ringTurn = 4360;     // accumulator units per full turn
+constexpr int ringElements = 102;     // Image3 and Label6 are 0..101
+constexpr int activeCaptionColor = 3; // system colour index of the active title bar
+// A step far beyond any screen keeps the strip's coordinates finite.
+constexpr double maxStripStep = 1e6;
+
+bool isMidnightRefreshSecond(const forms::DateTime& t) {
+    return t.hour == 0 && t.minute == 0 && t.second == 2;
+}
+
+} // namespace
+
+TwipsPoint clockCentre(double width, double height, double k) {
+    return {width / 2 + 200 * k, height / 2 - 250 * k};
+}
+
+double roundHalfEven(double v) {
+    return std::nearbyint(v); // the default rounding mode rounds halves to even
+}
+
+TwipsPoint ringIconPosition(int i, int n, double a, TwipsPoint centre, double k) {
+    const double step = 2 * pi / n;
+    const double theta = i * step + 3 * pi / 2 - 2 * pi * a / ringTurn;
+    return {roundHalfEven(ringRadius * k * std::cos(theta) + centre.x - iconHalf),
+            roundHalfEven(ringRadius * k * std::sin(theta) + centre.y - iconHalf)};
+}
+
+float nextStripLeft(float left, float width, float screenWidth, float step) {
+    if (screenWidth - width < left)
+        return left - step;
+    return -2 * step;
+}
+
+double DisplayVariants::scale() {
+    return textToNumber(form().control("screeny").caption()) / designHeight;
+}
+
+void DisplayVariants::applyDisplayVariant() {
+    ScreenLayout layout(form());
+    layout.scaleMainLayout();
+    layout.scaleV1Frame();
+    layout.scaleV3Frame();
+    switch (settings_.variant()) {
+    case 2:
+        showVariantTwo();
+        break;
+    case 3:
+        showVariantThree();
+        break;
+    default:
+        showVariantOne();
+        break;
+    }
+}
+
+void DisplayVariants::setOverlays(bool v1Frame, bool v3Frame) {
+    form().control("V1Frame").setVisible(v1Frame);
+    form().control("V3Frame").setVisible(v3Frame);
+}
+
+void DisplayVariants::showVariantOne() {
+    setOverlays(false, false);
+}
+
+void DisplayVariants::showVariantTwo() {
+    setOverlays(true, false);
+}
+
+void DisplayVariants::showVariantThree() {
+    settings_.keepStripStep();
+    setOverlays(false, true);
+}
+
+void DisplayVariants::timerTick() {
+    switch (settings_.variant()) {
+    case 2:
+        stars_.variant2Tick();
+        break;
+    case 3:
+        stepVariantThree();
+        break;
+    default:
+        stepVariantOne();
+        break;
+    }
+}
+
+void DisplayVariants::stepVariantOne() {
+    forms::Form& f = form();
+    forms::Control& accumulator = f.control("Label7");
+    double a = textToNumber(accumulator.caption()) + settings_.iconSpeed() * 0.4;
+    if (a > accumulatorWrap || !std::isfinite(a))
+        a = 0;
+
+    const forms::DateTime now = f.runtime().clock().now();
+    clocks_.timeshow();
+    const double k = scale();
+    const TwipsPoint centre = clockCentre(f.width(), f.height(), k);
+    clocks_.moveHands(now, centre, k, display_.getSysColor(activeCaptionColor));
+    accumulator.setCaption(numberToText(a));
+
+    if (settings_.iconSpeed() != 0)
+        turnRing(a, centre, k);
+
+    if (isMidnightRefreshSecond(f.runtime().clock().now())) {
+        calendar_.fillCalendar();
+        if (isMidnightRefreshSecond(f.runtime().clock().now()))
+            clocks_.datash();
+    }
+}
+
+void DisplayVariants::turnRing(double a, TwipsPoint centre, double k) {
+    forms::Form& f = form();
+    // With no items there is no ring to turn (and no angle per item).
+    const int n = std::min(textToInt(f.control("Label6", 0).caption()), ringElements - 1);
+    if (n <= 0)
+        return;
+    for (int i = 0; i <= n; ++i) {
+        const TwipsPoint at = ringIconPosition(i, n, a, centre, k);
+        forms::Control& icon = f.control("Image3", i);
+        icon.setLeft(static_cast<float>(at.x));
+        icon.setTop(static_cast<float>(at.y));
+        forms::Control& caption = f.control("Label6", i);
+        caption.setLeft(static_cast<float>(at.x + iconHalf - caption.width() / 2));
+        caption.setTop(static_cast<float>(at.y + captionDrop));
+    }
+}
+
+void DisplayVariants::stepVariantThree() {
+    clocks_.timeshow3();
+    forms::Control& strip = form().control("Frame5");
+    const double step = std::clamp(settings_.stripStep(), -maxStripStep, maxStripStep);
+    strip.setLeft(nextStripLeft(strip.left(), strip.width(), form().runtime().screenWidth(),
+                                static_cast<float>(step)));
+}
+
+} // namespace orvela::shell

@@ -1,0 +1,64 @@
+// The three display variants of the main window and the 100 ms tick that
+// animates the active one: variant 1 the analogue clock with the item ring,
+// variant 2 the overlay V1Frame with the star field, variant 3 the overlay
+// V3Frame with the scrolling item strip Frame5. Coordinates are twips of the
+// main window; design lengths are for a 768-pixel-high screen, scaled by
+// k = screeny / 768.
+#pragma once
+
+#include "forms/form.h"
+#include "platform/display_services.h"
+#include "shell/clock_faces.h"
+#include "shell/desktop_settings.h"
+#include "shell/month_calendar.h"
+#include "shell/star_field.h"
+
+namespace orvela::shell {
+
+// Centre of the analogue clock on a W x H window at scale k.
+TwipsPoint clockCentre(double width, double height, double k);
+// Nearest integer, halves to the even neighbour.
+double roundHalfEven(double v);
+// Top-left of ring icon i of n (480 x 480 twips, centred on the ring of
+// radius 4500 × k) at angle accumulator a.
+TwipsPoint ringIconPosition(int i, int n, double a, TwipsPoint centre, double k);
+// The strip's next left edge: it creeps left by step until its right edge
+// has reached the screen's, then starts again at -2 × step.
+float nextStripLeft(float left, float width, float screenWidth, float step);
+
+class DisplayVariants {
+public:
+    DisplayVariants(forms::Form& form2, DesktopSettings& settings,
+                    platform::DisplayServices& display, ClockFaces& clocks, MonthCalendar& calendar,
+                    StarField& stars)
+        : form2_(form2), settings_(settings), display_(display), clocks_(clocks),
+          calendar_(calendar), stars_(stars) {}
+
+    // Lays the window out for the screen and shows the overlay of the variant.
+    void applyDisplayVariant();
+    void showVariantOne();
+    void showVariantTwo();
+    void showVariantThree();
+
+    // The handler of Timer1: one step of the active variant.
+    void timerTick();
+    // Variant 1: hands, digital clock, ring; calendar and date at 00:00:02.
+    void stepVariantOne();
+    // Variant 3: digital clock and one step of the strip.
+    void stepVariantThree();
+
+private:
+    forms::Form& form() { return form2_.touch(); }
+    double scale();
+    void setOverlays(bool v1Frame, bool v3Frame);
+    void turnRing(double a, TwipsPoint centre, double k);
+
+    forms::Form& form2_;
+    DesktopSettings& settings_;
+    platform::DisplayServices& display_;
+    ClockFaces& clocks_;
+    MonthCalendar& calendar_;
+    StarField& stars_;
+};
+
+} // namespace orvela::shell

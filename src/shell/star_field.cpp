@@ -1,0 +1,70 @@
+#include "shell/star_field.h"
+
+#include "shell/value_text.h"
+
+#include <array>
+#include <string>
+
+namespace orvela::shell {
+
+namespace {
+
+struct Star {
+    const char* armA; // horizontal
+    const char* armB; // vertical
+    int phaseOffset;
+};
+constexpr std::array<Star, 6> stars = {Star{"Line8", "Line9", 0},   Star{"Line10", "Line11", 2},
+                                       Star{"Line12", "Line13", 4}, Star{"Line14", "Line15", 6},
+                                       Star{"Line16", "Line17", 8}, Star{"Line18", "Line19", 3}};
+
+constexpr int phases = 10;
+constexpr float armUnit = 36; // twips of the horizontal arm per size step
+
+} // namespace
+
+StarPhase starPhase(int k) {
+    if (k > 5)
+        return {phases - k, 5.0f * static_cast<float>(phases - k)};
+    return {k, -5.0f * static_cast<float>(k)};
+}
+
+void StarField::variant2Tick() {
+    clocks_.timeshow2();
+    if (!settings_.starsOn())
+        return;
+    forms::Form& f = form2_.touch();
+    // Both draws happen on every tick, whether a star restarts or not.
+    const forms::Control& menu = f.control("Frame1");
+    const double x = random_.next() * menu.width() / 2.35;
+    const double y = random_.next() * menu.height() / 2.35;
+
+    forms::Control& counter = f.control("Starcoun");
+    int c = textToInt(counter.caption()) + 1;
+    if (c > phases || c < 1)
+        c = 1;
+    counter.setCaption(std::to_string(c));
+
+    for (const Star& star : stars) {
+        forms::Control& a = f.control(star.armA);
+        forms::Control& b = f.control(star.armB);
+        int k = c + star.phaseOffset;
+        if (k > phases)
+            k -= phases;
+        if (k == 1) {
+            a.setY1(static_cast<float>(5 * y));
+            a.setX1(static_cast<float>(5 * x));
+        }
+        const StarPhase p = starPhase(k);
+        const float arm = armUnit * static_cast<float>(p.n);
+        a.setX1(a.x1() + p.drift);
+        a.setY2(a.y1());
+        a.setX2(a.x1() + arm);
+        b.setY1(a.y1() + arm);
+        b.setX1((a.x2() + a.x1()) / 2);
+        b.setY2(a.y1() - arm);
+        b.setX2(b.x1());
+    }
+}
+
+} // namespace orvela::shell

@@ -1,0 +1,53 @@
+#!/bin/bash
+# Orvela.exe in one display variant at 1024x768 (deskvar set in ovdata.dat
+# before the start): the variant's overlay shows, its animation moves between
+# two screenshots, and its own exit control ends the program.
+#   variants.sh Orvela.exe VARIANT ART_DIR
+. "$(dirname "$0")/lib.sh"
+exe=$1 variant=$2 art=$3
+e2e_begin "variant$variant" 1024x768
+
+folder=$E2E_WORK/installed
+mkdir -p "$folder"
+cp "$exe" "$folder/Orvela.exe"
+{
+    printf '\r\n%.0s' $(seq 11)
+    printf '"%s"\r\n5\r\n"English"\r\n1\r\n1\r\n0\r\n1\r\n15\r\n0\r\n\r\n' "$variant"
+} >"$folder/ovdata.dat"
+e2e_launch "$folder" "$E2E_WORK/orvela.log"
+pid=$E2E_PID
+[ -n "$(e2e_window "Orvela" 60)" ] || e2e_fail "no Orvela window on the screen"
+
+# Per variant, in screen pixels: what must show, the region that animates
+# (WxH+X+Y), and the centre of the variant's exit control.
+shot=$E2E_SHOTS/variant$variant-1024x768.png
+case $variant in
+1) # The background around the analogue clock; the second hand moves.
+    e2e_screenshot_until "$shot" "$art/Fon1024.jpg" 0 0 512 764 4 384 512 4 ||
+        e2e_fail "variant 1: the background is not on the screen (see $shot)"
+    region=520x520+265+107 exit_at="968 64" ;;
+2) # The black star panels Frame3 and Frame4 of the overlay; the stars twinkle.
+    e2e_screenshot_until_colour "$shot" "0 0 0" 2 225 158 398 42 426 190 542 ||
+        e2e_fail "variant 2: the star panels are not on the screen (see $shot)"
+    region=200x330+0+220 exit_at="884 32" ;;
+3) # The clock panel Frame6 of the overlay; its seconds change.
+    e2e_screenshot_until_colour "$shot" "64 0 64" 706 42 902 42 706 142 ||
+        e2e_fail "variant 3: the clock panel is not on the screen (see $shot)"
+    region=200x105+704+40 exit_at="863 165" ;;
+*) e2e_fail "unknown variant $variant" ;;
+esac
+
+later=$E2E_WORK/later.png
+sleep 1.5
+import -window root "$later" 2>/dev/null || e2e_fail "no second screenshot"
+changed=$(compare -metric AE -crop "$region" "$shot" "$later" null: 2>&1 | cut -d' ' -f1)
+[ "${changed:-0}" -gt 0 ] 2>/dev/null ||
+    e2e_fail "variant $variant: nothing moved in $region within 1.5 s (see $shot, $later)"
+
+read -r x y <<<"$exit_at"
+e2e_click "$x" "$y" || e2e_fail "xdotool could not click"
+e2e_wait_exit "$pid" 15
+status=$?
+[ $status -ne 255 ] || e2e_fail "variant $variant: Orvela still runs after its exit at $x,$y"
+[ $status -eq 0 ] || e2e_fail "Orvela ended with status $status"
+echo "PASS: variant $variant shows and animates ($changed pixels changed), screenshot $shot"
