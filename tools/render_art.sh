@@ -22,24 +22,73 @@ JPEG_QUALITY=88
 # Drive icons are shown on a dark blue panel: edge pixels are blended onto this colour,
 # and pixels less than half covered become transparent (GIF has 1-bit transparency).
 PANEL="#000080"
+# The variant-3 overlay is blended onto the dark plum of its own frame.
+OVERLAY_MATTE="#2a0b3d"
 # Palette entry used for the transparent pixels of every GIF.
 TRANSPARENT="#FF00FF"
 
-# output file | source svg | width | height
+# output file | source svg | width | height | stylesheet applied on top ("-" for none)
+# Lit button states are the normal drawing with a stylesheet of lit colours, so both
+# states of a button always come from one drawing.
 TABLE="
-Fon800.jpg     Fon.svg        800  600
-Fon1024.jpg    Fon.svg       1024  768
-Fon1152.jpg    Fon.svg       1152  864
-Fon1600.jpg    Fon.svg       1600 1200
-but1.jpg       but1.svg       200   50
-but1press.jpg  but1press.svg  200   50
-Form6.jpg      Form6.svg      312  116
-Image8.gif     Image8.svg      30   30
-Image9.gif     Image9.svg      30   30
-Image10.gif    Image10.svg     30   30
-Image11.gif    Image11.svg     30   30
+Fon800.jpg       Fon.svg          800  600  -
+Fon1024.jpg      Fon.svg         1024  768  -
+Fon1152.jpg      Fon.svg         1152  864  -
+Fon1600.jpg      Fon.svg         1600 1200  Fon1600.css
+but1.jpg         but1.svg         200   50  -
+but1press.jpg    but1press.svg    200   50  -
+Form6.jpg        Form6.svg        312  116  -
+Image8.gif       Image8.svg        30   30  -
+Image9.gif       Image9.svg        30   30  -
+Image10.gif      Image10.svg       30   30  -
+Image11.gif      Image11.svg       30   30  -
+Image1.jpg       Image1.svg      1024  768  -
+Image13.jpg      Image13.svg       57  233  -
+v2pro2.jpg       v2pro.svg         31   30  -
+v2pro1.jpg       v2pro.svg         31   30  v2lit.css
+v2doc2.jpg       v2doc.svg         29   33  -
+v2doc1.jpg       v2doc.svg         29   33  v2lit.css
+v2st2.jpg        v2st.svg          33   33  -
+v2st1.jpg        v2st.svg          33   33  v2lit.css
+v2dr2.jpg        v2dr.svg          47   29  -
+v2dr1.jpg        v2dr.svg          47   29  v2lit.css
+v2reb2.jpg       v2reb.svg         33   33  -
+v2reb1.jpg       v2reb.svg         33   33  v2lit.css
+v2off2.jpg       v2off.svg         33   33  -
+v2off1.jpg       v2off.svg         33   33  v2lit.css
+v2opt2.jpg       v2opt.svg         28   32  -
+v2opt1.jpg       v2opt.svg         28   32  v2lit.css
+v2ex2.jpg        v2ex.svg          24   25  -
+v2ex1.jpg        v2ex.svg          24   25  v2lit.css
+v2rec2.jpg       v2rec.svg         26   27  -
+v2rec1.jpg       v2rec.svg         26   27  v2lit.css
+Image19.jpg      Image19.svg     1024  768  -
+Image20.gif      Image20.svg     1024  768  -
+v3rec.jpg        v3rec.svg        126   26  -
+v3rec1.jpg       v3rec.svg        126   26  v3lit.css
+v3op.jpg         v3op.svg          62   26  -
+v3op1.jpg        v3op.svg          62   26  v3lit.css
+v3ex.jpg         v3ex.svg          62   26  -
+v3ex1.jpg        v3ex.svg          62   26  v3lit.css
+v3pr.jpg         v3pr.svg         126   26  -
+v3pr1.jpg        v3pr.svg         126   26  v3lit.css
+v3do.jpg         v3do.svg         126   26  -
+v3do1.jpg        v3do.svg         126   26  v3lit.css
+v3start.jpg      v3start.svg       42   21  -
+v3start1.jpg     v3start.svg       42   21  v3lit.css
+v3re.jpg         v3re.svg          59   21  -
+v3re1.jpg        v3re.svg          59   21  v3lit.css
+v3sh.jpg         v3sh.svg          95   27  -
+v3sh1.jpg        v3sh.svg          95   27  v3lit.css
+PixDummy.bmp     PixDummy.svg      32   32  -
+form3Image1.jpg  form3Image1.svg  128  128  -
+installForm1.jpg installForm1.svg 640  480  -
 "
+# Program icons: one .ico each, with a 32-bit image (with alpha) of every size.
+ICONS="Orvela install Uninstall"
 ICON_SIZES="16 32 48"
+# Largest rendered file allowed, in bytes.
+MAX_BYTES=409600
 
 die() { echo "render_art: $*" >&2; exit 1; }
 
@@ -51,19 +100,31 @@ need_tools() {
         || die "$IDENTIFY is not ImageMagick (set IDENTIFY)"
 }
 
-svg_to_png() { # svg width height out.png
-    "$RSVG" --width "$2" --height "$3" --format png "$1" -o "$4"
+svg_to_png() { # svg width height stylesheet out.png
+    local css=()
+    [ "$4" = "-" ] || css=(--stylesheet "$SRC/$4")
+    "$RSVG" "${css[@]}" --width "$2" --height "$3" --format png "$1" -o "$5"
+}
+
+# Colour that the half-covered edge pixels of a GIF are blended onto: the colour the
+# picture is shown on.
+gif_matte() {
+    case "$1" in
+    Image20.gif) echo "$OVERLAY_MATTE" ;;
+    *) echo "$PANEL" ;;
+    esac
 }
 
 render() {
     tmp="$(mktemp -d)"
     trap 'rm -rf "$tmp"' EXIT
-    local out svg w h png
-    while read -r out svg w h; do
+    local out svg w h css png
+    while read -r out svg w h css; do
         [ -n "$out" ] || continue
         [ -f "$SRC/$svg" ] || die "missing source $SRC/$svg"
+        [ "$css" = "-" ] || [ -f "$SRC/$css" ] || die "missing stylesheet $SRC/$css"
         png="$tmp/$out.png"
-        svg_to_png "$SRC/$svg" "$w" "$h" "$png"
+        svg_to_png "$SRC/$svg" "$w" "$h" "$css" "$png"
         case "$out" in
         *.jpg)
             "$CONVERT" "$png" -background white -alpha remove -alpha off \
@@ -71,28 +132,40 @@ render() {
                 -sampling-factor 1x1 -quality "$JPEG_QUALITY" "JPEG:$ART/$out"
             ;;
         *.gif)
-            # Blend half-covered edge pixels onto the panel colour, drop the rest.
+            # Blend half-covered edge pixels onto the matte colour, drop the rest.
+            # Large pictures are dithered so that their gradients do not band.
+            local dither=(+dither)
+            [ "$w" -le 64 ] || dither=(-dither FloydSteinberg)
             "$CONVERT" "$png" -alpha extract -threshold 50% "$tmp/$out.mask.png"
-            "$CONVERT" "$png" -background "$PANEL" -alpha remove -alpha off \
+            "$CONVERT" "$png" -background "$(gif_matte "$out")" -alpha remove -alpha off \
                 "$tmp/$out.mask.png" -compose CopyOpacity -composite \
-                -background "$TRANSPARENT" -alpha background +dither -colors 255 \
+                -background "$TRANSPARENT" -alpha background "${dither[@]}" -colors 255 \
                 -transparent-color "$TRANSPARENT" -strip "GIF:$ART/$out"
+            ;;
+        *.bmp)
+            # Image-list pictures: white is the mask colour, so white is the background.
+            "$CONVERT" "$png" -background white -alpha remove -alpha off \
+                -type TrueColor -strip "BMP3:$ART/$out"
             ;;
         *) die "unknown output type $out" ;;
         esac
     done <<<"$TABLE"
 
-    local pngs=() s
-    for s in $ICON_SIZES; do
-        svg_to_png "$SRC/Orvela.svg" "$s" "$s" "$tmp/icon$s.png"
-        pngs+=("$tmp/icon$s.png")
+    local name s pngs
+    for name in $ICONS; do
+        [ -f "$SRC/$name.svg" ] || die "missing source $SRC/$name.svg"
+        pngs=()
+        for s in $ICON_SIZES; do
+            svg_to_png "$SRC/$name.svg" "$s" "$s" - "$tmp/$name$s.png"
+            pngs+=("$tmp/$name$s.png")
+        done
+        "$CONVERT" "${pngs[@]}" -strip "ICO:$ART/$name.ico"
     done
-    "$CONVERT" "${pngs[@]}" -strip "ICO:$ART/Orvela.ico"
 }
 
 check() {
-    local bad=0 out svg w h got
-    while read -r out svg w h; do
+    local bad=0 out svg w h css got
+    while read -r out svg w h css; do
         [ -n "$out" ] || continue
         if [ ! -f "$ART/$out" ]; then
             echo "MISSING $out" >&2; bad=1; continue
@@ -101,33 +174,59 @@ check() {
         if [ "$got" != "${w}x${h}" ]; then
             echo "WRONG SIZE $out: $got, expected ${w}x${h}" >&2; bad=1
         fi
+        got="$(wc -c <"$ART/$out")"
+        [ "$got" -le "$MAX_BYTES" ] || { echo "TOO LARGE $out: $got bytes" >&2; bad=1; }
         case "$out" in
         *.jpg)
             got="$("$IDENTIFY" -format '%m %[colorspace]' "$ART/$out")"
             [ "$got" = "JPEG sRGB" ] || { echo "NOT AN sRGB JPEG $out: $got" >&2; bad=1; }
             ;;
         *.gif)
-            # The corners of every drive icon are background: they must be transparent.
-            got="$("$CONVERT" "$ART/$out" -format '%[fx:p{0,0}.a] %[fx:p{29,29}.a]' info:)"
-            [ "$got" = "0 0" ] || { echo "NOT TRANSPARENT $out: corner alpha $got" >&2; bad=1; }
+            got="$("$IDENTIFY" -format '%[opaque]' "$ART/$out")"
+            [ "$got" = "false" ] || [ "$got" = "False" ] || { echo "NO TRANSPARENCY $out" >&2; bad=1; }
+            case "$out" in
+            Image8.gif | Image9.gif | Image10.gif | Image11.gif)
+                # The corners of a drive icon are background: they must be transparent.
+                got="$("$CONVERT" "$ART/$out" -format "%[fx:p{0,0}.a] %[fx:p{$((w - 1)),$((h - 1))}.a]" info:)"
+                [ "$got" = "0 0" ] || { echo "NOT TRANSPARENT $out: corner alpha $got" >&2; bad=1; }
+                ;;
+            esac
+            ;;
+        *.bmp)
+            got="$("$IDENTIFY" -format '%m' "$ART/$out")"
+            [ "$got" = "BMP3" ] || [ "$got" = "BMP" ] || { echo "NOT A BMP $out: $got" >&2; bad=1; }
             ;;
         esac
     done <<<"$TABLE"
 
-    if [ ! -f "$ART/Orvela.ico" ]; then
-        echo "MISSING Orvela.ico" >&2; bad=1
-    else
-        got="$("$IDENTIFY" -format '%wx%h ' "$ART/Orvela.ico" | tr ' ' '\n' | grep . | sort -n | tr '\n' ' ')"
-        local want=""; for s in $ICON_SIZES; do want+="${s}x${s} "; done
-        [ "$got" = "$want" ] || { echo "WRONG SIZES Orvela.ico: $got, expected $want" >&2; bad=1; }
-    fi
+    local name want s
+    want=""; for s in $ICON_SIZES; do want+="${s}x${s} "; done
+    for name in $ICONS; do
+        if [ ! -f "$ART/$name.ico" ]; then
+            echo "MISSING $name.ico" >&2; bad=1; continue
+        fi
+        got="$("$IDENTIFY" -format '%wx%h ' "$ART/$name.ico" | tr ' ' '\n' | grep . | sort -n | tr '\n' ' ')"
+        [ "$got" = "$want" ] || { echo "WRONG SIZES $name.ico: $got, expected $want" >&2; bad=1; }
+    done
     [ "$bad" = 0 ] || die "artwork check failed"
     echo "render_art: all artwork present with the right pixel sizes"
+}
+
+# Renders one table row to a PNG for looking at it: tools/render_art.sh --preview v2pro1.jpg out.png
+preview() {
+    local out svg w h css
+    while read -r out svg w h css; do
+        [ "$out" = "$1" ] || continue
+        svg_to_png "$SRC/$svg" "$w" "$h" "$css" "$2"
+        return
+    done <<<"$TABLE"
+    die "no such output $1"
 }
 
 need_tools
 case "${1:-}" in
 --check) check ;;
+--preview) [ $# = 3 ] || die "usage: $0 --preview OUTPUT FILE.png"; preview "$2" "$3" ;;
 "") render; check ;;
-*) die "usage: $0 [--check]" ;;
+*) die "usage: $0 [--check | --preview OUTPUT FILE.png]" ;;
 esac
