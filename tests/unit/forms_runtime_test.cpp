@@ -204,6 +204,30 @@ TEST_F(FormsRuntime, TouchLoadsOnceAndUnloadDropsTheControlsUntilTheNextTouch) {
     EXPECT_EQ(c("Cell", 2).font().size, 8.25f);
 }
 
+TEST_F(FormsRuntime, EachTimerFiresWhenItsOwnIntervalHasPassed) {
+    int fired = 0;
+    form.on("Tick", EventType::Timer, [&](const Event&) { ++fired; });
+    auto firesOver = [&](int steps) {
+        fired = 0;
+        for (int i = 0; i < steps; ++i)
+            runtime.advance(100);
+        return fired;
+    };
+    EXPECT_EQ(firesOver(3), 0); // not loaded
+    form.touch();
+    EXPECT_EQ(firesOver(5), 5);
+    c("Tick").setInterval(250); // re-armed: fires after 300 and 500 ms
+    EXPECT_EQ(firesOver(5), 2);
+    runtime.advance(1000); // a long wait fires once, as one pending WM_TIMER
+    EXPECT_EQ(fired, 3);
+    c("Tick").setEnabled(false);
+    EXPECT_FALSE(c("Tick").timerRuns());
+    EXPECT_EQ(firesOver(5), 0);
+    c("Tick").setEnabled(true);
+    c("Tick").setInterval(0);
+    EXPECT_EQ(firesOver(5), 0);
+}
+
 TEST(ManualClock, AdvancesAcrossDayMonthYearAndLeapDays) {
     struct Case {
         DateTime start;

@@ -8,58 +8,21 @@
 #include "shell/form2_design.h"
 #include "shell/layout.h"
 #include "shell/orvela_app.h"
+#include "started_app.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <optional>
-#include <random>
 #include <set>
 #include <string>
 
 namespace {
 
 using namespace orvela;
-namespace fs = std::filesystem;
 
-// The program started on a screen of width x height pixels.
-class StartedApp {
-public:
-    StartedApp(unsigned width, unsigned height, std::optional<unsigned> displayHeight = {})
-        : fake_(machine(width, height, displayHeight, dir_)),
-          app_(platform_, clock_, static_cast<float>(width) * 15, static_cast<float>(height) * 15) {
-        app_.start();
-    }
-    ~StartedApp() {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-
-    forms::Form& form2() { return *app_.runtime().findForm("Form2"); }
-    forms::Control& c(const char* name, int index = -1) { return form2().control(name, index); }
-    platform::fake::FakePlatform& fake() { return fake_; }
-
-private:
-    static platform::fake::FakeMachine machine(unsigned w, unsigned h, std::optional<unsigned> dh,
-                                               const fs::path& dir) {
-        fs::create_directories(dir);
-        platform::fake::FakeMachine m;
-        m.screenWidth = w;
-        m.screenHeight = h;
-        m.displayHeight = dh;
-        m.programDir = dir.string();
-        return m;
-    }
-
-    fs::path dir_ =
-        fs::temp_directory_path() / ("orvela-layout-" + std::to_string(std::random_device{}()));
-    platform::fake::FakePlatform fake_;
-    platform::Platform platform_ = fake_.platform();
-    forms::ManualClock clock_;
-    shell::OrvelaApp app_;
-};
+using test::StartedApp;
 
 TEST(Layout, BackgroundHolderByScreenHeight) {
     const std::pair<double, const char*> cases[] = {

@@ -54,6 +54,11 @@ std::string formatDatePicture(const std::string& picture, int year, int month, i
     std::string out;
     for (std::size_t i = 0; i < picture.size();) {
         char c = picture[i];
+        if (c == '\'' && i + 1 < picture.size() && picture[i + 1] == '\'') {
+            out += '\''; // '' stands for one quote
+            i += 2;
+            continue;
+        }
         if (c == '\'') {
             // Quoted literal; '' inside stands for one quote.
             for (++i; i < picture.size(); ++i) {
