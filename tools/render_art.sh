@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Renders the artwork sources in resources/art/src/*.svg into the pictures the build
-# embeds (resources/art/*.jpg, *.gif, Orvela.ico), then checks every output's pixel size.
+# embeds (resources/art/*.jpg, *.gif, *.bmp and the program icons *.ico), then checks
+# every output's pixel size.
 #
-#   tools/render_art.sh            render everything and check it
-#   tools/render_art.sh --check    only check the committed outputs
+#   tools/render_art.sh                            render everything and check it
+#   tools/render_art.sh --check                    only check the committed outputs
+#   tools/render_art.sh --preview OUTPUT FILE.png  render one output as PNG to look at
 #
 # Needs rsvg-convert (Debian: librsvg2-bin) and ImageMagick 6/7 (Debian: imagemagick).
 # CONVERT / IDENTIFY may point at other ImageMagick binaries; the defaults are the
