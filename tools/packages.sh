@@ -10,4 +10,5 @@ $SUDO apt-get install -y -qq --no-install-recommends \
     googletest libgtest-dev clang-format \
     mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix \
     g++-mingw-w64-x86-64-win32 g++-mingw-w64-i686-win32 \
-    wine wine64 xvfb xauth imagemagick xdotool x11-utils procps >/dev/null
+    wine wine64 xvfb xauth imagemagick xdotool x11-utils procps \
+    librsvg2-bin fonts-dejavu-core >/dev/null
