@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Orvela need on Debian 12.
+# Installs what building, running and testing Orvela need on Debian 12. The
+# Liberation fonts have the metrics of the Windows fonts the forms name, so
+# Wine lays text out as Windows does.
 set -euo pipefail
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
@@ -11,4 +13,4 @@ $SUDO apt-get install -y -qq --no-install-recommends \
     mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix \
     g++-mingw-w64-x86-64-win32 g++-mingw-w64-i686-win32 \
     wine wine64 xvfb xauth imagemagick xdotool x11-utils procps \
-    librsvg2-bin fonts-dejavu-core >/dev/null
+    librsvg2-bin fonts-dejavu-core fonts-liberation >/dev/null

@@ -7,8 +7,15 @@
 namespace orvela::forms {
 
 namespace {
-constexpr std::size_t maxDirtyRects = 32;
+// Beyond this many rectangles a new one is merged into the rectangle it
+// grows least, so that many small changes (icons moving on a ring) stay a
+// set of small areas instead of one rectangle around all of them.
+constexpr std::size_t maxDirtyRects = 64;
+
+float area(const Rect& r) {
+    return r.width * r.height;
 }
+} // namespace
 
 Form::Form(Runtime& runtime, const FormDesign& design)
     : runtime_(runtime), design_(design), name_(design.name) {}
@@ -225,13 +232,20 @@ void Form::invalidate(const Rect& r) {
         if (d.intersected(clipped) == clipped)
             return; // already covered
     }
-    dirty_.push_back(clipped);
-    if (dirty_.size() > maxDirtyRects) {
-        Rect all;
-        for (const Rect& d : dirty_)
-            all = all.united(d);
-        dirty_.assign(1, all);
+    if (dirty_.size() < maxDirtyRects) {
+        dirty_.push_back(clipped);
+        return;
     }
+    Rect* best = &dirty_.front();
+    float bestGrowth = area(best->united(clipped)) - area(*best);
+    for (Rect& d : dirty_) {
+        float growth = area(d.united(clipped)) - area(d);
+        if (growth < bestGrowth) {
+            best = &d;
+            bestGrowth = growth;
+        }
+    }
+    *best = best->united(clipped);
 }
 
 void Form::invalidateAll() {

@@ -138,11 +138,10 @@ void DisplayVariants::turnRing(double a, TwipsPoint centre, double k) {
     for (int i = 0; i <= n; ++i) {
         const TwipsPoint at = ringIconPosition(i, n, a, centre, k);
         forms::Control& icon = f.control("Image3", i);
-        icon.setLeft(static_cast<float>(at.x));
-        icon.setTop(static_cast<float>(at.y));
+        icon.move(static_cast<float>(at.x), static_cast<float>(at.y), icon.width(), icon.height());
         forms::Control& caption = f.control("Label6", i);
-        caption.setLeft(static_cast<float>(at.x + iconHalf - caption.width() / 2));
-        caption.setTop(static_cast<float>(at.y + captionDrop));
+        caption.move(static_cast<float>(at.x + iconHalf - caption.width() / 2),
+                     static_cast<float>(at.y + captionDrop), caption.width(), caption.height());
     }
 }
 

@@ -141,13 +141,45 @@ std::unique_ptr<DecodedPicture> DecodedPicture::adoptIcon(HICON icon) {
     return out;
 }
 
+DecodedPicture::DrawDc::~DrawDc() {
+    if (original)
+        SelectObject(dc.get(), original);
+}
+
+void DecodedPicture::releaseDrawDc() const {
+    if (drawDc_ && drawDc_->original) {
+        SelectObject(drawDc_->dc.get(), drawDc_->original);
+        drawDc_->selected = nullptr;
+    }
+}
+
+HDC DecodedPicture::selectForDrawing(HBITMAP bitmap) const {
+    if (!drawDc_) {
+        drawDc_ = std::make_unique<DrawDc>();
+        if (!drawDc_->dc) {
+            drawDc_.reset();
+            return nullptr;
+        }
+    }
+    if (drawDc_->selected != bitmap) {
+        HGDIOBJ previous = SelectObject(drawDc_->dc.get(), bitmap);
+        if (!previous || previous == HGDI_ERROR)
+            return nullptr;
+        if (!drawDc_->original)
+            drawDc_->original = previous;
+        drawDc_->selected = bitmap;
+    }
+    return drawDc_->dc.get();
+}
+
 DecodedPicture::~DecodedPicture() {
     if (icon_)
         DestroyIcon(icon_);
 }
 
-HBITMAP DecodedPicture::bitmapOfSize(int width, int height) const {
-    if (width == width_ && height == height_)
+HBITMAP DecodedPicture::sized(int width, int height, bool& blend) const {
+    blend = transparent_;
+    if (!transparent_ && width == width_ && height == height_)
         return bitmap_.get();
     auto found = std::find_if(scaled_.begin(), scaled_.end(), [&](const Scaled& s) {
         return s.width == width && s.height == height;
@@ -156,6 +188,7 @@ HBITMAP DecodedPicture::bitmapOfSize(int width, int height) const {
         std::rotate(found, found + 1, scaled_.end());
         return scaled_.back().bitmap.get();
     }
+    releaseDrawDc(); // the original is the source of the copy; an old copy may go
     ScreenDc screen;
     Bitmap copy(CreateCompatibleBitmap(screen.get(), width, height));
     MemoryDc source(screen.get()), target(screen.get());
@@ -168,6 +201,29 @@ HBITMAP DecodedPicture::bitmapOfSize(int width, int height) const {
         SetStretchBltMode(target.get(), transparent_ ? COLORONCOLOR : HALFTONE);
         SetBrushOrgEx(target.get(), 0, 0, nullptr);
         StretchBlt(target.get(), 0, 0, width, height, source.get(), 0, 0, width_, height_, SRCCOPY);
+    }
+    if (transparent_) {
+        // Premultiplied alpha: 0 where the key colour was, opaque elsewhere.
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height; // top-down
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        void* bits = nullptr;
+        Bitmap alpha(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        if (!alpha || !bits ||
+            GetDIBits(screen.get(), copy.get(), 0, static_cast<UINT>(height), bits, &info,
+                      DIB_RGB_COLORS) != height)
+            return nullptr;
+        const DWORD key = (GetRValue(transparentKey) << 16) | (GetGValue(transparentKey) << 8) |
+                          GetBValue(transparentKey);
+        auto* pixel = static_cast<DWORD*>(bits);
+        for (std::size_t i = 0, n = static_cast<std::size_t>(width) * height; i < n; ++i)
+            pixel[i] = (pixel[i] & 0xFFFFFF) == key ? 0 : (pixel[i] | 0xFF000000);
+        GdiFlush();
+        copy = std::move(alpha);
     }
     if (scaled_.size() >= maxScaledCopies)
         scaled_.erase(scaled_.begin());
@@ -189,21 +245,22 @@ void DecodedPicture::draw(HDC dc, const RECT& dest) const {
     RECT part{};
     if (!IntersectRect(&part, &dest, &clip))
         return;
-    HBITMAP bitmap = bitmapOfSize(width, height);
+    bool blend = false;
+    HBITMAP bitmap = sized(width, height, blend);
     if (!bitmap)
         return;
-    MemoryDc source(dc);
-    if (!source)
-        return;
-    Selection selected(source.get(), bitmap);
     int partWidth = part.right - part.left, partHeight = part.bottom - part.top;
     int sourceX = part.left - dest.left, sourceY = part.top - dest.top;
-    if (transparent_)
-        GdiTransparentBlt(dc, part.left, part.top, partWidth, partHeight, source.get(), sourceX,
-                          sourceY, partWidth, partHeight, transparentKey);
-    else
-        BitBlt(dc, part.left, part.top, partWidth, partHeight, source.get(), sourceX, sourceY,
-               SRCCOPY);
+    HDC source = selectForDrawing(bitmap);
+    if (!source)
+        return;
+    if (blend) {
+        BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+        GdiAlphaBlend(dc, part.left, part.top, partWidth, partHeight, source, sourceX, sourceY,
+                      partWidth, partHeight, blend);
+        return;
+    }
+    BitBlt(dc, part.left, part.top, partWidth, partHeight, source, sourceX, sourceY, SRCCOPY);
 }
 
 } // namespace orvela::win32

@@ -35,7 +35,10 @@ public:
 
 private:
     DecodedPicture() = default;
-    HBITMAP bitmapOfSize(int width, int height) const;
+    // The picture at a size; for a transparent picture a 32-bit bitmap with
+    // premultiplied alpha (blend is then true), so that drawing is one alpha
+    // blend. Null when GDI fails.
+    HBITMAP sized(int width, int height, bool& blend) const;
 
     struct Scaled {
         int width, height;
@@ -47,6 +50,19 @@ private:
     int width_ = 0, height_ = 0;
     bool transparent_ = false;
     mutable std::vector<Scaled> scaled_; // most recently used last
+    // A memory DC kept for drawing, with the last drawn bitmap selected:
+    // selecting a large bitmap anew for every small repaint costs more than
+    // the blit. Declared last, so it goes before the bitmaps.
+    struct DrawDc {
+        MemoryDc dc;
+        HGDIOBJ original = nullptr;
+        HBITMAP selected = nullptr;
+        ~DrawDc();
+    };
+    mutable std::unique_ptr<DrawDc> drawDc_;
+    HDC selectForDrawing(HBITMAP bitmap) const;
+    // Frees the bitmap held by the drawing DC (a bitmap lives in one DC at a time).
+    void releaseDrawDc() const;
 };
 
 } // namespace orvela::win32

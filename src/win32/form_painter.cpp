@@ -70,7 +70,8 @@ void FormPainter::paint(HDC dc, const forms::Form& form) {
         if (!c->effectivelyVisible())
             continue;
         RECT box = intersection(clipBox(*c), clip);
-        if (isEmpty(box))
+        // The clip box bounds the update region; skip what lies outside it.
+        if (isEmpty(box) || !RectVisible(dc, &box))
             continue;
         SavedState state(dc);
         IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);

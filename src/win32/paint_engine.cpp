@@ -6,13 +6,27 @@
 namespace orvela::win32 {
 
 void PaintEngine::invalidate(HWND window, const std::vector<forms::Rect>& dirty) {
+    if (dirty.empty())
+        return;
+    // One region, one call: each invalidation is a trip to the window
+    // manager (under Wine a server request), so many small ones cost more
+    // than painting them.
+    Region all(CreateRectRgn(0, 0, 0, 0));
+    Region part(CreateRectRgn(0, 0, 0, 0));
     for (const forms::Rect& r : dirty) {
         RECT pixels = toPixels(r);
         // One pixel of margin against rounding of the painted edges.
         pixels.right += 1;
         pixels.bottom += 1;
-        InvalidateRect(window, &pixels, FALSE);
+        if (all && part) {
+            SetRectRgn(part.get(), pixels.left, pixels.top, pixels.right, pixels.bottom);
+            CombineRgn(all.get(), all.get(), part.get(), RGN_OR);
+        } else {
+            InvalidateRect(window, &pixels, FALSE);
+        }
     }
+    if (all && part)
+        InvalidateRgn(window, all.get(), FALSE);
 }
 
 bool PaintEngine::paint(HWND window, const forms::Form& form) {
