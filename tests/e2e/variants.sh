@@ -1,11 +1,13 @@
 #!/bin/bash
-# Orvela.exe in one display variant at 1024x768 (deskvar set in ovdata.dat
-# before the start): the variant's overlay shows, its animation moves between
-# two screenshots, and its own exit control ends the program.
-#   variants.sh Orvela.exe VARIANT ART_DIR
+# Orvela.exe in one display variant (deskvar set in ovdata.dat before the
+# start): the variant's overlay shows, its animation moves between two
+# screenshots, and its own exit control ends the program. Variants 2 and 3
+# at 1024x768; variant 1 on any screen.
+#   variants.sh Orvela.exe VARIANT ART_DIR [WIDTHxHEIGHT]
 . "$(dirname "$0")/lib.sh"
-exe=$1 variant=$2 art=$3
-e2e_begin "variant$variant" 1024x768
+exe=$1 variant=$2 art=$3 screen=${4:-1024x768}
+e2e_begin "variant$variant-$screen" "$screen"
+width=${screen%x*} height=${screen#*x}
 
 folder=$E2E_WORK/installed
 mkdir -p "$folder"
@@ -20,12 +22,21 @@ pid=$E2E_PID
 
 # Per variant, in screen pixels: what must show, the region that animates
 # (WxH+X+Y), and the centre of the variant's exit control.
-shot=$E2E_SHOTS/variant$variant-1024x768.png
+shot=$E2E_SHOTS/variant$variant-$screen.png
+# px X_TWIPS Y_TWIPS: the screen pixel of a design point, scaled by height / 768.
+px() { awk -v h="$height" -v x="$1" -v y="$2" 'BEGIN { k = h / 768;
+    printf "%d %d\n", x * k / 15 + 0.5, y * k / 15 + 0.5 }'; }
 case $variant in
 1) # The background around the analogue clock; the second hand moves.
-    e2e_screenshot_until "$shot" "$art/Fon1024.jpg" 0 0 512 764 4 384 512 4 ||
+    if [ "$height" -gt 1000 ]; then background=Fon1600.jpg; else background=Fon1024.jpg; fi
+    e2e_screenshot_until "$shot" "$art/$background" 0 0 512 $((height - 4)) 4 384 512 4 ||
         e2e_fail "variant 1: the background is not on the screen (see $shot)"
-    region=520x520+265+107 exit_at="968 64" ;;
+    # A square around the clock centre (W / 2 + 200k, H / 2 - 250k), 4000k twips wide.
+    read -r cx cy <<<"$(awk -v w="$width" -v h="$height" 'BEGIN { k = h / 768;
+        printf "%d %d\n", w / 2 + 200 * k / 15, h / 2 - 250 * k / 15 }')"
+    side=$((4000 * height / 768 / 15))
+    region=${side}x${side}+$((cx - side / 2))+$((cy - side / 2))
+    exit_at=$(px $((12960 + 840)) $((720 + 247))) ;;
 2) # The black star panels Frame3 and Frame4 of the overlay; the stars twinkle.
     e2e_screenshot_until_colour "$shot" "0 0 0" 2 225 158 398 42 426 190 542 ||
         e2e_fail "variant 2: the star panels are not on the screen (see $shot)"
