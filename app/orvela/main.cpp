@@ -42,13 +42,18 @@ private:
 
 class OrvelaProgram final : public orvela::win32::Program {
 public:
-    explicit OrvelaProgram(orvela::shell::OrvelaApp& app) : app_(app) {}
+    OrvelaProgram(orvela::shell::OrvelaApp& app, const orvela::win32::Win32Platform& windows)
+        : app_(app), windows_(windows) {}
     orvela::forms::Runtime& runtime() override { return app_.runtime(); }
     void closeRequested(orvela::forms::Form& form) override { app_.closeRequested(form); }
     bool ended() const override { return app_.ended(); }
+    HICON iconOfPicture(std::uintptr_t picture) const override {
+        return windows_.iconOfPicture(picture);
+    }
 
 private:
     orvela::shell::OrvelaApp& app_;
+    const orvela::win32::Win32Platform& windows_;
 };
 
 int runOrvela() {
@@ -62,7 +67,7 @@ int runOrvela() {
     orvela::win32::SystemClock clock;
     orvela::platform::Platform platform = windows.platform();
     orvela::shell::OrvelaApp app(platform, clock, screenWidth, screenHeight);
-    OrvelaProgram program(app);
+    OrvelaProgram program(app, windows);
     orvela::win32::FrontEnd frontEnd(program);
     app.start();
     return frontEnd.run();

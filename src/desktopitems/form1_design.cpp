@@ -33,6 +33,15 @@ constexpr ControlDesign holder(const char* name, const char* picture, float colu
             .picture = picture};
 }
 
+constexpr ControlDesign menu(const char* name, const char* caption, int index = -1,
+                             bool visible = true) {
+    return {.kind = ControlKind::Menu,
+            .name = name,
+            .index = index,
+            .caption = caption,
+            .visible = visible};
+}
+
 constexpr std::array controls{
     ControlDesign{.kind = ControlKind::ComboBox,
                   .name = "Combo1",
@@ -81,7 +90,23 @@ constexpr std::array controls{
                   .top = 3960,
                   .width = 480,
                   .height = 480,
-                  .visible = false},
+                  .visible = false,
+                  .picture = "PixDummy.bmp"},
+    ControlDesign{.kind = ControlKind::ImageList, .name = "ImageList1", .left = 7320, .top = 120},
+
+    // The list view's pop-up menu, hidden until it pops up.
+    menu("mnuOptions", "OptionMenu", -1, false),
+    menu("mnuView", "ListView", 0),
+    menu("mnuView", "Detail Report", 1),
+    menu("zzmnuSep1", "Separator"),
+    menu("mnuSortAZ", "Ascending Order"),
+    menu("mnuSortZA", "Decending Order"),
+    menu("zzmnuSep2", "Separator"),
+    menu("zzmnuOrderBy", "Order By"),
+    menu("mnuOrder", "Name", 0),
+    menu("mnuOrder", "Size", 1),
+    menu("mnuOrder", "Type", 2),
+    menu("mnuOrder", "Created Date", 3),
 
     // The settings record, one field per label caption.
     valueLabel("deskvar", "1", 0, 0),

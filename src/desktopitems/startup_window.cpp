@@ -31,11 +31,18 @@ void StartupWindow::centre() {
 }
 
 void StartupWindow::prepareList() {
-    forms::Control& combo = form1_.touch().control("Combo1");
+    forms::Form& f = form1_.touch();
+    forms::Control& combo = f.control("Combo1");
     combo.clearItems();
     for (const char* entry : fileTypeFilters)
         combo.addItem(entry);
     combo.setListIndex(0);
+    forms::Control& list = f.control("ListView1");
+    list.clearItems();
+    for (const char* column : {"Имя", "Size", "type", "Created"})
+        list.addItem(column);
+    list.setSortKey(0);
+    scan_.resetImageList();
 }
 
 void StartupWindow::findAndScanDesktop() {
@@ -45,8 +52,42 @@ void StartupWindow::findAndScanDesktop() {
         scanDesktopFolder();
 }
 
-// The enumeration itself comes with the desktop item table; until then the
-// desktop shows no items and the main window loads when it is shown.
-void StartupWindow::scanDesktopFolder() {}
+void StartupWindow::scanDesktopFolder() {
+    scan_.scanDesktopFolder(desktopPath_, filterPattern());
+}
+
+void StartupWindow::refreshDesktopItems(int mode) {
+    if (mode == 2) {
+        form1_.unload();
+        return;
+    }
+    scan_.resetImageList();
+    if (mode == 0) {
+        findAndScanDesktop();
+    } else if (mode == 1 && !desktopPath_.empty()) {
+        scanDesktopFolder();
+    }
+}
+
+const std::string& StartupWindow::selectedFilter() const {
+    static const std::string none;
+    const forms::Control* combo = form1_.find("Combo1");
+    if (!combo || combo->listIndex() < 0)
+        return none;
+    return combo->items()[static_cast<std::size_t>(combo->listIndex())];
+}
+
+std::string StartupWindow::filterPattern() const {
+    const std::string& entry = selectedFilter();
+    const std::size_t open = entry.find('('), close = entry.find(')');
+    if (open == std::string::npos || close == std::string::npos || close < open)
+        return {};
+    return entry.substr(open + 1, close - open - 1);
+}
+
+std::string StartupWindow::filterDescription() const {
+    const std::string& entry = selectedFilter();
+    return entry.substr(0, entry.find(" ("));
+}
 
 } // namespace orvela::desktopitems

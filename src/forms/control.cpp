@@ -31,6 +31,10 @@ const char* kindName(ControlKind kind) {
         return "ListView";
     case ControlKind::PictureBox:
         return "PictureBox";
+    case ControlKind::ImageList:
+        return "ImageList";
+    case ControlKind::Menu:
+        return "Menu";
     }
     return "Control";
 }
@@ -51,6 +55,8 @@ bool Control::isWindowed() const {
     case ControlKind::Image:
     case ControlKind::Line:
     case ControlKind::Timer:
+    case ControlKind::ImageList:
+    case ControlKind::Menu:
         return false;
     default:
         return true;
@@ -261,6 +267,82 @@ void Control::clearItems() {
     items_.clear();
     listIndex_ = -1;
     invalidate();
+}
+
+namespace {
+
+const std::string& columnText(const ListRow& row, int column) {
+    static const std::string none;
+    if (column <= 0)
+        return row.text;
+    const auto i = static_cast<std::size_t>(column - 1);
+    return i < row.subItems.size() ? row.subItems[i] : none;
+}
+
+// Text order without regard to the case of ASCII letters.
+bool textBefore(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        auto fold = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
+        return fold(static_cast<unsigned char>(x)) < fold(static_cast<unsigned char>(y));
+    });
+}
+
+} // namespace
+
+bool Control::rowBefore(const ListRow& a, const ListRow& b) const {
+    const std::string &x = columnText(a, sortKey_), &y = columnText(b, sortKey_);
+    return sortOrder_ == 0 ? textBefore(x, y) : textBefore(y, x);
+}
+
+void Control::addRow(ListRow row) {
+    if (!sorted_) {
+        rows_.push_back(std::move(row));
+    } else {
+        // Keeps the order: after every row that does not come after it.
+        auto at = std::upper_bound(
+            rows_.begin(), rows_.end(), row,
+            [this](const ListRow& a, const ListRow& b) { return rowBefore(a, b); });
+        rows_.insert(at, std::move(row));
+    }
+    invalidate();
+}
+
+void Control::clearRows() {
+    rows_.clear();
+    invalidate();
+}
+
+void Control::setSortKey(int column) {
+    sortKey_ = column;
+}
+
+void Control::setSortOrder(int order) {
+    sortOrder_ = order;
+}
+
+void Control::setSorted(bool sorted) {
+    sorted_ = sorted;
+    if (!sorted_)
+        return;
+    std::stable_sort(rows_.begin(), rows_.end(),
+                     [this](const ListRow& a, const ListRow& b) { return rowBefore(a, b); });
+    invalidate();
+}
+
+void Control::setView(int view) {
+    if (view != view_) {
+        view_ = view;
+        invalidate();
+    }
+}
+
+void Control::addImage(const std::string& key, const Picture& picture) {
+    images_.emplace_back(key, picture);
+}
+
+bool Control::hasImage(const std::string& key) const {
+    return std::any_of(images_.begin(), images_.end(),
+                       [&](const auto& image) { return image.first == key; });
 }
 
 void Control::setListIndex(int i) {

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orvela::forms {
@@ -33,12 +34,22 @@ enum class ControlKind {
     TextBox,
     TabStrip,
     ListView,
-    PictureBox
+    PictureBox,
+    ImageList,
+    Menu
 };
 
 const char* kindName(ControlKind kind);
 
 enum class Alignment { Left = 0, Right = 1, Center = 2 };
+
+// A row of a list view: its text, the texts of its further columns, and
+// the key of its small icon in the list view's image list.
+struct ListRow {
+    std::string text;
+    std::vector<std::string> subItems;
+    std::string iconKey;
+};
 
 struct Font {
     std::string name = "MS Sans Serif";
@@ -149,6 +160,31 @@ public:
     const std::string& text() const { return text_; }
     void setText(const std::string& v);
 
+    // List views: rows, kept sorted by the text of column sortKey (0 the
+    // row text, n its sub-item n) in sortOrder (0 ascending, 1 descending)
+    // while sorted is set; setting sorted sorts at once. view: 2 list, 3 report.
+    const std::vector<ListRow>& rows() const { return rows_; }
+    void addRow(ListRow row);
+    void clearRows();
+    int sortKey() const { return sortKey_; }
+    void setSortKey(int column);
+    int sortOrder() const { return sortOrder_; }
+    void setSortOrder(int order);
+    bool sorted() const { return sorted_; }
+    void setSorted(bool sorted);
+    int view() const { return view_; }
+    void setView(int view);
+
+    // Image lists: pictures by key, in the order added.
+    const std::vector<std::pair<std::string, Picture>>& images() const { return images_; }
+    void addImage(const std::string& key, const Picture& picture);
+    void clearImages() { images_.clear(); }
+    bool hasImage(const std::string& key) const;
+
+    // Menu entries: the check mark.
+    bool checked() const { return checked_; }
+    void setChecked(bool checked) { checked_ = checked; }
+
 private:
     friend class Form;
     // Marks the control's current on-screen rectangle dirty.
@@ -156,6 +192,7 @@ private:
     // For geometry changes: marks the rectangle before and after.
     template <typename F> void changeGeometry(F&& mutate);
     Rect ownRect() const; // relative to the parent, lines included
+    bool rowBefore(const ListRow& a, const ListRow& b) const; // in the list view's order
 
     Form& form_;
     ControlKind kind_;
@@ -184,6 +221,11 @@ private:
     std::vector<std::string> items_;
     int listIndex_ = -1;
     std::string text_;
+    std::vector<ListRow> rows_;
+    int sortKey_ = 0, sortOrder_ = 0, view_ = 3;
+    bool sorted_ = false;
+    std::vector<std::pair<std::string, Picture>> images_;
+    bool checked_ = false;
 };
 
 } // namespace orvela::forms

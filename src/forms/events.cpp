@@ -16,6 +16,8 @@ const char* eventName(EventType type) {
         return "Load";
     case EventType::Timer:
         return "Timer";
+    case EventType::ColumnClick:
+        return "ColumnClick";
     }
     return "";
 }

@@ -61,6 +61,10 @@ public:
     bool borderless() const { return design_.borderless; }
     // Clears the drawing surface and marks the whole form for repainting.
     void clearSurface() { invalidateAll(); }
+    // Pops up a menu of the form (a Menu control) where the pointer is; the
+    // name of the last one asked for, empty for none.
+    void popUpMenu(const std::string& menuName) { popUpMenu_ = menuName; }
+    const std::string& poppedUpMenu() const { return popUpMenu_; }
 
     // Controls; valid while loaded. Lookups do not load the form.
     const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
@@ -106,6 +110,7 @@ private:
     Picture picture_;
     Color backColor_ = 0;
     int windowState_ = 0;
+    std::string popUpMenu_;
 
     std::vector<std::unique_ptr<Control>> controls_; // creation order = z-order
     std::vector<Control*> topLevel_;                 // children of the form itself

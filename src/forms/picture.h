@@ -2,6 +2,7 @@
 // image: it copies references, and the front end turns them into bitmaps.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace orvela::forms {
@@ -11,10 +12,16 @@ struct Picture {
 
     Kind kind = Kind::None;
     std::string source; // artwork file name, file path, or the icon's source path
+    // An icon picture made by the platform (its picture handle), 0 for none:
+    // the front end draws that icon; source says where it came from.
+    std::uintptr_t handle = 0;
 
     static Picture artwork(std::string name) { return {Kind::Artwork, std::move(name)}; }
     static Picture file(std::string path) { return {Kind::File, std::move(path)}; }
     static Picture icon(std::string sourcePath) { return {Kind::Icon, std::move(sourcePath)}; }
+    static Picture platformIcon(std::uintptr_t handle, std::string sourcePath) {
+        return {Kind::Icon, std::move(sourcePath), handle};
+    }
 
     bool isNone() const { return kind == Kind::None; }
 

@@ -2,11 +2,24 @@
 // Paths are UTF-8 texts in the platform's own form.
 #pragma once
 
+#include "platform/handles.h"
+
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 
 namespace orvela::platform {
+
+// One entry of a file search (WIN32_FIND_DATA).
+struct FindData {
+    std::uint32_t attributes = 0;
+    std::uint64_t creationTime = 0; // FILETIME: 100 ns steps since 1601-01-01 UTC
+    std::uint32_t sizeHigh = 0, sizeLow = 0;
+    std::string name; // the entry's name, UTF-8
+};
+
+inline constexpr std::uint32_t fileAttributeDirectory = 0x10;
 
 class FileServices {
 public:
@@ -24,6 +37,11 @@ public:
     // Writes the file whole or leaves the old one as it was (temporary file,
     // then replace). False on failure.
     virtual bool replaceFile(const std::string& path, const std::string& bytes) = 0;
+    // FindFirstFileA / FindNextFileA / FindClose on a pattern such as
+    // "C:\\Users\\me\\Desktop\\*.*". findFirstFile gives 0 when nothing is found.
+    virtual FindHandle findFirstFile(const std::string& pattern, FindData& data) = 0;
+    virtual bool findNextFile(FindHandle search, FindData& data) = 0;
+    virtual void findClose(FindHandle search) = 0;
 };
 
 } // namespace orvela::platform

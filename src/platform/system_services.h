@@ -23,6 +23,12 @@ struct TokenPrivilege {
     std::uint32_t attributes = 0;
 };
 
+// SYSTEMTIME.
+struct SystemTime {
+    int year = 0, month = 0, dayOfWeek = 0, day = 0;
+    int hour = 0, minute = 0, second = 0, milliseconds = 0;
+};
+
 class SystemServices {
 public:
     virtual ~SystemServices() = default;
@@ -41,6 +47,9 @@ public:
     virtual bool adjustTokenPrivileges(ObjectHandle token, bool disableAll,
                                        const TokenPrivilege& privilege) = 0;
     virtual bool exitWindowsEx(std::uint32_t flags, std::uint32_t reason) = 0;
+    // FileTimeToSystemTime (no conversion to local time); false for a time
+    // Windows cannot convert.
+    virtual bool fileTimeToSystemTime(std::uint64_t fileTime, SystemTime& time) = 0;
     // GetDateFormat(user default locale, DATE_SHORTDATE) of a day: the date
     // in the user's short date format, UTF-8; empty on failure.
     virtual std::string shortDate(int year, int month, int day) = 0;

@@ -1,6 +1,10 @@
 #include "shell/orvela_app.h"
 
+#include "desktopitems/desktop_scan.h"
 #include "desktopitems/form1_design.h"
+#include "desktopitems/item_layout.h"
+#include "desktopitems/item_list_view.h"
+#include "desktopitems/item_table.h"
 #include "desktopitems/startup_window.h"
 #include "shell/desktop_settings.h"
 #include "shell/form2_design.h"
@@ -19,8 +23,9 @@ struct OrvelaApp::Parts {
           form1(runtime.addForm(desktopitems::form1Design())),
           form2(runtime.addForm(form2Design())), form6(runtime.addForm(form6Design())),
           settings(form1), settingsFile(platform.files, settings, form2), system(platform, form2),
-          mainWindow(platform, form2, settings, settingsFile, system),
-          startupWindow(platform, form1), lifecycle(platform, runtime, startupWindow) {}
+          mainWindow(platform, form2, settings, settingsFile, system), itemLayout(form2),
+          scan(platform, form1, form2, itemTable, itemLayout), listView(form1),
+          startupWindow(platform, form1, scan), lifecycle(platform, runtime, startupWindow) {}
 
     forms::Runtime runtime;
     forms::Form& form1;
@@ -30,6 +35,10 @@ struct OrvelaApp::Parts {
     SettingsFile settingsFile;
     SystemInfo system;
     MainWindow mainWindow;
+    desktopitems::DesktopItemTable itemTable;
+    desktopitems::ItemLayout itemLayout;
+    desktopitems::DesktopScan scan;
+    desktopitems::ItemListView listView;
     desktopitems::StartupWindow startupWindow;
     Lifecycle lifecycle;
 };
@@ -39,6 +48,7 @@ OrvelaApp::OrvelaApp(platform::Platform& platform, forms::Clock& clock, float sc
     : parts_(std::make_unique<Parts>(platform, clock, screenWidth, screenHeight)) {
     parts_->lifecycle.bind();
     parts_->mainWindow.bind([this] { exitProgram(); });
+    parts_->listView.bind();
 }
 
 OrvelaApp::~OrvelaApp() = default;
@@ -60,6 +70,10 @@ void OrvelaApp::closeRequested(forms::Form& form) {
         exitProgram();
     else
         form.unload();
+}
+
+const desktopitems::DesktopItemTable& OrvelaApp::desktopItems() const {
+    return parts_->itemTable;
 }
 
 bool OrvelaApp::ended() const {

@@ -3,6 +3,7 @@
 // and the headless driver both drive the program through this class.
 #pragma once
 
+#include "desktopitems/item_table.h"
 #include "forms/clock.h"
 #include "forms/runtime.h"
 #include "platform/platform.h"
@@ -31,6 +32,8 @@ public:
     void closeRequested(forms::Form& form);
     // True once every window is closed.
     bool ended() const;
+    // The desktop items of the last scan.
+    const desktopitems::DesktopItemTable& desktopItems() const;
 
 private:
     struct Parts;

@@ -2,7 +2,10 @@
 
 namespace orvela::win32 {
 
-FrontEnd::FrontEnd(Program& program) : program_(program), painter_(pictures_, fonts_) {}
+FrontEnd::FrontEnd(Program& program)
+    : program_(program),
+      pictures_([&program](std::uintptr_t picture) { return program.iconOfPicture(picture); }),
+      painter_(pictures_, fonts_) {}
 
 FrontEnd::~FrontEnd() {
     // Windows first: their buttons hold fonts of the cache.

@@ -7,9 +7,7 @@
 
 namespace orvela::win32 {
 
-namespace {
-
-std::unique_ptr<DecodedPicture> load(const forms::Picture& picture) {
+std::unique_ptr<DecodedPicture> PictureCache::load(const forms::Picture& picture) const {
     switch (picture.kind) {
     case forms::Picture::Kind::None:
         return nullptr;
@@ -22,6 +20,10 @@ std::unique_ptr<DecodedPicture> load(const forms::Picture& picture) {
             return DecodedPicture::decode(*bytes);
         return nullptr;
     case forms::Picture::Kind::Icon: {
+        if (picture.handle) {
+            HICON icon = icons_ ? icons_(picture.handle) : nullptr;
+            return icon ? DecodedPicture::adoptIcon(CopyIcon(icon)) : nullptr;
+        }
         std::optional<std::wstring> path = toWide(picture.source);
         if (!path || path->empty() || path->find(L'\0') != std::wstring::npos)
             return nullptr;
@@ -34,15 +36,13 @@ std::unique_ptr<DecodedPicture> load(const forms::Picture& picture) {
     return nullptr;
 }
 
-} // namespace
-
 const DecodedPicture* PictureCache::get(const forms::Picture& picture) {
     if (picture.isNone())
         return nullptr;
-    auto key = std::make_pair(picture.kind, picture.source);
+    auto key = std::make_tuple(picture.kind, picture.source, picture.handle);
     // Artwork names are resource names, which ignore case.
     if (picture.kind == forms::Picture::Kind::Artwork)
-        for (char& c : key.second)
+        for (char& c : std::get<1>(key))
             if (c >= 'a' && c <= 'z')
                 c = static_cast<char>(c - 'a' + 'A');
     auto it = pictures_.find(key);

@@ -2,7 +2,8 @@
 // first time it is drawn and kept for the life of the front end.
 //   Artwork "Fon1024.jpg": the RCDATA resource "FON1024.JPG" of the program.
 //   File "C:\path\pic.jpg": the file's bytes.
-//   Icon "C:\path\item.lnk": the shell's large icon for that file.
+//   Icon "C:\path\item.lnk": the shell's large icon for that file, or, for
+//   a picture with a handle, a copy of the icon the platform made.
 // A reference that cannot be read or decoded gives nothing (and is not
 // tried again).
 #pragma once
@@ -10,16 +11,18 @@
 #include "forms/picture.h"
 #include "win32/decoded_picture.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
-#include <utility>
+#include <tuple>
 
 namespace orvela::win32 {
 
 class PictureCache {
 public:
-    PictureCache() = default;
+    using IconSource = std::function<HICON(std::uintptr_t)>;
+    explicit PictureCache(IconSource icons = {}) : icons_(std::move(icons)) {}
     PictureCache(const PictureCache&) = delete;
     PictureCache& operator=(const PictureCache&) = delete;
 
@@ -27,7 +30,11 @@ public:
     const DecodedPicture* get(const forms::Picture& picture);
 
 private:
-    std::map<std::pair<forms::Picture::Kind, std::string>, std::unique_ptr<DecodedPicture>>
+    std::unique_ptr<DecodedPicture> load(const forms::Picture& picture) const;
+
+    IconSource icons_;
+    std::map<std::tuple<forms::Picture::Kind, std::string, std::uintptr_t>,
+             std::unique_ptr<DecodedPicture>>
         pictures_;
 };
 

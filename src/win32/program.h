@@ -4,6 +4,10 @@
 
 #include "forms/runtime.h"
 
+#include <windows.h>
+
+#include <cstdint>
+
 namespace orvela::win32 {
 
 class Program {
@@ -14,6 +18,9 @@ public:
     virtual void closeRequested(forms::Form& form) = 0;
     // True once the program has ended: the front end then closes down.
     virtual bool ended() const = 0;
+    // The icon of a picture the platform made (a picture's handle); null
+    // when there is none. The front end draws a copy of it.
+    virtual HICON iconOfPicture(std::uintptr_t) const { return nullptr; }
 };
 
 } // namespace orvela::win32

@@ -180,6 +180,7 @@ Win32Platform::Win32Platform() : Win32Platform(defaultInstanceName) {}
 Win32Platform::Win32Platform(std::string instanceName) : instanceName_(std::move(instanceName)) {}
 
 Win32Platform::~Win32Platform() {
+    releasePictures();
     if (instanceMutex_)
         CloseHandle(instanceMutex_);
 }

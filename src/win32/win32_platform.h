@@ -9,7 +9,10 @@
 
 #include "platform/platform.h"
 
+#include <windows.h>
+
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -61,6 +64,19 @@ public:
                                           platform::ItemIdList& list) override;
     bool getPathFromIdList(platform::ItemIdList list, std::string& buffer) override;
     void releaseIdList(platform::ItemIdList list) override;
+    // The browser is owned by owner, or by the active window for none.
+    platform::ItemIdList browseForFolder(platform::WindowHandle owner, const std::string& title,
+                                         unsigned flags) override;
+    std::uintptr_t getFileInfo(const std::string& path, std::uint32_t attributes, unsigned flags,
+                               platform::FileInfo& info) override;
+    // A path too long for Windows' buffer gives no icon.
+    platform::IconHandle extractAssociatedIcon(const std::string& path, int index) override;
+    platform::IconHandle imageListIcon(platform::ImageListHandle list, int index) override;
+    void destroyIcon(platform::IconHandle icon) override;
+    // The pictures live as long as this object.
+    platform::PictureHandle createIconPicture(platform::IconHandle icon) override;
+    // The icon a picture shows, for the front end to draw; null for none.
+    HICON iconOfPicture(platform::PictureHandle picture) const;
     // SystemServices. The name lookups count size in UTF-8 bytes: in, the
     // room in buffer; out, what Windows reports (the name's length, for
     // GetUserName with its NUL; the room needed when the buffer is too small).
@@ -69,6 +85,7 @@ public:
     unsigned getDriveType(const std::string& root) override;
     std::uint32_t getVersion() override;
     bool getVersionEx(platform::OsVersion& version) override;
+    bool fileTimeToSystemTime(std::uint64_t fileTime, platform::SystemTime& time) override;
     platform::ObjectHandle getCurrentProcess() override;
     bool openProcessToken(platform::ObjectHandle process, std::uint32_t access,
                           platform::ObjectHandle& token) override;
@@ -92,11 +109,20 @@ public:
     bool fileExists(const std::string& path) override;
     std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) override;
     bool replaceFile(const std::string& path, const std::string& bytes) override;
+    platform::FindHandle findFirstFile(const std::string& pattern,
+                                       platform::FindData& data) override;
+    bool findNextFile(platform::FindHandle search, platform::FindData& data) override;
+    void findClose(platform::FindHandle search) override;
 
 private:
+    void releasePictures();
+
     std::string instanceName_;
     void* instanceMutex_ = nullptr; // HANDLE
     std::optional<bool> anotherInstance_;
+    // Pictures made from icons (IPicture*, each holding one reference).
+    std::map<platform::PictureHandle, void*> pictures_;
+    platform::PictureHandle nextPicture_ = 1;
 };
 
 } // namespace orvela::win32

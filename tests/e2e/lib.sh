@@ -51,6 +51,12 @@ e2e_begin() {
             e2e_fail "wineboot could not create $WINEPREFIX"
     fi
     timeout 30 wineserver -p >/dev/null 2>&1 </dev/null || true
+
+    # Wine links the user's Desktop to the Linux home folder: the program
+    # would show whatever lies there. Each test gets an empty folder instead.
+    E2E_DESKTOP=$WINEPREFIX/drive_c/users/${USER:-$(id -un)}/Desktop
+    rm -rf "$E2E_DESKTOP"
+    mkdir -p "$E2E_DESKTOP"
 }
 
 e2e_end() {

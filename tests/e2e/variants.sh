@@ -1,6 +1,7 @@
 #!/bin/bash
 # Orvela.exe in one display variant (deskvar set in ovdata.dat before the
-# start): the variant's overlay shows, its animation moves between two
+# start) with six desktop items (a program, a folder, documents, a Unicode
+# name): the variant's overlay shows, its animation moves between two
 # screenshots, and its own exit control ends the program. Variants 2 and 3
 # at 1024x768; variant 1 on any screen.
 #   variants.sh Orvela.exe VARIANT ART_DIR [WIDTHxHEIGHT]
@@ -16,6 +17,9 @@ cp "$exe" "$folder/Orvela.exe"
     printf '\r\n%.0s' $(seq 11)
     printf '"%s"\r\n5\r\n"English"\r\n1\r\n1\r\n0\r\n1\r\n15\r\n0\r\n\r\n' "$variant"
 } >"$folder/ovdata.dat"
+cp "$exe" "$E2E_DESKTOP/Tool.exe"
+mkdir -p "$E2E_DESKTOP/Projects"
+for name in Notes.txt Report.txt Отчёт.txt data.ini; do echo text >"$E2E_DESKTOP/$name"; done
 e2e_launch "$folder" "$E2E_WORK/orvela.log"
 pid=$E2E_PID
 [ -n "$(e2e_window "Orvela" 60)" ] || e2e_fail "no Orvela window on the screen"
@@ -37,10 +41,11 @@ case $variant in
     side=$((4000 * height / 768 / 15))
     region=${side}x${side}+$((cx - side / 2))+$((cy - side / 2))
     exit_at=$(px $((12960 + 840)) $((720 + 247))) ;;
-2) # The black star panels Frame3 and Frame4 of the overlay; the stars twinkle.
-    e2e_screenshot_until_colour "$shot" "0 0 0" 2 225 158 398 42 426 190 542 ||
+2) # The black star panels Frame3 and Frame4 beside the grid of six items
+    # (one row from x 384 to 576); the stars twinkle.
+    e2e_screenshot_until_colour "$shot" "0 0 0" 2 146 340 494 590 146 1018 494 ||
         e2e_fail "variant 2: the star panels are not on the screen (see $shot)"
-    region=200x330+0+220 exit_at="884 32" ;;
+    region=1024x360+0+140 exit_at="884 32" ;;
 3) # The clock panel Frame6 of the overlay; its seconds change.
     e2e_screenshot_until_colour "$shot" "64 0 64" 706 42 902 42 706 142 ||
         e2e_fail "variant 3: the clock panel is not on the screen (see $shot)"

@@ -34,33 +34,6 @@ struct Rig {
     forms::Control& control(const char* name) { return form2.touch().control(name); }
 };
 
-// The fake's shell, except that no identifier list converts to a path.
-class NoPathFromIdList : public platform::ShellServices {
-public:
-    explicit NoPathFromIdList(FakePlatform& fake) : fake_(fake) {}
-    std::intptr_t shellExecute(platform::WindowHandle w, const std::string& op,
-                               const std::string& f, const std::string& p, const std::string& d,
-                               int show) override {
-        return fake_.shellExecute(w, op, f, p, d, show);
-    }
-    std::int32_t emptyRecycleBin(platform::WindowHandle w, const std::string& r,
-                                 unsigned flags) override {
-        return fake_.emptyRecycleBin(w, r, flags);
-    }
-    std::int32_t queryRecycleBin(const std::string& r, platform::RecycleBinInfo& i) override {
-        return fake_.queryRecycleBin(r, i);
-    }
-    std::int32_t getSpecialFolderLocation(platform::WindowHandle w, int folder,
-                                          platform::ItemIdList& list) override {
-        return fake_.getSpecialFolderLocation(w, folder, list);
-    }
-    bool getPathFromIdList(platform::ItemIdList, std::string&) override { return false; }
-    void releaseIdList(platform::ItemIdList list) override { fake_.releaseIdList(list); }
-
-private:
-    FakePlatform& fake_;
-};
-
 TEST(SystemInfo, TrimAtNulRemovesBlanksThenCutsAtTheFirstNul) {
     using namespace std::string_literals;
     const std::pair<std::string, std::string> cases[] = {
@@ -154,12 +127,11 @@ TEST(SystemInfo, SpecialFolderPathGivesThePathOrTheEmptyTextAndReleasesTheList) 
     EXPECT_EQ(rig.info.specialFolderPath(7), ""); // no such folder on this machine
     EXPECT_EQ(rig.fake.takeCalls(), Calls({"call SHGetSpecialFolderLocation 0 7"}));
 
-    NoPathFromIdList shell(rig.fake);
-    platform::Platform failing{rig.fake, rig.fake, shell, rig.fake, rig.fake, rig.fake};
-    shell::SystemInfo info(failing, rig.form2);
-    EXPECT_EQ(info.specialFolderPath(5), "");
+    rig.fake.machine().pathsFromIdLists = false; // the list converts to no path
+    EXPECT_EQ(rig.info.specialFolderPath(5), "");
     EXPECT_EQ(rig.fake.takeCalls(),
-              Calls({"call SHGetSpecialFolderLocation 0 5", "call CoTaskMemFree 5002"}));
+              Calls({"call SHGetSpecialFolderLocation 0 5", "call SHGetPathFromIDListA 5002",
+                     "call CoTaskMemFree 5002"}));
 }
 
 TEST(SystemInfo, SwitchOffAndRestartMakeTheseCallsOnEachWindowsFamily) {

@@ -34,7 +34,8 @@ PropertyList formProperties(const forms::Form& form) {
             {"Visible", boolText(form.visible())},
             {"BackColor", color(form.backColor())},
             {"Picture", quoteText(form.picture().describe())},
-            {"WindowState", num(form.windowState())}};
+            {"WindowState", num(form.windowState())},
+            {"PopupMenu", quoteText(form.poppedUpMenu())}};
 }
 
 PropertyList controlProperties(const forms::Control& c) {
@@ -56,6 +57,19 @@ PropertyList controlProperties(const forms::Control& c) {
     if (k == ControlKind::Timer) {
         p.emplace_back("Interval", num(c.interval()));
         p.emplace_back("Enabled", boolText(c.enabled()));
+        return p;
+    }
+    if (k == ControlKind::ImageList) {
+        std::string keys;
+        for (const auto& [key, picture] : c.images())
+            keys += (keys.empty() ? "" : "|") + key;
+        p.emplace_back("Keys", quoteText(keys));
+        return p;
+    }
+    if (k == ControlKind::Menu) {
+        p.emplace_back("Caption", quoteText(c.caption()));
+        p.emplace_back("Visible", boolText(c.visible()));
+        p.emplace_back("Checked", boolText(c.checked()));
         return p;
     }
     p.emplace_back("Left", num(c.left()));
@@ -99,6 +113,22 @@ PropertyList controlProperties(const forms::Control& c) {
     }
     if (k == ControlKind::ComboBox || k == ControlKind::TextBox)
         p.emplace_back("Text", quoteText(c.text()));
+    if (k == ControlKind::ListView) {
+        p.emplace_back("SortKey", num(c.sortKey()));
+        p.emplace_back("SortOrder", num(c.sortOrder()));
+        p.emplace_back("Sorted", boolText(c.sorted()));
+        p.emplace_back("View", num(c.view()));
+        p.emplace_back("ItemCount", num(static_cast<int>(c.rows().size())));
+        for (std::size_t i = 0; i < c.rows().size(); ++i) {
+            const forms::ListRow& row = c.rows()[i];
+            const std::string item = "Item(" + std::to_string(i + 1) + ")";
+            p.emplace_back(item + ".Text", quoteText(row.text));
+            for (std::size_t j = 0; j < row.subItems.size(); ++j)
+                p.emplace_back(item + ".SubItem(" + std::to_string(j + 1) + ")",
+                               quoteText(row.subItems[j]));
+            p.emplace_back(item + ".SmallIcon", quoteText(row.iconKey));
+        }
+    }
     return p;
 }
 

@@ -257,6 +257,15 @@ bool Simulator::parseOptions(const std::vector<std::string>& args, std::string& 
             if (!v)
                 return bad("expects a date picture such as M/d/yyyy");
             machine_.shortDatePicture = *v;
+        } else if (a == "--type") {
+            auto v = value();
+            std::size_t eq = v ? v->find('=') : std::string::npos;
+            if (eq == std::string::npos || eq == 0)
+                return bad("expects EXT=NAME");
+            std::string ext = v->substr(0, eq);
+            for (char& c : ext)
+                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            machine_.typeNames[ext] = v->substr(eq + 1);
         } else if (a == "--another-instance") {
             machine_.anotherInstance = true;
         } else if (a.rfind("--", 0) == 0) {
@@ -387,6 +396,18 @@ void Simulator::deliver(const Target& t, EventType type, int button, std::option
 }
 
 void Simulator::dump(const std::string& text) {
+    if (text == "DesktopItemTable") {
+        const desktopitems::DesktopItemTable& table = app_->desktopItems();
+        for (int slot = 1; slot <= desktopitems::DesktopItemTable::slotCount; ++slot) {
+            if (!table.filled(slot))
+                continue;
+            for (int field = 1; field <= desktopitems::DesktopItemTable::fieldCount; ++field)
+                out_ << "DesktopItemTable(" << slot << "," << field << ") = "
+                     << quoteText(table.get(static_cast<desktopitems::ItemField>(field), slot))
+                     << "\n";
+        }
+        return;
+    }
     Target t = resolve(text, true);
     const std::string& formName = t.form->name();
     if (!t.form->loaded()) {
@@ -534,10 +555,30 @@ void Simulator::runLine(const std::string& rawLine) {
             throw ScriptError("no tab " + w[2] + " in " + w[1]);
         c.setListIndex(found);
         c.form().dispatch(&c, Event{EventType::Click});
-    } else if (cmd == "answer-file" || cmd == "answer-folder") {
-        need(2, 2); // answers for dialogs; no dialog of the program asks yet
+    } else if (cmd == "answer-file") {
+        need(2, 2); // for the file-open dialog; no dialog of the program asks yet
+    } else if (cmd == "answer-folder") {
+        need(2, 2);
+        fake_->machine().folderAnswers.emplace_back(w[1]);
     } else if (cmd == "answer-cancel") {
         need(1, 1);
+        fake_->machine().folderAnswers.emplace_back(std::nullopt);
+    } else if (cmd == "column") {
+        need(3, 3);
+        forms::Control& c = controlTarget(w[1]);
+        long long n = 0;
+        if (c.kind() != forms::ControlKind::ListView || !parseInt(w[2], n) || n < 1 ||
+            n > static_cast<long long>(c.items().size()))
+            throw ScriptError("no column " + w[2] + " in " + w[1]);
+        Event e{EventType::ColumnClick};
+        e.column = static_cast<int>(n);
+        c.form().dispatch(&c, e);
+    } else if (cmd == "menu") {
+        need(2, 2);
+        forms::Control& c = controlTarget(w[1]);
+        if (c.kind() != forms::ControlKind::Menu)
+            throw ScriptError("not a menu entry: " + w[1]);
+        c.form().dispatch(&c, Event{EventType::Click});
     } else if (cmd == "dump") {
         need(2, 2);
         dump(w[1]);

@@ -114,17 +114,16 @@ std::int32_t FakePlatform::getSpecialFolderLocation(WindowHandle owner, int fold
         return static_cast<std::int32_t>(0x80004005u); // E_FAIL
     }
     list = firstIdList + nextIdList_++;
-    idLists_[list] = folder;
+    idLists_[list] = machine_.specialFolders[folder];
     return 0;
 }
 
 bool FakePlatform::getPathFromIdList(ItemIdList list, std::string& buffer) {
     record("SHGetPathFromIDListA " + h(list));
     auto it = idLists_.find(list);
-    if (it == idLists_.end())
+    if (it == idLists_.end() || !machine_.pathsFromIdLists)
         return false;
-    const std::string& path = machine_.specialFolders[it->second];
-    std::string filled = path + '\0';
+    std::string filled = it->second + '\0';
     if (filled.size() < buffer.size())
         filled += buffer.substr(filled.size());
     buffer = filled;
@@ -134,6 +133,21 @@ bool FakePlatform::getPathFromIdList(ItemIdList list, std::string& buffer) {
 void FakePlatform::releaseIdList(ItemIdList list) {
     record("CoTaskMemFree " + h(list));
     idLists_.erase(list);
+}
+
+ItemIdList FakePlatform::browseForFolder(WindowHandle owner, const std::string& title,
+                                         unsigned flags) {
+    record("SHBrowseForFolderA " + h(owner) + " " + q(title) + " " + n(flags));
+    std::optional<std::string> answer;
+    if (!machine_.folderAnswers.empty()) {
+        answer = machine_.folderAnswers.front();
+        machine_.folderAnswers.pop_front();
+    }
+    if (!answer)
+        return 0;
+    ItemIdList list = firstIdList + nextIdList_++;
+    idLists_[list] = *answer;
+    return list;
 }
 
 bool FakePlatform::fillName(const char* function, const std::optional<std::string>& name,

@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <optional>
 #include <string>
@@ -30,6 +31,15 @@ struct FakeMachine {
     std::int64_t recycleItems = 0, recycleBytes = 0;
     bool anotherInstance = false;
     std::string shortDatePicture = "M/d/yyyy"; // the user's short date format
+    // Shell type names by lower-case extension (without the dot), over the
+    // built-in ones: "Application" for exe, "Shortcut" for lnk, "File
+    // Folder" for folders, otherwise the extension in capitals + " File".
+    std::map<std::string, std::string> typeNames;
+    // What the next folder pickers return, in order: a path (a drive root as
+    // "D:\\", any other folder without a trailing separator) or none for a
+    // cancel. With none queued the picker is cancelled.
+    std::deque<std::optional<std::string>> folderAnswers;
+    bool pathsFromIdLists = true; // false: no identifier list converts to a path
     // GetSysColor(3), the active title bar: Windows' classic navy.
     std::uint32_t activeCaptionColor = 0x6A240A;
 };
@@ -76,12 +86,22 @@ public:
                                           ItemIdList& list) override;
     bool getPathFromIdList(ItemIdList list, std::string& buffer) override;
     void releaseIdList(ItemIdList list) override;
+    ItemIdList browseForFolder(WindowHandle owner, const std::string& title,
+                               unsigned flags) override;
+    // The folder's real entries, sorted by name, after "." and "..".
+    std::uintptr_t getFileInfo(const std::string& path, std::uint32_t attributes, unsigned flags,
+                               FileInfo& info) override;
+    IconHandle extractAssociatedIcon(const std::string& path, int index) override;
+    IconHandle imageListIcon(ImageListHandle list, int index) override;
+    void destroyIcon(IconHandle icon) override;
+    PictureHandle createIconPicture(IconHandle icon) override;
     // SystemServices
     bool getComputerName(std::string& buffer, std::uint32_t& size) override;
     bool getUserName(std::string& buffer, std::uint32_t& size) override;
     unsigned getDriveType(const std::string& root) override;
     std::uint32_t getVersion() override;
     bool getVersionEx(OsVersion& version) override;
+    bool fileTimeToSystemTime(std::uint64_t fileTime, SystemTime& time) override;
     ObjectHandle getCurrentProcess() override;
     bool openProcessToken(ObjectHandle process, std::uint32_t access, ObjectHandle& token) override;
     bool lookupPrivilegeValue(const std::string& systemName, const std::string& name,
@@ -101,6 +121,16 @@ public:
     bool fileExists(const std::string& path) override;
     std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) override;
     bool replaceFile(const std::string& path, const std::string& bytes) override;
+    // The entries of the pattern's folder whose names match it ("*.*"
+    // matches every name), sorted, after "." and ".." as Windows gives them.
+    FindHandle findFirstFile(const std::string& pattern, FindData& data) override;
+    bool findNextFile(FindHandle search, FindData& data) override;
+    void findClose(FindHandle search) override;
+
+    // The system image list the fake hands out, and the icons and pictures
+    // it has made (their number; live ones only).
+    static constexpr ImageListHandle systemImageList = 4096;
+    std::size_t liveIcons() const { return icons_.size(); }
 
 private:
     void record(const std::string& line) { calls_.push_back("call " + line); }
@@ -109,8 +139,14 @@ private:
 
     FakeMachine machine_;
     std::vector<std::string> calls_;
-    std::map<ItemIdList, int> idLists_; // handed-out lists and their folder numbers
+    std::map<ItemIdList, std::string> idLists_; // handed-out lists and their paths
     ItemIdList nextIdList_ = 0;
+    std::map<FindHandle, std::deque<FindData>> searches_; // entries still to come
+    FindHandle nextSearch_ = 7000;
+    std::map<IconHandle, std::string> icons_; // live icons and what they show
+    IconHandle nextIcon_ = 9000;
+    PictureHandle nextPicture_ = 20000;
+    std::map<std::string, int> iconIndexes_; // system image list index by type name
 };
 
 } // namespace orvela::platform::fake

@@ -1,0 +1,134 @@
+#include "desktopitems/item_layout.h"
+
+#include "forms/runtime.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace orvela::desktopitems {
+
+namespace {
+
+constexpr int ringElements = 101; // Image3 and Label6 run 0..101
+constexpr int gridElements = 100; // Image4 runs 0..100
+constexpr float captionHeight = 400;
+
+float rounded(double v) {
+    return static_cast<float>(std::nearbyint(v));
+}
+
+} // namespace
+
+GridShape gridShape(int n) {
+    if (n < 3)
+        return {1, n};
+    GridShape g;
+    g.rows = static_cast<int>(std::sqrt(n / 3.0));
+    g.columns = n / g.rows;
+    if (g.rows * g.columns < n)
+        ++g.rows;
+    return g;
+}
+
+int fillCopies(float screenWidth) {
+    return static_cast<int>(std::nearbyint(std::floor(screenWidth / ItemLayout::stripPitch) * 1.2));
+}
+
+void ItemLayout::placeStripSlot(forms::Form& f, int slot, int item, float cellLeft) {
+    forms::Control& icon = f.control("Image21", slot);
+    icon.setVisible(true);
+    icon.setPicture(f.control("Image4", item).picture());
+    forms::Control& caption = f.control("Labe59", slot);
+    caption.setCaption(f.control("Label6", item).caption());
+    caption.setVisible(true);
+    caption.setWordWrap(true);
+    const float h = icon.height(), w = icon.width();
+    caption.move(cellLeft, 1.7f * h, stripPitch, captionHeight);
+    icon.move((stripPitch - w) / 2 + cellLeft, 0.2f * h, w, h);
+}
+
+void ItemLayout::layoutDesktopItems(int n) {
+    n = std::clamp(n, 0, maxItems);
+    forms::Form& f = form2_.touch();
+    const forms::Runtime& rt = f.runtime();
+    const float screenWidth = rt.screenWidth(), screenHeight = rt.screenHeight();
+
+    f.control("Label6", 0).setCaption(std::to_string(n));
+    f.control("Frame5").setWidth(stripPitch * static_cast<float>(n) + 2 * screenWidth);
+    for (int k = 1; k <= n; ++k) {
+        f.control("Image3", k).setVisible(true);
+        f.control("Image4", k).setVisible(true);
+        f.control("Label6", k).setVisible(true);
+        placeStripSlot(f, k, k, static_cast<float>(k - 1) * stripPitch);
+    }
+    // Copies after one empty slot; with fewer items than the copies need,
+    // the items repeat, so the strip never shows a gap.
+    int lastShown = n;
+    if (n > 0) {
+        const int copies = fillCopies(screenWidth);
+        for (int j = n + 2; j <= n + 1 + copies && j <= stripSlots; ++j) {
+            placeStripSlot(f, j, (j - (n + 1) - 1) % n + 1, static_cast<float>(j - 2) * stripPitch);
+            lastShown = j;
+        }
+    }
+
+    for (int i = n + 1; i <= ringElements; ++i) {
+        f.control("Image3", i).setVisible(false);
+        f.control("Label6", i).setVisible(false);
+    }
+    for (int i = n + 1; i <= gridElements; ++i)
+        f.control("Image4", i).setVisible(false);
+    for (int j = 0; j <= stripSlots; ++j) {
+        const bool shown = j >= 1 && j <= lastShown && j != n + 1;
+        if (!shown) {
+            if (j >= 1)
+                f.control("Image21", j).setVisible(false);
+            f.control("Labe59", j).setVisible(false);
+        }
+    }
+    f.control("Image3", 0).setVisible(false);
+    f.control("Label6", 0).setVisible(false);
+
+    forms::Control& overlay = f.control("V1Frame");
+    overlay.move(0, 0, screenWidth, screenHeight);
+    f.control("Image1").move(0, 0, overlay.width(), overlay.height());
+    layoutGrid(f, n);
+}
+
+void ItemLayout::layoutGrid(forms::Form& f, int n) {
+    const forms::Runtime& rt = f.runtime();
+    const double screenWidth = rt.screenWidth(), screenHeight = rt.screenHeight();
+    const forms::Control& first = f.control("Image4", 1);
+    const double w = first.width();
+    const GridShape g = gridShape(n);
+    const float top0 = rounded(screenHeight / 3 - g.rows / 2.0 * w);
+    float left0 = rounded(screenWidth / 2 - (g.columns + 2) / 2.0 * w);
+    if (g.columns % 2 == 0)
+        left0 -= static_cast<float>(w);
+    const float cell = rounded(first.height());
+    const int empty = g.rows * g.columns - n;
+    int r = 1, m = 0;
+    for (int k = 1; k <= n; ++k) {
+        if (++m > g.columns) {
+            if (r < g.rows)
+                ++r;
+            m = 1;
+        }
+        forms::Control& icon = f.control("Image4", (r - 1) * g.columns + m);
+        const int shift = r == g.rows && empty > 1 ? empty / 2 : 0;
+        icon.setLeft(left0 + cell * static_cast<float>(m + shift));
+        icon.setTop(top0 + static_cast<float>(r) * cell);
+    }
+
+    const float gridLeft = f.control("Image4", 1).left();
+    const float gridWidth = static_cast<float>(g.columns) * cell;
+    const auto panelTop = static_cast<float>(screenHeight / 7 * 1.3);
+    const auto panelHeight = static_cast<float>(screenHeight / 2 / 1.08);
+    f.control("Frame3").move(0, panelTop, gridLeft / 1.1f, panelHeight);
+    f.control("Frame4").move(
+        gridLeft + gridWidth * 1.05f, panelTop,
+        static_cast<float>(screenWidth) - (gridLeft + gridWidth) - gridWidth * 0.05f, panelHeight);
+}
+
+} // namespace orvela::desktopitems

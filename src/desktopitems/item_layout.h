@@ -1,0 +1,42 @@
+// The desktop items on the main window Form2 in the three forms the display
+// variants use: the ring sets Image3/Label6 (moved by the tick), the
+// variant-2 grid Image4 between the star panels Frame3 and Frame4, and the
+// variant-3 strip Frame5 of Image21/Labe59 with copies that fill one screen
+// width after the last item. Twips of the main window.
+#pragma once
+
+#include "forms/form.h"
+
+namespace orvela::desktopitems {
+
+// Rows and columns of the variant-2 grid for n items: about three columns
+// to a row, the last row possibly short; fewer than 3 items make one row.
+struct GridShape {
+    int rows = 1, columns = 0;
+};
+GridShape gridShape(int n);
+
+// The number of copies that fill the strip after its items on a screen of
+// the given width: Int(width / 1400) × 1.2, rounded.
+int fillCopies(float screenWidth);
+
+class ItemLayout {
+public:
+    static constexpr int maxItems = 100;
+    static constexpr int stripSlots = 130;
+    static constexpr float stripPitch = 1400;
+
+    explicit ItemLayout(forms::Form& form2) : form2_(form2) {}
+
+    // Lays out n items (0..100; slots 1..n of the item table), whatever the
+    // variant, and hides everything a previous layout showed beyond them.
+    void layoutDesktopItems(int n);
+
+private:
+    void placeStripSlot(forms::Form& f, int slot, int item, float cellLeft);
+    void layoutGrid(forms::Form& f, int n);
+
+    forms::Form& form2_;
+};
+
+} // namespace orvela::desktopitems

@@ -1,0 +1,21 @@
+// The texts the desktop scan makes of what Windows reports.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace orvela::desktopitems {
+
+// A fixed-length platform text cut at its first NUL.
+std::string trimNull(const std::string& text);
+// The path with a trailing backslash (added unless it ends in one).
+std::string qualifyPath(const std::string& path);
+// The file name up to, not including, its first "." (empty for ".name").
+std::string displayNameOf(const std::string& fileName);
+// Decimal kilobytes, rounded, with thousands grouped: 1500 -> "2kb",
+// 1234000 -> "1,235kb".
+std::string formatFileSize(std::uint64_t bytes);
+// Lower case of UTF-8 text: ASCII, Latin-1, Greek and Cyrillic letters.
+std::string lowerCase(const std::string& text);
+
+} // namespace orvela::desktopitems
