@@ -1,14 +1,15 @@
 #!/bin/bash
 # Idle cost of Orvela.exe under Wine: the CPU time the program's own process
 # uses over a stretch of seconds in each display variant, on an Xvfb display
-# of 1024x768, as a share of one core. Wine's server and the X server are
-# shown beside it, for scale.
+# of 1024x768 with ITEMS files on the desktop, as a share of one core.
+# Wine's server and the X server are shown beside it, for scale.
 #
-#   wine_idle.sh Orvela.exe [SECONDS] [WORK_DIR]
+#   wine_idle.sh Orvela.exe [SECONDS] [WORK_DIR] [ITEMS]
 set -u
 exe=$(readlink -f "$1")
 seconds=${2:-60}
 work=${3:-$(pwd)/wine-idle}
+items=${4:-20}
 mkdir -p "$work"
 ORVELA_BUILD=$work
 cd "$(dirname "$0")/.." || exit 1
@@ -22,6 +23,11 @@ trap orvela_stop_display EXIT
 wineserver -p 2>/dev/null
 [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
 ticks_per_second=$(getconf CLK_TCK)
+# A desktop of its own (Wine links it to the Linux home folder otherwise).
+desktop=$WINEPREFIX/drive_c/users/${USER:-$(id -un)}/Desktop
+rm -rf "$desktop"
+mkdir -p "$desktop"
+for i in $(seq "$items"); do echo text >"$desktop/Document $i.txt"; done
 
 # cpu_ticks PID...: user + system clock ticks of the processes so far.
 cpu_ticks() {
@@ -57,7 +63,7 @@ for variant in 1 2 3; do
     p0=$(cpu_ticks $program) s0=$(cpu_ticks $server) x0=$(cpu_ticks $x)
     sleep "$seconds"
     p1=$(cpu_ticks $program) s1=$(cpu_ticks $server) x1=$(cpu_ticks $x)
-    echo "idle, variant $variant, 1024x768, ${seconds} s: Orvela.exe $(share $((p1 - p0))) of one core" \
+    echo "idle, variant $variant, 1024x768, $items items, ${seconds} s: Orvela.exe $(share $((p1 - p0))) of one core" \
          "(wineserver $(share $((s1 - s0))), Xvfb $(share $((x1 - x0))))"
     kill $program $launcher 2>/dev/null
     wait $launcher 2>/dev/null

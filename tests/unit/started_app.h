@@ -23,6 +23,7 @@ struct AppOptions {
     // at their defaults); none: the program writes a new file.
     std::optional<std::string> deskvar;
     std::string shortDatePicture = "M/d/yyyy";
+    std::string desktop; // the desktop folder; empty: none
 };
 
 class StartedApp {
@@ -48,6 +49,8 @@ public:
     }
     platform::fake::FakePlatform& fake() { return fake_; }
     forms::ManualClock& clock() { return clock_; }
+    forms::Form& form1() { return *app_.runtime().findForm("Form1"); }
+    const desktopitems::DesktopItemTable& items() const { return app_.desktopItems(); }
     // n ticks of the main timer, the clock advancing 100 ms before each.
     void tick(int n = 1) {
         for (int i = 0; i < n; ++i) {
@@ -86,6 +89,7 @@ private:
         m.displayHeight = o.displayHeight;
         m.programDir = dir.string();
         m.shortDatePicture = o.shortDatePicture;
+        m.desktop = o.desktop;
         return m;
     }
 
