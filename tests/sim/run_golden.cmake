@@ -1,7 +1,9 @@
 # Runs one driver script and compares its output with the expected file.
 #   -DSIM=<orvela-sim> -DSCRIPT=<name.sim> -DWORK=<scratch folder>
 # Directives in the script (comments to the driver):
-#   #!args <options>   options for orvela-sim (quoted words allowed)
+#   #!args <options>   options for orvela-sim (quoted words allowed;
+#                      <program-dir> stands for the program folder)
+#   #!mkdir <name>     a folder of that name in the program folder
 #   #!touch <name>     an empty file of that name in the program folder
 #   #!write <name> <text>  a file with that text; \r and \n stand for CR and LF
 # The program folder is WORK, emptied first, unless #!args names another.
@@ -11,8 +13,11 @@ file(STRINGS ${SCRIPT} _lines ENCODING UTF-8)
 set(_args --program-dir ${WORK})
 foreach(_line IN LISTS _lines)
   if(_line MATCHES "^#!args (.*)$")
-    separate_arguments(_more UNIX_COMMAND "${CMAKE_MATCH_1}")
+    string(REPLACE "<program-dir>" "${WORK}" _given "${CMAKE_MATCH_1}")
+    separate_arguments(_more UNIX_COMMAND "${_given}")
     list(APPEND _args ${_more})
+  elseif(_line MATCHES "^#!mkdir (.*)$")
+    file(MAKE_DIRECTORY ${WORK}/${CMAKE_MATCH_1})
   elseif(_line MATCHES "^#!touch (.*)$")
     file(WRITE ${WORK}/${CMAKE_MATCH_1} "")
   elseif(_line MATCHES "^#!write ([^ ]+) (.*)$")

@@ -257,6 +257,16 @@ bool Simulator::parseOptions(const std::vector<std::string>& args, std::string& 
             if (!v)
                 return bad("expects a date picture such as M/d/yyyy");
             machine_.shortDatePicture = *v;
+        } else if (a == "--file-times") {
+            auto v = value();
+            forms::DateTime t;
+            if (!v || v->size() < 19 || !parseDate(v->substr(0, 10), t) ||
+                !parseTime(v->substr(11), t))
+                return bad("expects \"YYYY-MM-DD HH:MM:SS\"");
+            // FILETIME: 100 ns steps since 1601-01-01, which lies 134774 days before 1970.
+            const std::int64_t days = forms::daysFromCivil(t.year, t.month, t.day) + 134774;
+            machine_.fileTime = static_cast<std::uint64_t>(
+                ((days * 24 + t.hour) * 60 + t.minute) * 60 + t.second) * 10000000ULL;
         } else if (a == "--type") {
             auto v = value();
             std::size_t eq = v ? v->find('=') : std::string::npos;
@@ -344,6 +354,12 @@ Simulator::Target Simulator::resolve(const std::string& text, bool allowProperty
         throw ScriptError("unknown form: " + parts[0]);
     if (parts.size() == 1)
         return t;
+    // A property may itself hold dots (Item(1).Text of a list view).
+    if (parts.size() > 3 && allowProperty) {
+        for (std::size_t i = 3; i < parts.size(); ++i)
+            parts[2] += "." + parts[i];
+        parts.resize(3);
+    }
     if (parts.size() > 3 || (parts.size() == 3 && !allowProperty))
         throw ScriptError("unknown target: " + text);
 

@@ -133,6 +133,8 @@ FindHandle FakePlatform::findFirstFile(const std::string& pattern, FindData& dat
         if (ec)
             break;
         FindData d = entryData(*it);
+        if (machine_.fileTime)
+            d.creationTime = *machine_.fileTime;
         if (mask == "*.*" || matches(mask.c_str(), d.name.c_str()))
             found.push_back(std::move(d));
     }

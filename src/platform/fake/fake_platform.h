@@ -40,6 +40,9 @@ struct FakeMachine {
     // cancel. With none queued the picker is cancelled.
     std::deque<std::optional<std::string>> folderAnswers;
     bool pathsFromIdLists = true; // false: no identifier list converts to a path
+    // The creation time every found file reports (FILETIME); none: the
+    // file's last write time.
+    std::optional<std::uint64_t> fileTime;
     // GetSysColor(3), the active title bar: Windows' classic navy.
     std::uint32_t activeCaptionColor = 0x6A240A;
 };
