@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -41,13 +42,14 @@ void pumpMessages() {
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
     namespace fs = std::filesystem;
+    const int items = argc > 1 ? std::atoi(argv[1]) : 100;
     const fs::path dir = fs::temp_directory_path() / "orvela-bench-repaint";
     constexpr int ticks = 300;
     for (int variant = 1; variant <= 3; ++variant) {
         fs::remove_all(dir);
-        orvela::bench::BenchDesktop desktop(variant, 100, dir);
+        orvela::bench::BenchDesktop desktop(variant, items, dir);
         BenchProgram program(desktop.app());
         orvela::win32::FrontEnd frontEnd(program);
         frontEnd.sync();
@@ -79,9 +81,9 @@ int main() {
         }
         std::sort(micros.begin(), micros.end());
         std::sort(pixels.begin(), pixels.end());
-        std::printf("repaint, variant %d, 100 items (Win32 front end): median %.0f us, 95th "
+        std::printf("repaint, variant %d, %d items (Win32 front end): median %.0f us, 95th "
                     "percentile %.0f us; median %.0f pixels repainted a tick\n",
-                    variant, micros[ticks / 2], micros[ticks * 95 / 100], pixels[ticks / 2]);
+                    variant, items, micros[ticks / 2], micros[ticks * 95 / 100], pixels[ticks / 2]);
         desktop.app().exitProgram();
         frontEnd.sync();
         pumpMessages();

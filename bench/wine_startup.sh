@@ -4,7 +4,10 @@
 # runs. The program announces that frame with OutputDebugString, which Wine
 # prints on its "seh" channel; the script stamps the moment the line arrives.
 #
-#   wine_startup.sh Orvela.exe [RUNS] [WIDTHxHEIGHT] [WORK_DIR]
+#   wine_startup.sh Orvela.exe [RUNS] [WIDTHxHEIGHT] [WORK_DIR] [DESKTOP_FILES]
+#
+# DESKTOP_FILES (default 0) documents of five types are put on the desktop,
+# so the figure includes the scan.
 #
 # A fresh folder for every run (so each writes its settings file anew); one
 # warm-up run first, not counted, so that the Wine prefix and its services are
@@ -14,6 +17,7 @@ exe=$(readlink -f "$1")
 runs=${2:-7}
 screen=${3:-1024x768}
 work=${4:-$(pwd)/wine-startup}
+files=${5:-0}
 height=${screen#*x}
 
 rm -rf "$work/runs"
@@ -42,6 +46,17 @@ export DISPLAY=:$(head -n 1 "$work/display")
 # the pipes read below.
 WINEDEBUG=-all timeout 180 wineboot -i >/dev/null 2>&1 </dev/null
 WINEDEBUG=-all timeout 30 wineserver -p >/dev/null 2>&1 </dev/null
+
+# A desktop of its own (Wine links it to the Linux home folder otherwise).
+desktop=$WINEPREFIX/drive_c/users/${USER:-$(id -un)}/Desktop
+rm -rf "$desktop"
+mkdir -p "$desktop"
+for i in $(seq "$files"); do
+    case $((i % 5)) in
+    0) ext=txt ;; 1) ext=doc ;; 2) ext=ini ;; 3) ext=rtf ;; *) ext=log ;;
+    esac
+    echo text >"$desktop/File $i.$ext"
+done
 
 # The exit button of the main window, scaled by the screen height.
 read -r exit_x exit_y <<EOF2
@@ -93,6 +108,6 @@ for i in $(seq "$runs"); do
 done
 sorted=$(printf '%s\n' "${times[@]}" | sort -n)
 median=$(echo "$sorted" | awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] : int((a[NR / 2] + a[NR / 2 + 1]) / 2) }')
-echo "Orvela.exe under Wine, $screen: process start to first painted frame of Form2"
+echo "Orvela.exe under Wine, $screen, $files files on the desktop: process start to first painted frame of Form2"
 echo "  runs (ms): ${times[*]}"
 echo "  median: $median ms"

@@ -23,6 +23,11 @@ RECT ownBox(const forms::Control& c) {
     return toPixels(c.bounds().translated(x, y));
 }
 
+bool covers(const RECT& outer, const RECT& inner) {
+    return outer.left <= inner.left && outer.top <= inner.top && outer.right >= inner.right &&
+           outer.bottom >= inner.bottom;
+}
+
 // Where a control may draw: inside its frames (or the whole form).
 RECT clipBox(const forms::Control& c) {
     if (c.kind() == forms::ControlKind::Line) {
@@ -59,14 +64,28 @@ void FormPainter::paint(HDC dc, const forms::Form& form) {
     int clipKind = GetClipBox(dc, &clip);
     if (clipKind == ERROR || clipKind == NULLREGION)
         return;
-    // The form's own surface first: colour, then picture; the window may be
-    // larger than the form, so fill the whole clip box.
-    fill(dc, clip, form.backColor());
-    if (const DecodedPicture* picture = pictures_.get(form.picture()))
-        picture->draw(dc, {0, 0, picture->width(), picture->height()});
-    if (!form.loaded())
-        return;
-    for (const forms::Control* c : form.paintOrder()) {
+    const std::vector<forms::Control*> order =
+        form.loaded() ? form.paintOrder() : std::vector<forms::Control*>();
+    // A frame paints its whole box: what lies below the topmost frame that
+    // covers the clip box cannot show, so painting starts there.
+    std::size_t first = 0;
+    for (std::size_t i = order.size(); i-- > 0;) {
+        const forms::Control& c = *order[i];
+        if (c.kind() == forms::ControlKind::Frame && c.effectivelyVisible() &&
+            covers(clipBox(c), clip)) {
+            first = i;
+            break;
+        }
+    }
+    if (order.empty() || first == 0) {
+        // The form's own surface first: colour, then picture; the window may
+        // be larger than the form, so fill the whole clip box.
+        fill(dc, clip, form.backColor());
+        if (const DecodedPicture* picture = pictures_.get(form.picture()))
+            picture->draw(dc, {0, 0, picture->width(), picture->height()});
+    }
+    for (std::size_t i = first; i < order.size(); ++i) {
+        const forms::Control* c = order[i];
         if (!c->effectivelyVisible())
             continue;
         RECT box = intersection(clipBox(*c), clip);

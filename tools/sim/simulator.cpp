@@ -265,8 +265,9 @@ bool Simulator::parseOptions(const std::vector<std::string>& args, std::string& 
                 return bad("expects \"YYYY-MM-DD HH:MM:SS\"");
             // FILETIME: 100 ns steps since 1601-01-01, which lies 134774 days before 1970.
             const std::int64_t days = forms::daysFromCivil(t.year, t.month, t.day) + 134774;
-            machine_.fileTime = static_cast<std::uint64_t>(
-                ((days * 24 + t.hour) * 60 + t.minute) * 60 + t.second) * 10000000ULL;
+            machine_.fileTime =
+                static_cast<std::uint64_t>(((days * 24 + t.hour) * 60 + t.minute) * 60 + t.second) *
+                10000000ULL;
         } else if (a == "--type") {
             auto v = value();
             std::size_t eq = v ? v->find('=') : std::string::npos;
