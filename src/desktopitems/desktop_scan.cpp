@@ -166,18 +166,18 @@ void DesktopScan::scanDesktopFolder(const std::string& desktopPath, const std::s
     desktopPath_ = desktopPath;
     forms::Form& f = form1_.touch();
     if (!pattern.empty() && !desktopPath_.empty()) {
-        const std::string spec = desktopPath_ + pattern;
-        f.control("DisplayName").setCaption(spec);
+        const std::string search = desktopPath_ + pattern;
+        f.control("DisplayName").setCaption(search);
         listView().clearRows();
         table_.clear();
         itemCount_ = 0;
         platform::FindData found;
-        platform::FindHandle search = platform_.files.findFirstFile(spec, found);
-        if (search) {
+        platform::FindHandle handle = platform_.files.findFirstFile(search, found);
+        if (handle) {
             do
                 addDesktopItem(found);
-            while (platform_.files.findNextFile(search, found));
-            platform_.files.findClose(search);
+            while (platform_.files.findNextFile(handle, found));
+            platform_.files.findClose(handle);
         }
     }
     const std::size_t images = imageList().images().size();
