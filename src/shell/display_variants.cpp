@@ -119,7 +119,10 @@ void DisplayVariants::stepVariantOne() {
     clocks_.moveHands(now, centre, k, display_.getSysColor(activeCaptionColor));
     accumulator.setCaption(numberToText(a));
 
-    if (settings_.iconSpeed() != 0)
+    // A still ring (speed 0) is still placed once for the items it holds,
+    // so its icons do not wait piled up at the clock centre.
+    const int items = textToInt(f.control("Label6", 0).caption());
+    if (settings_.iconSpeed() != 0 || items != placedItems_)
         turnRing(a, centre, k);
 
     if (isMidnightRefreshSecond(f.runtime().clock().now())) {
@@ -132,7 +135,8 @@ void DisplayVariants::stepVariantOne() {
 void DisplayVariants::turnRing(double a, TwipsPoint centre, double k) {
     forms::Form& f = form();
     // With no items there is no ring to turn (and no angle per item).
-    const int n = std::min(textToInt(f.control("Label6", 0).caption()), ringElements - 1);
+    placedItems_ = textToInt(f.control("Label6", 0).caption());
+    const int n = std::min(placedItems_, ringElements - 1);
     if (n <= 0)
         return;
     for (int i = 0; i <= n; ++i) {

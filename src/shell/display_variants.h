@@ -59,6 +59,7 @@ private:
     ClockFaces& clocks_;
     MonthCalendar& calendar_;
     StarField& stars_;
+    int placedItems_ = 0; // the item count the ring was last placed for
 };
 
 } // namespace orvela::shell

@@ -105,6 +105,17 @@ TEST(DisplayVariants, RingTurnsWithTheAccumulatorAndStandsAtSpeedZero) {
     }
 }
 
+TEST(DisplayVariants, AStillRingIsPlacedOnceForItsItems) {
+    test::StartedApp app;
+    app.setting("V1speed").setCaption("0");
+    giveRingItems(app, 4);
+    app.tick();
+    EXPECT_EQ(app.c("Image3", 1).left(), 12140); // placed: item 1 at three o'clock
+    app.c("Image3", 1).setLeft(0);
+    app.tick(3);
+    EXPECT_EQ(app.c("Image3", 1).left(), 0); // and then left alone
+}
+
 TEST(DisplayVariants, NoItemsStillMovesTheHands) {
     test::StartedApp app;
     app.tickAt({2004, 10, 1, 12, 0, 15, 0});
