@@ -1,6 +1,7 @@
 #include "shell/main_window.h"
 
 #include "forms/runtime.h"
+#include "shell/captions.h"
 #include "shell/drive_list.h"
 
 #include <string>
@@ -17,10 +18,11 @@ constexpr unsigned designScreenHeight = 768;
 constexpr int swHide = 0, swShowNormal = 1;
 } // namespace
 
-MainWindow::MainWindow(platform::Platform& platform, forms::Form& form2, DesktopSettings& settings,
-                       SettingsFile& settingsFile, SystemInfo& system)
-    : platform_(platform), form2_(form2), settings_(settings), settingsFile_(settingsFile),
-      system_(system), clocks_(form2, settings, form2.runtime().clock(), platform.system),
+MainWindow::MainWindow(platform::Platform& platform, forms::Form& form2, forms::Form& form3,
+                       DesktopSettings& settings, SettingsFile& settingsFile, SystemInfo& system)
+    : platform_(platform), form2_(form2), form3_(form3), settings_(settings),
+      settingsFile_(settingsFile), system_(system),
+      clocks_(form2, settings, form2.runtime().clock(), platform.system),
       calendar_(form2, settings, form2.runtime().clock()),
       stars_(form2, settings, form2.runtime().random(), clocks_),
       variants_(form2, settings, platform.display, clocks_, calendar_, stars_) {}
@@ -83,8 +85,8 @@ void MainWindow::setStartButtonVisible(bool visible) {
     platform_.windows.showWindow(start, visible ? swShowNormal : swHide);
 }
 
-// The captions of the interface language come with their own procedure;
-// until then the design captions stand.
-void MainWindow::setCaptions() {}
+void MainWindow::setCaptions() {
+    shell::setCaptions(form2_, form3_);
+}
 
 } // namespace orvela::shell

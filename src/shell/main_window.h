@@ -18,8 +18,8 @@ namespace orvela::shell {
 
 class MainWindow {
 public:
-    MainWindow(platform::Platform& platform, forms::Form& form2, DesktopSettings& settings,
-               SettingsFile& settingsFile, SystemInfo& system);
+    MainWindow(platform::Platform& platform, forms::Form& form2, forms::Form& form3,
+               DesktopSettings& settings, SettingsFile& settingsFile, SystemInfo& system);
 
     // Registers the main window's load, timer and exit handlers.
     void bind(std::function<void()> exitProgram);
@@ -31,7 +31,7 @@ public:
     // Shows or hides the Start button of the Windows taskbar.
     void setStartButtonVisible(bool visible);
 
-    // The captions of the interface language; filled in with the captions.
+    // The captions of the interface language (captions.h); loads form3 hidden.
     void setCaptions();
 
     ClockFaces& clocks() { return clocks_; }
@@ -43,6 +43,7 @@ private:
 
     platform::Platform& platform_;
     forms::Form& form2_;
+    forms::Form& form3_;
     DesktopSettings& settings_;
     SettingsFile& settingsFile_;
     SystemInfo& system_;

@@ -6,6 +6,7 @@
 #include "desktopitems/item_list_view.h"
 #include "desktopitems/item_table.h"
 #include "desktopitems/startup_window.h"
+#include "options/form3_design.h"
 #include "shell/desktop_settings.h"
 #include "shell/form2_design.h"
 #include "shell/form6_design.h"
@@ -21,15 +22,17 @@ struct OrvelaApp::Parts {
     Parts(platform::Platform& platform, forms::Clock& clock, float screenWidth, float screenHeight)
         : runtime(clock, screenWidth, screenHeight),
           form1(runtime.addForm(desktopitems::form1Design())),
-          form2(runtime.addForm(form2Design())), form6(runtime.addForm(form6Design())),
-          settings(form1), settingsFile(platform.files, settings, form2), system(platform, form2),
-          mainWindow(platform, form2, settings, settingsFile, system), itemLayout(form2),
+          form2(runtime.addForm(form2Design())), form3(runtime.addForm(options::form3Design())),
+          form6(runtime.addForm(form6Design())), settings(form1),
+          settingsFile(platform.files, settings, form2), system(platform, form2),
+          mainWindow(platform, form2, form3, settings, settingsFile, system), itemLayout(form2),
           scan(platform, form1, form2, itemTable, itemLayout), listView(form1),
           startupWindow(platform, form1, scan), lifecycle(platform, runtime, startupWindow) {}
 
     forms::Runtime runtime;
     forms::Form& form1;
     forms::Form& form2;
+    forms::Form& form3;
     forms::Form& form6;
     DesktopSettings settings;
     SettingsFile settingsFile;

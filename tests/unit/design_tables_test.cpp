@@ -1,10 +1,11 @@
-// Consistency of the designer tables of Form1, Form2 and Form6: the forms
+// Consistency of the designer tables of Form1, Form2, form3 and Form6: the forms
 // build, the control arrays have the ranges the logic indexes, nothing visible
 // lies outside its container, pictures name artwork files, the calendar is a
 // regular grid, and what should lie on top does.
 
 #include "desktopitems/form1_design.h"
 #include "forms/runtime.h"
+#include "options/form3_design.h"
 #include "shell/form2_design.h"
 #include "shell/form6_design.h"
 
@@ -27,8 +28,9 @@ protected:
     forms::Runtime runtime{clock, 15360, 11520};
     forms::Form& form1 = runtime.addForm(desktopitems::form1Design()).touch();
     forms::Form& form2 = runtime.addForm(shell::form2Design()).touch();
+    forms::Form& form3 = runtime.addForm(options::form3Design()).touch();
     forms::Form& form6 = runtime.addForm(shell::form6Design()).touch();
-    std::vector<forms::Form*> all{&form1, &form2, &form6};
+    std::vector<forms::Form*> all{&form1, &form2, &form3, &form6};
 
     std::size_t paintIndex(const Control& c) const {
         auto order = c.form().paintOrder();
@@ -44,8 +46,8 @@ forms::Rect containerArea(const Control& c) {
 }
 
 TEST(DesignTablesBuild, EveryFormLoadsFromItsTable) {
-    for (const forms::FormDesign* design :
-         {&desktopitems::form1Design(), &shell::form2Design(), &shell::form6Design()}) {
+    for (const forms::FormDesign* design : {&desktopitems::form1Design(), &shell::form2Design(),
+                                            &options::form3Design(), &shell::form6Design()}) {
         forms::ManualClock clock;
         forms::Runtime runtime(clock, 15360, 11520);
         forms::Form& form = runtime.addForm(*design);

@@ -22,6 +22,7 @@ struct AppOptions {
     // deskvar in an ovdata.dat written before the start (the other settings
     // at their defaults); none: the program writes a new file.
     std::optional<std::string> deskvar;
+    std::string language = "English"; // Desklang in that file
     std::string shortDatePicture = "M/d/yyyy";
     std::string desktop; // the desktop folder; empty: none
 };
@@ -50,6 +51,7 @@ public:
     platform::fake::FakePlatform& fake() { return fake_; }
     forms::ManualClock& clock() { return clock_; }
     forms::Form& form1() { return *app_.runtime().findForm("Form1"); }
+    forms::Form& form(const char* name) { return *app_.runtime().findForm(name); }
     const desktopitems::DesktopItemTable& items() const { return app_.desktopItems(); }
     // n ticks of the main timer, the clock advancing 100 ms before each.
     void tick(int n = 1) {
@@ -80,8 +82,8 @@ private:
             std::ofstream file(dir / "ovdata.dat", std::ios::binary);
             for (int i = 0; i < 11; ++i)
                 file << "\r\n";
-            file << "\"" << *o.deskvar
-                 << "\"\r\n5\r\n\"English\"\r\n1\r\n1\r\n0\r\n1\r\n15\r\n0\r\n\r\n";
+            file << "\"" << *o.deskvar << "\"\r\n5\r\n\"" << o.language
+                 << "\"\r\n1\r\n1\r\n0\r\n1\r\n15\r\n0\r\n\r\n";
         }
         platform::fake::FakeMachine m;
         m.screenWidth = o.width;
