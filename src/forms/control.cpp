@@ -101,22 +101,32 @@ bool Control::effectivelyVisible() const {
 }
 
 void Control::invalidate() {
+    markDirty(formRect());
+}
+
+void Control::markDirty(const Rect& r) {
     if (kind_ == ControlKind::Timer || !form_.loaded())
         return;
     for (const Control* p = parent_; p; p = p->parent_)
         if (!p->visible_)
             return;
-    if (!visible_)
-        return;
-    Rect r = formRect();
-    if (!r.empty())
+    if (visible_ && !r.empty())
         form_.invalidate(r);
 }
 
 template <typename F> void Control::changeGeometry(F&& mutate) {
-    invalidate();
+    // A frame showing nothing but its colour looks the same wherever it
+    // moves while its clipped box stays (an empty strip wider than the screen).
+    const bool plain =
+        kind_ == ControlKind::Frame && std::none_of(children_.begin(), children_.end(),
+                                                    [](const Control* c) { return c->visible_; });
+    const Rect before = formRect();
     mutate();
-    invalidate();
+    const Rect after = formRect();
+    if (plain && before == after)
+        return;
+    markDirty(before);
+    markDirty(after);
 }
 
 void Control::setLeft(float v) {

@@ -189,6 +189,8 @@ private:
     friend class Form;
     // Marks the control's current on-screen rectangle dirty.
     void invalidate();
+    // Marks a rectangle of the form dirty if the control shows.
+    void markDirty(const Rect& r);
     // For geometry changes: marks the rectangle before and after.
     template <typename F> void changeGeometry(F&& mutate);
     Rect ownRect() const; // relative to the parent, lines included

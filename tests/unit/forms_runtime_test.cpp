@@ -212,6 +212,20 @@ TEST_F(FormsRuntime, TouchLoadsOnceAndUnloadDropsTheControlsUntilTheNextTouch) {
     EXPECT_EQ(c("Cell", 2).font().size, 8.25f);
 }
 
+TEST_F(FormsRuntime, AFrameShowingOnlyItsColourMarksNothingWhileItsClippedBoxStays) {
+    form.touch();
+    c("Box2").move(-3000, 200, 10000, 1000); // wider than Box on both sides
+    form.takeDirty();
+    c("Box2").setLeft(-3100); // Deep moves with it
+    EXPECT_FALSE(form.takeDirty().empty());
+    c("Deep").setVisible(false);
+    form.takeDirty();
+    c("Box2").setLeft(-3200);
+    EXPECT_TRUE(form.takeDirty().empty());
+    c("Box2").setTop(300); // the clipped box changes
+    EXPECT_FALSE(form.takeDirty().empty());
+}
+
 TEST_F(FormsRuntime, EachTimerFiresWhenItsOwnIntervalHasPassed) {
     int fired = 0;
     form.on("Tick", EventType::Timer, [&](const Event&) { ++fired; });
