@@ -35,6 +35,12 @@ int fillCopies(float screenWidth) {
     return static_cast<int>(std::nearbyint(std::floor(screenWidth / ItemLayout::stripPitch) * 1.2));
 }
 
+int stripItem(int element, int n) {
+    if (n <= 0 || element < 1 || element > ItemLayout::stripSlots || element == n + 1)
+        return 0;
+    return element <= n ? element : (element - (n + 1) - 1) % n + 1;
+}
+
 void ItemLayout::placeStripSlot(forms::Form& f, int slot, int item, float cellLeft) {
     forms::Control& icon = f.control("Image21", slot);
     icon.setVisible(true);
@@ -68,7 +74,7 @@ void ItemLayout::layoutDesktopItems(int n) {
     if (n > 0) {
         const int copies = fillCopies(screenWidth);
         for (int j = n + 2; j <= n + 1 + copies && j <= stripSlots; ++j) {
-            placeStripSlot(f, j, (j - (n + 1) - 1) % n + 1, static_cast<float>(j - 2) * stripPitch);
+            placeStripSlot(f, j, stripItem(j, n), static_cast<float>(j - 2) * stripPitch);
             lastShown = j;
         }
     }

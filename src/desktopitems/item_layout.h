@@ -20,6 +20,11 @@ GridShape gridShape(int n);
 // the given width: Int(width / 1400) × 1.2, rounded.
 int fillCopies(float screenWidth);
 
+// The item that element `element` of the strip shows when it holds n items:
+// elements 1..n the items themselves, element n + 1 none (it stays hidden),
+// the copies after it the items again from the first; 0 for none.
+int stripItem(int element, int n);
+
 class ItemLayout {
 public:
     static constexpr int maxItems = 100;

@@ -2,6 +2,7 @@
 
 #include "forms/runtime.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace orvela::forms {
@@ -157,6 +158,13 @@ Control& Form::control(const std::string& name, int index) const {
 }
 
 void Form::on(const std::string& controlName, EventType type, Handler handler) {
+    // A handler for a control the design lacks would never run: a naming
+    // mistake, caught when binding rather than by a button that does nothing.
+    if (!controlName.empty() &&
+        std::none_of(design_.controls.begin(), design_.controls.end(),
+                     [&](const ControlDesign& row) { return controlName == row.name; }))
+        throw std::logic_error(name_ + ": handler for " + eventName(type) +
+                               " of a control the design lacks: " + controlName);
     handlers_[{controlName, type}] = std::move(handler);
 }
 

@@ -73,7 +73,8 @@ public:
     Control& control(const std::string& name, int index = -1) const;
 
     // Handlers, keyed by control name (shared by all elements of an array);
-    // an empty name means the form itself. They survive unloading.
+    // an empty name means the form itself. They survive unloading. A name
+    // the design table lacks is a programming error (throws std::logic_error).
     void on(const std::string& controlName, EventType type, Handler handler);
     void onLoad(Handler handler) { on({}, EventType::Load, std::move(handler)); }
     // Runs the handler for (control, type), if any. Events for a form that is

@@ -2,6 +2,7 @@
 
 #include "forms/runtime.h"
 #include "shell/captions.h"
+#include "shell/desktop_buttons.h"
 #include "shell/drive_list.h"
 
 #include <string>
@@ -18,24 +19,27 @@ constexpr unsigned designScreenHeight = 768;
 constexpr int swHide = 0, swShowNormal = 1;
 } // namespace
 
-MainWindow::MainWindow(platform::Platform& platform, forms::Form& form2, forms::Form& form3,
-                       DesktopSettings& settings, SettingsFile& settingsFile, SystemInfo& system)
+MainWindow::MainWindow(platform::Platform& platform, forms::Form& form1, forms::Form& form2,
+                       forms::Form& form3, DesktopSettings& settings, SettingsFile& settingsFile,
+                       SystemInfo& system, const desktopitems::DesktopItemTable& items)
     : platform_(platform), form2_(form2), form3_(form3), settings_(settings),
       settingsFile_(settingsFile), system_(system),
       clocks_(form2, settings, form2.runtime().clock(), platform.system),
       calendar_(form2, settings, form2.runtime().clock()),
       stars_(form2, settings, form2.runtime().random(), clocks_),
-      variants_(form2, settings, platform.display, clocks_, calendar_, stars_) {}
+      variants_(form2, settings, platform.display, clocks_, calendar_, stars_),
+      actions_(platform, form1, form2, form3, settings, system, items) {}
 
 void MainWindow::bind(std::function<void()> exitProgram) {
     form2_.onLoad([this](const Event&) { loadMainWindow(); });
     form2_.on("Timer1", EventType::Timer, [this](const Event&) { variants_.timerTick(); });
-    for (const char* name : {"exitbut", "Label12", "Image24", "Label50"})
-        form2_.on(name, EventType::Click, [exitProgram](const Event&) { exitProgram(); });
-    form2_.on("Label5", EventType::Click, [this, exitProgram](const Event&) {
-        form().control("Frame1").setVisible(false);
-        exitProgram();
-    });
+    actions_.setExitProgram(std::move(exitProgram));
+    actions_.setStartButton([this](bool visible) { setStartButtonVisible(visible); });
+    bindVariantOneButtons(actions_);
+    bindVariantTwoButtons(actions_);
+    bindVariantThreeButtons(actions_);
+    bindDrivesPanel(actions_);
+    bindPopupMenu(actions_);
 }
 
 void MainWindow::loadMainWindow() {

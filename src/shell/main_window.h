@@ -5,6 +5,7 @@
 #include "forms/form.h"
 #include "platform/platform.h"
 #include "shell/clock_faces.h"
+#include "shell/desktop_actions.h"
 #include "shell/desktop_settings.h"
 #include "shell/display_variants.h"
 #include "shell/month_calendar.h"
@@ -18,10 +19,12 @@ namespace orvela::shell {
 
 class MainWindow {
 public:
-    MainWindow(platform::Platform& platform, forms::Form& form2, forms::Form& form3,
-               DesktopSettings& settings, SettingsFile& settingsFile, SystemInfo& system);
+    MainWindow(platform::Platform& platform, forms::Form& form1, forms::Form& form2,
+               forms::Form& form3, DesktopSettings& settings, SettingsFile& settingsFile,
+               SystemInfo& system, const desktopitems::DesktopItemTable& items);
 
-    // Registers the main window's load, timer and exit handlers.
+    // Registers the main window's load and timer handlers and the mouse
+    // handlers of its buttons, menu and items (desktop_buttons.h).
     void bind(std::function<void()> exitProgram);
 
     // The load handler: settings, screen, texts, drives, layout, variant,
@@ -37,6 +40,7 @@ public:
     ClockFaces& clocks() { return clocks_; }
     MonthCalendar& calendar() { return calendar_; }
     DisplayVariants& variants() { return variants_; }
+    DesktopActions& actions() { return actions_; }
 
 private:
     forms::Form& form() { return form2_.touch(); }
@@ -51,6 +55,7 @@ private:
     MonthCalendar calendar_;
     StarField stars_;
     DisplayVariants variants_;
+    DesktopActions actions_;
 };
 
 } // namespace orvela::shell

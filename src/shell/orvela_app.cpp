@@ -25,8 +25,8 @@ struct OrvelaApp::Parts {
           form2(runtime.addForm(form2Design())), form3(runtime.addForm(options::form3Design())),
           form6(runtime.addForm(form6Design())), settings(form1),
           settingsFile(platform.files, settings, form2), system(platform, form2),
-          mainWindow(platform, form2, form3, settings, settingsFile, system), itemLayout(form2),
-          scan(platform, form1, form2, itemTable, itemLayout), listView(form1),
+          mainWindow(platform, form1, form2, form3, settings, settingsFile, system, itemTable),
+          itemLayout(form2), scan(platform, form1, form2, itemTable, itemLayout), listView(form1),
           startupWindow(platform, form1, scan), lifecycle(platform, runtime, startupWindow) {}
 
     forms::Runtime runtime;
@@ -37,8 +37,8 @@ struct OrvelaApp::Parts {
     DesktopSettings settings;
     SettingsFile settingsFile;
     SystemInfo system;
-    MainWindow mainWindow;
     desktopitems::DesktopItemTable itemTable;
+    MainWindow mainWindow;
     desktopitems::ItemLayout itemLayout;
     desktopitems::DesktopScan scan;
     desktopitems::ItemListView listView;

@@ -43,7 +43,7 @@ std::string recycleBinSummary(std::int64_t items, std::int64_t sizeBytes) {
 std::uint32_t shutdownFlags(bool reboot, bool force, bool powerOff) {
     std::uint32_t flags = reboot ? 3 : 1;
     if (force)
-        flags += 4;
+        flags += 16;
     if (powerOff)
         flags += 8;
     return flags;

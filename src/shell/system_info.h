@@ -21,7 +21,10 @@ std::int16_t HiWord(std::int32_t value);
 // "There are \r\nN files in recycle\r\nof general size of \r\nK kb", K the
 // whole kilobytes (1024 bytes) of size.
 std::string recycleBinSummary(std::int64_t items, std::int64_t sizeBytes);
-// ExitWindowsEx flags: shut down (1), reboot (+2), force (+4), power off (+8).
+// ExitWindowsEx flags: shut down (1), reboot (+2), force if hung (+16),
+// power off (+8). Programs that still answer get the end-of-session messages
+// and may save their data; only hung ones are forced (the plain force flag
+// would close them with their unsaved data lost).
 std::uint32_t shutdownFlags(bool reboot, bool force, bool powerOff);
 
 // Special folder numbers the program asks for.

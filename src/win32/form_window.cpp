@@ -6,6 +6,9 @@
 
 #include <windowsx.h>
 
+#include <exception>
+#include <string>
+
 namespace orvela::win32 {
 
 namespace {
@@ -262,6 +265,23 @@ bool FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
     }
 }
 
+namespace {
+
+// Writes the exception being handled to the debug output (where a debugger,
+// DebugView or Wine's debug channels show it): it must not vanish silently.
+void reportFailure(const char* where) {
+    std::string what = "unknown exception";
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        what = e.what();
+    } catch (...) {
+    }
+    OutputDebugStringW((L"orvela: " + wide(where) + L" failed: " + wide(what) + L"\n").c_str());
+}
+
+} // namespace
+
 LRESULT CALLBACK FormWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
@@ -289,6 +309,7 @@ LRESULT CALLBACK FormWindow::windowProc(HWND window, UINT message, WPARAM wParam
         handled = self->onMessage(message, wParam, lParam, result, dispatched);
     } catch (...) {
         // A handler failed: the event is over; keep the windows in step.
+        reportFailure("event");
         handled = true;
         dispatched = true;
         result = 0;
@@ -297,6 +318,7 @@ LRESULT CALLBACK FormWindow::windowProc(HWND window, UINT message, WPARAM wParam
         try {
             host.afterEvent();
         } catch (...) {
+            reportFailure("sync");
         }
     }
     return handled ? result : DefWindowProcW(window, message, wParam, lParam);

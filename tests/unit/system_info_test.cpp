@@ -156,10 +156,10 @@ TEST(SystemInfo, SwitchOffAndRestartMakeTheseCallsOnEachWindowsFamily) {
         {"ME", 4, 90, false, false, with(version, {}, "call ExitWindowsEx 1 0")},
         {"NT 4", 4, 0, true, false, with(version, privilege, "call ExitWindowsEx 1 0")},
         {"NT 4", 4, 0, true, true, with(version, privilege, "call ExitWindowsEx 2 0")},
-        {"2000", 5, 0, true, false, with(version, privilege, "call ExitWindowsEx 13 4294967295")},
-        {"XP", 5, 1, true, false, with(version, privilege, "call ExitWindowsEx 13 4294967295")},
-        {"XP", 5, 1, true, true, with(version, privilege, "call ExitWindowsEx 7 4294967295")},
-        {"Vista", 6, 0, true, true, with(version, privilege, "call ExitWindowsEx 7 4294967295")},
+        {"2000", 5, 0, true, false, with(version, privilege, "call ExitWindowsEx 25 4294967295")},
+        {"XP", 5, 1, true, false, with(version, privilege, "call ExitWindowsEx 25 4294967295")},
+        {"XP", 5, 1, true, true, with(version, privilege, "call ExitWindowsEx 19 4294967295")},
+        {"Vista", 6, 0, true, true, with(version, privilege, "call ExitWindowsEx 19 4294967295")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.system) + (c.restart ? " restart" : " switch off"));

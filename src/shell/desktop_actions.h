@@ -1,0 +1,89 @@
+// What the buttons of the main window do, whichever variant's button it is:
+// open the Options dialog, folders, drives and desktop items, the Start
+// toggle, emptying the recycle bin, exit, switch off and restart. The
+// button files (variant_*_buttons.cpp, drives_panel.cpp, popup_menu.cpp)
+// bind their controls to these actions from tables.
+#pragma once
+
+#include "desktopitems/item_table.h"
+#include "forms/form.h"
+#include "platform/platform.h"
+#include "shell/desktop_settings.h"
+#include "shell/system_info.h"
+
+#include <functional>
+#include <string>
+
+namespace orvela::shell {
+
+enum class DesktopAction {
+    Options,
+    ProgramFiles,
+    Documents,
+    Start,
+    Exit,
+    EmptyRecycleBin,
+    SwitchOff,
+    Restart,
+    Minimize,
+    DrivesPanel,
+};
+
+class DesktopActions {
+public:
+    DesktopActions(platform::Platform& platform, forms::Form& form1, forms::Form& form2,
+                   forms::Form& form3, DesktopSettings& settings, SystemInfo& system,
+                   const desktopitems::DesktopItemTable& items)
+        : platform_(platform), form1_(form1), form2_(form2), form3_(form3), settings_(settings),
+          system_(system), items_(items) {}
+
+    // Set by the main window when it binds its handlers.
+    void setExitProgram(std::function<void()> exitProgram) {
+        exitProgram_ = std::move(exitProgram);
+    }
+    void setStartButton(std::function<void(bool)> show) { showStartButton_ = std::move(show); }
+
+    void run(DesktopAction action);
+
+    // ShellExecute "Open" of a folder, drive or file, shown normal; the
+    // result is ignored. An empty path opens nothing.
+    void open(const std::string& path);
+    // Hides the pop-up menu, then opens the full path of item slot; a slot
+    // without an item opens nothing.
+    void openItem(int slot);
+    // The number of items of the last scan (filled slots from 1 on).
+    int itemCount() const;
+    void hideMenu();
+
+    // Empties the recycle bin (Windows asks the user) and writes its new
+    // contents into korzinainf, Label59 and Label33.
+    void emptyRecycleBin();
+    // The two-state Start toggle on checkpusk: "0" brings the taskbar to the
+    // top, "1" shows its Start button; any other text does nothing. The
+    // state then flips ("0" becomes "1", everything else "0").
+    void toggleStart();
+
+    // The main window, touched (for handlers), and as it is (for binding).
+    forms::Form& form() { return form2_.touch(); }
+    forms::Form& bindingForm() { return form2_; }
+    // The picture of one of Form1's hidden picture holders (the lit and
+    // normal faces of the variant-2 and variant-3 buttons); none if Form1 is
+    // gone.
+    forms::Picture holderPicture(const char* holder) const;
+    DesktopSettings& settings() { return settings_; }
+    const desktopitems::DesktopItemTable& items() const { return items_; }
+
+private:
+    platform::Platform& platform_;
+    forms::Form& form1_;
+    forms::Form& form2_;
+    forms::Form& form3_;
+    DesktopSettings& settings_;
+    SystemInfo& system_;
+    const desktopitems::DesktopItemTable& items_;
+    std::function<void()> exitProgram_;
+    std::function<void(bool)> showStartButton_;
+    platform::WindowHandle taskbar_ = 0;
+};
+
+} // namespace orvela::shell
