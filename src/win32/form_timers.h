@@ -3,14 +3,16 @@
 // interval changes and killed when the control stops.
 #pragma once
 
+#include "forms/control_key.h"
 #include "forms/form.h"
-#include "win32/control_key.h"
 
 #include <windows.h>
 
 #include <vector>
 
 namespace orvela::win32 {
+
+using forms::ControlKey;
 
 class FormTimers {
 public:

@@ -11,9 +11,9 @@
 #pragma once
 
 #include "forms/form.h"
+#include "forms/mouse_router.h"
 #include "win32/form_painter.h"
 #include "win32/form_timers.h"
-#include "win32/mouse_router.h"
 #include "win32/native_buttons.h"
 #include "win32/paint_engine.h"
 
@@ -22,6 +22,8 @@
 #include <string>
 
 namespace orvela::win32 {
+
+using forms::ControlKey;
 
 // The front end as its windows see it.
 class WindowHost {
@@ -68,7 +70,7 @@ private:
     forms::Form& form_;
     WindowHost& host_;
     HWND window_ = nullptr;
-    MouseRouter mouse_;
+    forms::MouseRouter mouse_;
     NativeButtons buttons_;
     FormTimers timers_;
     PaintEngine paint_;

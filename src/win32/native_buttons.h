@@ -3,8 +3,8 @@
 // model. Their text comes from the caption, their font from the control.
 #pragma once
 
+#include "forms/control_key.h"
 #include "forms/form.h"
-#include "win32/control_key.h"
 #include "win32/font_cache.h"
 
 #include <windows.h>
@@ -13,6 +13,8 @@
 #include <vector>
 
 namespace orvela::win32 {
+
+using forms::ControlKey;
 
 class NativeButtons {
 public:

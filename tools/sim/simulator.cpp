@@ -2,6 +2,7 @@
 
 #include "dump.h"
 #include "forms/clock.h"
+#include "forms/mouse_router.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/fake/text_format.h"
 #include "platform/fake/utf8_path.h"
@@ -151,6 +152,9 @@ private:
     std::unique_ptr<platform::Platform> platform_;
     std::unique_ptr<forms::ManualClock> clock_;
     std::unique_ptr<shell::OrvelaApp> app_;
+    // The pointer over the main window, kept between `at` commands so that a
+    // button held by `down` is released by a later `up`.
+    std::unique_ptr<forms::MouseRouter> mouse_;
     bool endedReported_ = false;
 };
 
@@ -532,20 +536,21 @@ void Simulator::runLine(const std::string& rawLine) {
         forms::Form* main = app_->runtime().findForm("Form2");
         if (!main->loaded())
             throw ScriptError("Form2: not loaded");
-        forms::Hit hit = main->hitTest(number(w[1]), number(w[2]));
-        Event e{EventType::MouseMove};
-        e.x = hit.x;
-        e.y = hit.y;
-        if (w[3] == "move" && w.size() == 4) {
-        } else if (w[3] == "up" && w.size() == 5) {
-            e.type = EventType::MouseUp;
-            e.button = buttonCode(w[4]);
-        } else if (w[3] == "click" && w.size() == 4) {
-            e.type = EventType::Click;
-        } else {
-            throw ScriptError("at X Y expects move, up BUTTON or click");
-        }
-        main->dispatch(hit.control, e);
+        if (!mouse_)
+            mouse_ = std::make_unique<forms::MouseRouter>(*main);
+        const float x = number(w[1]), y = number(w[2]);
+        if (w[3] == "move" && w.size() == 4)
+            mouse_->move(x, y, mouse_->held());
+        else if (w[3] == "down" && w.size() == 5)
+            mouse_->press(buttonCode(w[4]), x, y);
+        else if (w[3] == "up" && w.size() == 5)
+            mouse_->release(buttonCode(w[4]), x, y);
+        else if (w[3] == "click" && w.size() == 4)
+            mouse_->click(forms::leftButton, x, y);
+        else if (w[3] == "dblclick" && w.size() == 4)
+            mouse_->doubleClickGesture(x, y);
+        else
+            throw ScriptError("at X Y expects move, down BUTTON, up BUTTON, click or dblclick");
     } else if (cmd == "press") {
         need(2, 2);
         forms::Control& c = controlTarget(w[1]);

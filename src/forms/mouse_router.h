@@ -1,5 +1,6 @@
-// Turns the mouse of one form's window into the runtime's events, with the
-// coordinates in form twips:
+// The input rules of the mouse, one set for the Win32 front end, the driver
+// and the tests: turns the pointer over one form into the runtime's events,
+// with the coordinates in form twips:
 //   move     -> MouseMove to the control under the pointer (or the form);
 //               while a button is down, to the control it went down on;
 //   release  -> MouseUp to the control the button went down on, in that
@@ -7,17 +8,20 @@
 //               it is released over the same control;
 //   double click (second press of the left button) -> DblClick to the control
 //               under the pointer; the release that follows gives no Click.
+// The pairing of double clicks (time and distance) is the system's: on
+// Windows the second press arrives as WM_LBUTTONDBLCLK and becomes
+// doubleClick(); the driver's whole gestures below give the same sequence.
 // Button codes: 1 left, 2 right, 4 middle.
 #pragma once
 
+#include "forms/control_key.h"
 #include "forms/form.h"
-#include "win32/control_key.h"
 
-namespace orvela::win32 {
+namespace orvela::forms {
 
 class MouseRouter {
 public:
-    explicit MouseRouter(forms::Form& form) : form_(form) {}
+    explicit MouseRouter(Form& form) : form_(form) {}
 
     // buttons: the buttons held, or-ed codes.
     void move(float x, float y, int buttons);
@@ -27,6 +31,15 @@ public:
     // The window lost the mouse capture: forget the buttons held.
     void cancel();
 
+    // Whole gestures at one point, as the system reports them: a click is a
+    // press and a release; a double click is a click, then the double-click
+    // press and its release.
+    void click(int button, float x, float y);
+    void doubleClickGesture(float x, float y);
+
+    // The buttons held, or-ed codes.
+    int held() const { return held_; }
+
     // A button is down: the window should hold the mouse capture.
     bool capturing() const { return held_ != 0; }
 
@@ -34,12 +47,12 @@ private:
     ControlKey keyAt(float x, float y) const;
     // Dispatches to the control named by key (or the form) with (x, y) made
     // relative to it. False when that control no longer exists.
-    bool deliver(const ControlKey& key, forms::Event event, float x, float y);
+    bool deliver(const ControlKey& key, Event event, float x, float y);
 
-    forms::Form& form_;
+    Form& form_;
     ControlKey target_; // where the held buttons went down
     int held_ = 0;
     bool noClick_ = false; // the held left button came with a double click
 };
 
-} // namespace orvela::win32
+} // namespace orvela::forms

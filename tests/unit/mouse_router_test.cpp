@@ -1,11 +1,14 @@
-// The mouse of a form window as runtime events: which control receives them,
-// in whose coordinates, and when a release is a click.
-#include "test_forms.h"
-#include "win32/mouse_router.h"
+// The input rules of the mouse: which control receives the events, in whose
+// coordinates, when a release is a click, and double clicks.
+#include "forms/mouse_router.h"
+#include "forms/runtime.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
+#include <string>
+#include <vector>
 
 namespace orvela::test {
 namespace {
@@ -13,7 +16,26 @@ namespace {
 using forms::ControlDesign;
 using forms::ControlKind;
 using forms::EventType;
-using win32::MouseRouter;
+using forms::MouseRouter;
+
+constexpr float px = 15.0f; // twips of one pixel
+
+// Every event the handlers received, as "Control.Event button x y" (x, y in
+// pixels of the receiving control).
+struct EventLog {
+    std::vector<std::string> lines;
+    void record(forms::Form& form, const std::string& control, EventType type) {
+        form.on(control, type, [this, control, type](const forms::Event& e) {
+            std::string line = control.empty() ? std::string("Form") : control;
+            line.append(".").append(forms::eventName(type));
+            if (type == EventType::MouseMove || type == EventType::MouseUp)
+                for (long v :
+                     {static_cast<long>(e.button), std::lround(e.x / px), std::lround(e.y / px)})
+                    line.append(" ").append(std::to_string(v));
+            lines.push_back(line);
+        });
+    }
+};
 
 // Button at (10,10) 40x20 px; frame at (100,10) 60x60 px holding Icon at
 // (10,10) 20x20 px within it.
@@ -43,14 +65,15 @@ const forms::FormDesign design{
 
 class MouseRouterTest : public ::testing::Test {
 protected:
-    MouseRouterTest() : form(program.add(design)), mouse(form) {
+    MouseRouterTest() : form(runtime.addForm(design)), mouse(form) {
         form.touch();
         for (const char* c : {"", "Button", "Panel", "Icon"})
             for (EventType t :
                  {EventType::MouseMove, EventType::MouseUp, EventType::Click, EventType::DblClick})
                 log.record(form, c, t);
     }
-    TestProgram program;
+    forms::ManualClock clock;
+    forms::Runtime runtime{clock, 800 * px, 600 * px};
     forms::Form& form;
     MouseRouter mouse;
     EventLog log;
@@ -110,6 +133,14 @@ TEST_F(MouseRouterTest, DoubleClickGivesDblClickAndItsReleaseNoSecondClick) {
     EXPECT_EQ(log.lines,
               (Lines{"Button.MouseUp 1 10 10", "Button.Click", "Button.DblClick",
                      "Button.MouseUp 1 10 10", "Button.MouseUp 1 10 10", "Button.Click"}));
+}
+
+TEST_F(MouseRouterTest, WholeGesturesGiveTheSystemsSequence) {
+    mouse.click(forms::rightButton, 125 * px, 35 * px);
+    mouse.doubleClickGesture(20 * px, 20 * px);
+    EXPECT_FALSE(mouse.capturing());
+    EXPECT_EQ(log.lines, (Lines{"Icon.MouseUp 2 15 15", "Button.MouseUp 1 10 10", "Button.Click",
+                                "Button.DblClick", "Button.MouseUp 1 10 10"}));
 }
 
 TEST_F(MouseRouterTest, ReleaseWithoutPressOrAfterLostCaptureIsNoClick) {

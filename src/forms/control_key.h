@@ -8,21 +8,19 @@
 
 #include <string>
 
-namespace orvela::win32 {
+namespace orvela::forms {
 
 struct ControlKey {
     std::string name; // empty: the form itself
     int index = -1;
 
-    static ControlKey of(const forms::Control* control) {
+    static ControlKey of(const Control* control) {
         return control ? ControlKey{control->name(), control->index()} : ControlKey{};
     }
     bool isForm() const { return name.empty(); }
     // The control now, or null (the form itself, or a control that is gone).
-    forms::Control* find(const forms::Form& form) const {
-        return isForm() ? nullptr : form.find(name, index);
-    }
+    Control* find(const Form& form) const { return isForm() ? nullptr : form.find(name, index); }
     bool operator==(const ControlKey&) const = default;
 };
 
-} // namespace orvela::win32
+} // namespace orvela::forms

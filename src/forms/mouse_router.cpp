@@ -1,15 +1,15 @@
-#include "win32/mouse_router.h"
+#include "forms/mouse_router.h"
 
-namespace orvela::win32 {
+namespace orvela::forms {
 
 ControlKey MouseRouter::keyAt(float x, float y) const {
     return ControlKey::of(form_.hitTest(x, y).control);
 }
 
-bool MouseRouter::deliver(const ControlKey& key, forms::Event event, float x, float y) {
+bool MouseRouter::deliver(const ControlKey& key, Event event, float x, float y) {
     if (!form_.loaded())
         return false;
-    forms::Control* control = key.find(form_);
+    Control* control = key.find(form_);
     if (!key.isForm() && !control)
         return false;
     if (control) {
@@ -25,7 +25,7 @@ bool MouseRouter::deliver(const ControlKey& key, forms::Event event, float x, fl
 }
 
 void MouseRouter::move(float x, float y, int buttons) {
-    forms::Event event{forms::EventType::MouseMove};
+    Event event{EventType::MouseMove};
     event.button = buttons;
     deliver(capturing() ? target_ : keyAt(x, y), event, x, y);
 }
@@ -40,23 +40,34 @@ void MouseRouter::press(int button, float x, float y) {
 
 void MouseRouter::release(int button, float x, float y) {
     ControlKey target = capturing() ? target_ : keyAt(x, y);
-    bool click = button == forms::leftButton && !noClick_ && (held_ & button);
+    bool click = button == leftButton && !noClick_ && (held_ & button);
     held_ &= ~button;
     if (!capturing())
         noClick_ = false;
-    forms::Event up{forms::EventType::MouseUp};
+    Event up{EventType::MouseUp};
     up.button = button;
     if (!deliver(target, up, x, y))
         return;
     // The handler may have moved or hidden controls: test again.
     if (click && keyAt(x, y) == target)
-        deliver(target, forms::Event{forms::EventType::Click}, x, y);
+        deliver(target, Event{EventType::Click}, x, y);
 }
 
 void MouseRouter::doubleClick(float x, float y) {
-    press(forms::leftButton, x, y);
+    press(leftButton, x, y);
     noClick_ = true;
-    deliver(target_, forms::Event{forms::EventType::DblClick}, x, y);
+    deliver(target_, Event{EventType::DblClick}, x, y);
+}
+
+void MouseRouter::click(int button, float x, float y) {
+    press(button, x, y);
+    release(button, x, y);
+}
+
+void MouseRouter::doubleClickGesture(float x, float y) {
+    click(leftButton, x, y);
+    doubleClick(x, y);
+    release(leftButton, x, y);
 }
 
 void MouseRouter::cancel() {
@@ -64,4 +75,4 @@ void MouseRouter::cancel() {
     noClick_ = false;
 }
 
-} // namespace orvela::win32
+} // namespace orvela::forms
