@@ -1,0 +1,91 @@
+#!/bin/bash
+# Orvela.exe in one display variant, driven by real pointer events: hovering
+# a button lights its picture and moving onto the background puts it back
+# (compared in screenshots); in variant 2 a click on a desktop item opens it
+# (Wine's Notepad shows the text file); in variant 1 a right click on the
+# background opens the pop-up menu there and its exit entry ends the
+# program; in variants 2 and 3 their exit buttons do. Switch off and restart
+# are never clicked: under Wine they would end the whole session.
+#   buttons.sh Orvela.exe VARIANT
+. "$(dirname "$0")/lib.sh"
+exe=$1 variant=$2
+e2e_begin "buttons$variant" 1024x768
+
+folder=$E2E_WORK/installed
+mkdir -p "$folder"
+cp "$exe" "$folder/Orvela.exe"
+{
+    printf '\r\n%.0s' $(seq 11)
+    printf '"%s"\r\n5\r\n"English"\r\n1\r\n1\r\n0\r\n1\r\n15\r\n0\r\n\r\n' "$variant"
+} >"$folder/ovdata.dat"
+echo text >"$E2E_DESKTOP/Notes.txt"
+e2e_launch "$folder" "$E2E_WORK/orvela.log"
+pid=$E2E_PID
+[ -n "$(e2e_window "Orvela" 60)" ] || e2e_fail "no Orvela window on the screen"
+
+# Screen pixels (1024x768, one twip in 15): a button's picture (WxH+X+Y),
+# a point over it, a point of the background that puts it back, the exit.
+case $variant in
+1) region=112x33+864+644 over="868 648" background="200 500" ;;
+2) region=31x30+52+600 over="100 617" background="200 100" item="512 288" exit_at="884 32" ;;
+3) region=126x26+712+272 over="767 287" background="333 700" exit_at="863 165" ;;
+*) e2e_fail "unknown variant $variant" ;;
+esac
+
+# point X Y: moves the pointer there, as a real mouse does.
+point() { timeout 10 xdotool mousemove --sync "$1" "$2"; }
+# differs A B: pixels of the button region that differ between two shots.
+differs() { compare -metric AE -crop "$region" "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
+# shot_until FILE REFERENCE TEST: screenshots until the region differs from
+# REFERENCE (TEST "changed") or matches it again ("same"), at most 15 s.
+shot_until() {
+    local i=0 n
+    while :; do
+        if import -window root "$1" 2>/dev/null; then
+            n=$(differs "$2" "$1")
+            if [ "$3" = changed ] && [ "${n:-0}" -gt 0 ] 2>/dev/null; then return 0; fi
+            if [ "$3" = same ] && [ "${n:-1}" -eq 0 ] 2>/dev/null; then return 0; fi
+        fi
+        i=$((i + 1))
+        [ $i -le 30 ] || return 1
+        sleep 0.5
+    done
+}
+
+normal=$E2E_SHOTS/buttons$variant-normal.png lit=$E2E_SHOTS/buttons$variant-lit.png
+back=$E2E_SHOTS/buttons$variant-back.png
+read -r bx by <<<"$background"
+read -r ox oy <<<"$over"
+point 5 5 && point "$bx" "$by" || e2e_fail "xdotool could not move the pointer"
+sleep 1
+import -window root "$normal" 2>/dev/null || e2e_fail "no screenshot"
+point "$ox" "$oy"
+shot_until "$lit" "$normal" changed ||
+    e2e_fail "variant $variant: the button at $over did not light (see $normal, $lit)"
+point "$bx" "$by"
+shot_until "$back" "$normal" same ||
+    e2e_fail "variant $variant: the background did not put the button back (see $back)"
+
+if [ -n "${item:-}" ]; then
+    read -r ix iy <<<"$item"
+    point "$ix" "$iy" && sleep 0.3 && xdotool click 1
+    [ -n "$(e2e_window "Notepad|Notes" 30)" ] ||
+        e2e_fail "variant $variant: clicking the item did not open Notes.txt"
+fi
+
+if [ -z "${exit_at:-}" ]; then
+    # The menu opens 4 pixels up and left of the release; its exit entry is
+    # the last, 76 x 136 pixels into it.
+    xdotool click 3
+    menu=$E2E_SHOTS/buttons$variant-menu.png
+    e2e_screenshot_until_colour "$menu" "128 128 255" $((bx - 2)) $((by - 2)) ||
+        e2e_fail "variant $variant: no pop-up menu at $background (see $menu)"
+    exit_at="$((bx - 4 + 76)) $((by - 4 + 136))"
+fi
+read -r x y <<<"$exit_at"
+point "$x" "$y" && sleep 0.3 && xdotool click 1
+e2e_wait_exit "$pid" 15
+status=$?
+[ $status -ne 255 ] || e2e_fail "variant $variant: Orvela still runs after its exit at $x,$y"
+[ $status -eq 0 ] || e2e_fail "Orvela ended with status $status"
+echo "PASS: variant $variant lights, resets and acts on real pointer events"
