@@ -28,8 +28,9 @@ constexpr Labels variantTwoLabels{"Label22", "Label23", "Label24", "Label25"};
 void show(forms::Form& form2, const Labels& labels, const desktopitems::DesktopItemTable& items,
           int index) {
     forms::Form& f = form2.touch();
-    // Anything but a real slot clears, so a stray index shows no stale text.
-    const bool item = index >= 1 && index <= desktopitems::DesktopItemTable::slotCount;
+    // An index outside the table clears too, so a stray one shows no stale
+    // text and reads nothing outside the slots.
+    const bool item = index >= 0 && index <= desktopitems::DesktopItemTable::slotCount;
     for (std::size_t i = 0; i < lines.size(); ++i)
         f.control(labels[i]).setCaption(item ? lines[i].prefix + items.get(lines[i].field, index)
                                              : std::string());

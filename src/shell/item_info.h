@@ -12,8 +12,8 @@ namespace orvela::shell {
 inline constexpr int noItem = 10000;
 
 // Writes slot index's name, "Type: ", "Date of creation: " and "The size of
-// a file: " lines, or clears the four labels for noItem. Another index out
-// of the slots 1..100 clears them too.
+// a file: " lines, or clears the four labels for noItem. Any other index
+// outside 0..100 clears them too.
 void showItemInfo(forms::Form& form2, const desktopitems::DesktopItemTable& items, int index);
 void showItemInfo2(forms::Form& form2, const desktopitems::DesktopItemTable& items, int index);
 

@@ -3,6 +3,7 @@
 // double click per variant, the recycle bin text, item information and the
 // variant-2 clock, the hover faces, and the variant-3 strip's pause.
 
+#include "shell/item_info.h"
 #include "shell/popup_menu.h"
 #include "started_app.h"
 
@@ -158,6 +159,21 @@ TEST(DesktopButtons, ItemInformationReplacesTheVariantTwoClockUntilThePointerLea
     EXPECT_EQ(app.c("Label4").caption(), "Date of creation: ");
     send(app, "", EventType::MouseMove);
     EXPECT_EQ(app.c("Label4").caption(), "");
+}
+
+TEST(ItemInfo, ShowsASlotAndClearsForNoItemOrAnIndexOutsideTheTable) {
+    StartedApp app(variant("1"));
+    desktopitems::DesktopItemTable table;
+    table.set(desktopitems::ItemField::DisplayName, 100, "Last");
+    table.set(desktopitems::ItemField::Size, 100, "3kb");
+    for (int cleared : {shell::noItem, -1, 101, 9999}) {
+        shell::showItemInfo(app.form2(), table, 100);
+        EXPECT_EQ(app.c("Label1").caption(), "Last");
+        EXPECT_EQ(app.c("Label8").caption(), "The size of a file: 3kb");
+        shell::showItemInfo(app.form2(), table, cleared);
+        EXPECT_EQ(app.c("Label1").caption(), "") << cleared;
+        EXPECT_EQ(app.c("Label8").caption(), "") << cleared;
+    }
 }
 
 TEST(DesktopButtons, HoverLightsOneFaceAndTheBackgroundsPutThemBack) {
