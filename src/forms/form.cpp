@@ -157,14 +157,47 @@ Control& Form::control(const std::string& name, int index) const {
                             name + (index >= 0 ? "(" + std::to_string(index) + ")" : ""));
 }
 
+namespace {
+
+// Whether a control of this kind (none: the form itself) ever gets the event.
+bool raises(const ControlKind* kind, EventType type) {
+    const bool mouse = type == EventType::MouseMove || type == EventType::MouseUp ||
+                       type == EventType::Click || type == EventType::DblClick;
+    if (!kind)
+        return mouse || type == EventType::Load;
+    switch (*kind) {
+    case ControlKind::Timer:
+        return type == EventType::Timer;
+    case ControlKind::Line:
+    case ControlKind::ImageList:
+        return false;
+    case ControlKind::Menu:
+        return type == EventType::Click;
+    case ControlKind::ListView:
+        return mouse || type == EventType::ColumnClick;
+    default:
+        return mouse;
+    }
+}
+
+} // namespace
+
 void Form::on(const std::string& controlName, EventType type, Handler handler) {
-    // A handler for a control the design lacks would never run: a naming
-    // mistake, caught when binding rather than by a button that does nothing.
-    if (!controlName.empty() &&
-        std::none_of(design_.controls.begin(), design_.controls.end(),
-                     [&](const ControlDesign& row) { return controlName == row.name; }))
-        throw std::logic_error(name_ + ": handler for " + eventName(type) +
-                               " of a control the design lacks: " + controlName);
+    // A handler for a control the design lacks, or for an event its kind
+    // never raises, would never run: a naming mistake, caught when binding
+    // rather than by a button that does nothing.
+    const ControlKind* kind = nullptr;
+    if (!controlName.empty()) {
+        auto row = std::find_if(design_.controls.begin(), design_.controls.end(),
+                                [&](const ControlDesign& r) { return controlName == r.name; });
+        if (row == design_.controls.end())
+            throw std::logic_error(name_ + ": handler for " + eventName(type) +
+                                   " of a control the design lacks: " + controlName);
+        kind = &row->kind;
+    }
+    if (!raises(kind, type))
+        throw std::logic_error(name_ + ": " + (controlName.empty() ? name_ : controlName) +
+                               " never raises " + eventName(type));
     handlers_[{controlName, type}] = std::move(handler);
 }
 

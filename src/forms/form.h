@@ -74,7 +74,9 @@ public:
 
     // Handlers, keyed by control name (shared by all elements of an array);
     // an empty name means the form itself. They survive unloading. A name
-    // the design table lacks is a programming error (throws std::logic_error).
+    // the design table lacks, or an event its kind never raises (Timer but
+    // for a timer, anything for a line, Load but for the form), is a
+    // programming error (throws std::logic_error).
     void on(const std::string& controlName, EventType type, Handler handler);
     void onLoad(Handler handler) { on({}, EventType::Load, std::move(handler)); }
     // Runs the handler for (control, type), if any. Events for a form that is

@@ -222,11 +222,27 @@ TEST(DesktopButtons, TheStripStopsUnderThePointerAndRestartsAtTheConfiguredStep)
     EXPECT_EQ(app.setting("v3shag").caption(), "12");
 }
 
-TEST(DesktopButtons, ABindingToANameTheDesignLacksFailsAtOnce) {
+TEST(DesktopButtons, ABindingToANameTheDesignLacksOrAnEventItNeverRaisesFailsAtOnce) {
     StartedApp app;
-    EXPECT_THROW(app.form2().on("Label9999", EventType::Click, [](const Event&) {}),
-                 std::logic_error);
-    EXPECT_NO_THROW(app.form2().on("Label21", EventType::Click, [](const Event&) {}));
+    struct Case {
+        const char* control;
+        EventType type;
+        bool valid;
+    };
+    const Case cases[] = {
+        {"Label9999", EventType::Click, false}, {"Label21", EventType::Click, true},
+        {"Timer1", EventType::Timer, true},     {"Timer1", EventType::Click, false},
+        {"Label21", EventType::Timer, false},   {"Line3", EventType::MouseMove, false},
+        {"Label21", EventType::Load, false},    {"", EventType::Load, true},
+        {"", EventType::Timer, false},
+    };
+    for (const Case& c : cases) {
+        const auto bind = [&] { app.form2().on(c.control, c.type, [](const Event&) {}); };
+        if (c.valid)
+            EXPECT_NO_THROW(bind()) << c.control << " " << forms::eventName(c.type);
+        else
+            EXPECT_THROW(bind(), std::logic_error) << c.control << " " << forms::eventName(c.type);
+    }
 }
 
 } // namespace
