@@ -53,10 +53,10 @@ UINT labelTextFlags(const forms::Control& label) {
         flags |= DT_CENTER;
         break;
     }
-    // Without DT_SINGLELINE, CR LF in a caption still starts a new line.
-    if (label.wordWrap())
-        flags |= DT_WORDBREAK;
-    return flags;
+    // A label of fixed size breaks its caption at blanks to fit its width,
+    // whatever WordWrap says (that property only steers automatic sizing,
+    // which these forms do not use); CR LF starts a new line too.
+    return flags | DT_WORDBREAK;
 }
 
 void FormPainter::paint(HDC dc, const forms::Form& form) {

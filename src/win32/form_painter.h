@@ -35,7 +35,8 @@ inline COLORREF toColorRef(forms::Color color) {
     return static_cast<COLORREF>(color & 0xFFFFFF);
 }
 
-// DrawTextW flags of a label: alignment, word wrapping, CR LF line breaks.
+// DrawTextW flags of a label: alignment, breaking at blanks to fit the
+// label's width, CR LF line breaks.
 UINT labelTextFlags(const forms::Control& label);
 
 } // namespace orvela::win32
