@@ -65,7 +65,6 @@ public:
     // The image of a system image list as an icon of its own
     // (ImageList_GetIcon, drawn transparent); 0 on failure.
     virtual IconHandle imageListIcon(ImageListHandle list, int index) = 0;
-    virtual void destroyIcon(IconHandle icon) = 0;
     // OleCreatePictureIndirect of an icon, the picture taking ownership of
     // it: a handle the front end draws for as long as the program runs; 0
     // on failure (the icon is then destroyed).

@@ -123,11 +123,6 @@ IconHandle Win32Platform::imageListIcon(platform::ImageListHandle list, int inde
         ImageList_GetIcon(reinterpret_cast<HIMAGELIST>(list), index, ILD_TRANSPARENT));
 }
 
-void Win32Platform::destroyIcon(IconHandle icon) {
-    if (icon)
-        DestroyIcon(toIcon(icon));
-}
-
 PictureHandle Win32Platform::createIconPicture(IconHandle icon) {
     if (!icon)
         return 0;

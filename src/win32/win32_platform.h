@@ -72,7 +72,6 @@ public:
     // A path too long for Windows' buffer gives no icon.
     platform::IconHandle extractAssociatedIcon(const std::string& path, int index) override;
     platform::IconHandle imageListIcon(platform::ImageListHandle list, int index) override;
-    void destroyIcon(platform::IconHandle icon) override;
     // The pictures live as long as this object.
     platform::PictureHandle createIconPicture(platform::IconHandle icon) override;
     // The icon a picture shows, for the front end to draw; null for none.

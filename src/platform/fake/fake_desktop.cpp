@@ -246,11 +246,6 @@ IconHandle FakePlatform::imageListIcon(ImageListHandle list, int index) {
     return icon;
 }
 
-void FakePlatform::destroyIcon(IconHandle icon) {
-    record("DestroyIcon " + std::to_string(icon));
-    icons_.erase(icon);
-}
-
 PictureHandle FakePlatform::createIconPicture(IconHandle icon) {
     record("OleCreatePictureIndirect 20 3 " + std::to_string(icon) + " 1");
     if (!icons_.erase(icon))

@@ -96,7 +96,6 @@ public:
                                FileInfo& info) override;
     IconHandle extractAssociatedIcon(const std::string& path, int index) override;
     IconHandle imageListIcon(ImageListHandle list, int index) override;
-    void destroyIcon(IconHandle icon) override;
     PictureHandle createIconPicture(IconHandle icon) override;
     // SystemServices
     bool getComputerName(std::string& buffer, std::uint32_t& size) override;
@@ -130,10 +129,8 @@ public:
     bool findNextFile(FindHandle search, FindData& data) override;
     void findClose(FindHandle search) override;
 
-    // The system image list the fake hands out, and the icons and pictures
-    // it has made (their number; live ones only).
+    // The system image list the fake hands out.
     static constexpr ImageListHandle systemImageList = 4096;
-    std::size_t liveIcons() const { return icons_.size(); }
 
 private:
     void record(const std::string& line) { calls_.push_back("call " + line); }
