@@ -156,6 +156,12 @@ public:
     void clearItems();
     int listIndex() const { return listIndex_; } // -1 = none
     void setListIndex(int i);
+    // Tab strips: items() are the tab captions, listIndex() the selected
+    // tab; each tab also has a key and a tool tip.
+    struct TabInfo {
+        std::string key, toolTip;
+    };
+    const std::vector<TabInfo>& tabs() const { return tabs_; }
     // Text boxes and combo boxes: the edited text.
     const std::string& text() const { return text_; }
     void setText(const std::string& v);
@@ -180,6 +186,10 @@ public:
     void addImage(const std::string& key, const Picture& picture);
     void clearImages() { images_.clear(); }
     bool hasImage(const std::string& key) const;
+
+    // Command buttons that Enter or Esc press in a dialog.
+    bool defaultButton() const { return defaultButton_; }
+    bool cancelButton() const { return cancelButton_; }
 
     // Menu entries: the check mark.
     bool checked() const { return checked_; }
@@ -222,12 +232,14 @@ private:
     int elapsed_ = 0; // ms since the timer last fired or was (re)armed
     std::vector<std::string> items_;
     int listIndex_ = -1;
+    std::vector<TabInfo> tabs_;
     std::string text_;
     std::vector<ListRow> rows_;
     int sortKey_ = 0, sortOrder_ = 0, view_ = 3;
     bool sorted_ = false;
     std::vector<std::pair<std::string, Picture>> images_;
     bool checked_ = false;
+    bool defaultButton_ = false, cancelButton_ = false;
 };
 
 } // namespace orvela::forms

@@ -17,6 +17,13 @@ struct FontDesign {
     int charset = -1; // -1 = the form's default charset
 };
 
+// One tab of a tab strip: its caption, key and tool tip.
+struct TabDesign {
+    const char* caption = "";
+    const char* key = "";
+    const char* toolTip = "";
+};
+
 struct ControlDesign {
     ControlKind kind = ControlKind::Label;
     const char* name = "";
@@ -38,6 +45,10 @@ struct ControlDesign {
     int borderWidth = 1;
     Color borderColor = 0;
     int interval = 0;
+    bool defaultButton = false;          // Enter presses it (a dialog's OK)
+    bool cancelButton = false;           // Esc presses it (a dialog's Cancel)
+    std::span<const char* const> list{}; // combo box entries, entry 0 first
+    std::span<const TabDesign> tabs{};   // tab strip tabs; the first is selected
 };
 
 struct FormDesign {
@@ -49,6 +60,9 @@ struct FormDesign {
     Font defaultFont{};
     bool borderless = false;
     bool maximized = false;
+    // A dialog: a fixed frame with a caption, the system's dialog font for
+    // its controls, and keyboard navigation between them.
+    bool dialog = false;
     std::span<const ControlDesign> controls;
 };
 

@@ -135,6 +135,16 @@ Control& Form::addControl(const ControlDesign& row, int index, Control* parent) 
     c.borderWidth_ = row.borderWidth;
     c.borderColor_ = row.borderColor;
     c.interval_ = row.interval;
+    c.defaultButton_ = row.defaultButton;
+    c.cancelButton_ = row.cancelButton;
+    for (const char* entry : row.list)
+        c.items_.emplace_back(entry);
+    for (const TabDesign& tab : row.tabs) {
+        c.items_.emplace_back(tab.caption);
+        c.tabs_.push_back({tab.key, tab.toolTip});
+    }
+    if (!row.tabs.empty())
+        c.listIndex_ = 0;
     auto key = std::make_pair(std::string(row.name), index);
     if (byName_.count(key))
         throw std::logic_error(name_ + ": control " + c.qualifiedName() + " designed twice");

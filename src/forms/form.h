@@ -59,6 +59,7 @@ public:
     int windowState() const { return windowState_; } // 0 normal, 1 minimised, 2 maximised
     void setWindowState(int s) { windowState_ = s; }
     bool borderless() const { return design_.borderless; }
+    bool dialog() const { return design_.dialog; }
     // Clears the drawing surface and marks the whole form for repainting.
     void clearSurface() { invalidateAll(); }
     // Pops up a menu of the form (a Menu control) where the pointer is; the

@@ -44,7 +44,21 @@ constexpr ControlDesign label(const char* name, const char* parent, float left, 
             .wordWrap = true};
 }
 
-constexpr ControlDesign combo(const char* name, const char* parent, float left, float top) {
+constexpr const char* languages[] = {"English", "Russian"};
+constexpr const char* variants[] = {"Chronel", "Stellix", "Mirravale"};
+constexpr const char* yesNo[] = {"Yes", "No"};
+constexpr const char* noYes[] = {"No", "Yes"};
+
+constexpr forms::TabDesign pages[] = {
+    {"General Settings", "General", "General Settings"},
+    {"Variant 1", "Variant1", "Set Options for Variant 1"},
+    {"Variant 2", "Variant2", "Set Options for Variant 2"},
+    {"Variant 3", "Variant3", "Set Options for Variant 3"},
+    {"Information", "Info", "Information"},
+};
+
+constexpr ControlDesign combo(const char* name, const char* parent, float left, float top,
+                              std::span<const char* const> list) {
     return {.kind = ControlKind::ComboBox,
             .name = name,
             .parent = parent,
@@ -53,11 +67,13 @@ constexpr ControlDesign combo(const char* name, const char* parent, float left, 
             .width = 1815,
             .height = 315,
             .font = plainFont,
-            .backColor = forms::rgb(255, 255, 255)};
+            .backColor = forms::rgb(255, 255, 255),
+            .list = list};
 }
 
 constexpr ControlDesign button(const char* name, const char* parent, float left, float top,
-                               float width, const char* caption) {
+                               float width, const char* caption, bool isDefault = false,
+                               bool isCancel = false) {
     return {.kind = ControlKind::CommandButton,
             .name = name,
             .parent = parent,
@@ -66,7 +82,9 @@ constexpr ControlDesign button(const char* name, const char* parent, float left,
             .width = width,
             .height = 375,
             .caption = caption,
-            .font = textFont};
+            .font = textFont,
+            .defaultButton = isDefault,
+            .cancelButton = isCancel};
 }
 
 constexpr std::array controls{
@@ -76,16 +94,17 @@ constexpr std::array controls{
                   .top = 60,
                   .width = 5775,
                   .height = 3975,
-                  .font = textFont},
+                  .font = textFont,
+                  .tabs = pages},
     page("FGeneral", true),
     label("Label14", "FGeneral", 240, 240, 5175, 375, "General settings", titleFont,
           Alignment::Center),
     label("Label1", "FGeneral", 240, 960, 3000, 375, "Please choose the language"),
-    combo("Combo1", "FGeneral", 3480, 960),
+    combo("Combo1", "FGeneral", 3480, 960, languages),
     label("Label2", "FGeneral", 240, 1680, 3000, 375, "Variant of display"),
-    combo("Combo2", "FGeneral", 3480, 1680),
+    combo("Combo2", "FGeneral", 3480, 1680, variants),
     label("Label3", "FGeneral", 240, 2400, 3000, 615, "Autostart when computer is switched on"),
-    combo("Combo3", "FGeneral", 3480, 2400),
+    combo("Combo3", "FGeneral", 3480, 2400, yesNo),
     page("FVariant1", false),
     label("Label15", "FVariant1", 240, 120, 5175, 375, "Variant of display  - 1", titleFont,
           Alignment::Center),
@@ -95,15 +114,15 @@ constexpr std::array controls{
     label("Label5", "FVariant1", 1920, 1380, 1815, 255, "", textFont, Alignment::Center),
     button("Command2", "FVariant1", 3960, 1320, 1455, "Decrease"),
     label("Label18", "FVariant1", 240, 2160, 3000, 375, "To show the digital timer"),
-    combo("Combo4", "FVariant1", 3480, 2160),
+    combo("Combo4", "FVariant1", 3480, 2160, noYes),
     label("Label19", "FVariant1", 240, 2760, 3000, 375, "To show a calendar"),
-    combo("Combo5", "FVariant1", 3480, 2760),
+    combo("Combo5", "FVariant1", 3480, 2760, noYes),
     page("FVariant2", false),
     label("Label24", "FVariant2", 240, 120, 5175, 375, "Variant of display - 2", titleFont,
           Alignment::Center),
     label("Label25", "FVariant2", 240, 480, 5175, 375, "Stellix", titleFont, Alignment::Center),
     label("Label20", "FVariant2", 240, 1320, 3000, 375, "View the stars"),
-    combo("Combo6", "FVariant2", 3480, 1320),
+    combo("Combo6", "FVariant2", 3480, 1320, noYes),
     page("FVariant3", false),
     label("Label17", "FVariant3", 240, 120, 5175, 375, "Variant of display - 3", titleFont,
           Alignment::Center),
@@ -128,8 +147,8 @@ constexpr std::array controls{
     label("Label12", "FInformation", 240, 1980, 5175, 255, "Support: support@orvela.example"),
     label("Label13", "FInformation", 240, 2280, 5175, 255, "Web: www.orvela.example"),
     button("Command3", "FInformation", 240, 2760, 2415, "Show Instructions"),
-    button("cmdOK", nullptr, 2160, 4200, 1095, "OK"),
-    button("cmdCancel", nullptr, 3420, 4200, 1095, "Cancel"),
+    button("cmdOK", nullptr, 2160, 4200, 1095, "OK", true),
+    button("cmdCancel", nullptr, 3420, 4200, 1095, "Cancel", false, true),
     button("cmdApply", nullptr, 4680, 4200, 1095, "Apply"),
 };
 
@@ -144,6 +163,7 @@ const forms::FormDesign& form3Design() {
         .width = 5895,
         .height = 4740,
         .defaultFont = {.name = "MS Sans Serif", .size = 8.25f, .bold = true, .charset = 204},
+        .dialog = true,
         .controls = controls,
     };
     return design;

@@ -2,6 +2,7 @@
 // implementation lives in src/win32, the recording fake in src/platform/fake.
 #pragma once
 
+#include "platform/dialog_services.h"
 #include "platform/display_services.h"
 #include "platform/file_services.h"
 #include "platform/scripting_services.h"
@@ -18,6 +19,7 @@ struct Platform {
     SystemServices& system;
     ScriptingServices& scripting;
     FileServices& files;
+    DialogServices& dialogs;
 };
 
 } // namespace orvela::platform

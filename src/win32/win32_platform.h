@@ -23,7 +23,8 @@ class Win32Platform final : public platform::DisplayServices,
                             public platform::ShellServices,
                             public platform::SystemServices,
                             public platform::ScriptingServices,
-                            public platform::FileServices {
+                            public platform::FileServices,
+                            public platform::DialogServices {
 public:
     // The program's own single-instance mutex name.
     static constexpr const char* defaultInstanceName = "Local\\Orvela.SingleInstance";
@@ -36,7 +37,7 @@ public:
     Win32Platform(const Win32Platform&) = delete;
     Win32Platform& operator=(const Win32Platform&) = delete;
 
-    platform::Platform platform() { return {*this, *this, *this, *this, *this, *this}; }
+    platform::Platform platform() { return {*this, *this, *this, *this, *this, *this, *this}; }
 
     // DisplayServices
     bool enumCurrentDisplaySettings(platform::DisplayMode& mode) override;
@@ -101,6 +102,7 @@ public:
     bool anotherInstanceRunning() override;
     // ScriptingServices: needs COM initialised on the calling thread.
     std::string specialFolder(const std::string& key) override;
+    bool saveShortcut(const std::string& path, const platform::Shortcut& shortcut) override;
     // FileServices: paths with backslashes.
     std::string programDir() override;
     std::string programName() override;
@@ -108,6 +110,17 @@ public:
     bool fileExists(const std::string& path) override;
     std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) override;
     bool replaceFile(const std::string& path, const std::string& bytes) override;
+    bool directoryExists(const std::string& path) override;
+    bool createDirectory(const std::string& path) override;
+    bool removeDirectory(const std::string& path) override;
+    bool deleteFile(const std::string& path, bool force) override;
+    bool copyFile(const std::string& from, const std::string& to) override;
+    // DialogServices
+    int messageBox(platform::WindowHandle owner, const std::string& text, unsigned style,
+                   const std::string& title) override;
+    std::optional<std::string> getOpenFileName(platform::WindowHandle owner,
+                                               const platform::OpenFileRequest& request) override;
+    platform::PictureLoad loadPicture(const std::string& path) override;
     platform::FindHandle findFirstFile(const std::string& pattern,
                                        platform::FindData& data) override;
     bool findNextFile(platform::FindHandle search, platform::FindData& data) override;

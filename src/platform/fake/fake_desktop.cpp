@@ -125,7 +125,7 @@ FindHandle FakePlatform::findFirstFile(const std::string& pattern, FindData& dat
     const std::string dir = cut == std::string::npos ? "." : pattern.substr(0, cut);
     const std::string mask = cut == std::string::npos ? pattern : pattern.substr(cut + 1);
     std::error_code ec;
-    fs::directory_iterator it(utf8Path(dir), ec);
+    fs::directory_iterator it(real(dir), ec);
     if (ec)
         return 0;
     std::vector<FindData> found;
@@ -195,12 +195,12 @@ std::uintptr_t FakePlatform::getFileInfo(const std::string& path, std::uint32_t 
     std::error_code ec;
     bool folder = (attributes & fileAttributeDirectory) != 0;
     if (!(flags & shgfiUseFileAttributes)) {
-        if (!fs::exists(utf8Path(path), ec))
+        if (!fs::exists(real(path), ec))
             return 0;
-        folder = fs::is_directory(utf8Path(path), ec);
+        folder = fs::is_directory(real(path), ec);
     }
     if (flags == shgfiExeType)
-        return !folder && ext == "exe" && holdsPeHeader(utf8Path(path)) ? peProgram : 0;
+        return !folder && ext == "exe" && holdsPeHeader(real(path)) ? peProgram : 0;
 
     std::string type;
     if (folder)
@@ -230,7 +230,7 @@ std::uintptr_t FakePlatform::getFileInfo(const std::string& path, std::uint32_t 
 IconHandle FakePlatform::extractAssociatedIcon(const std::string& path, int index) {
     record("ExtractAssociatedIconA 4194304 " + quoteText(path) + " " + std::to_string(index));
     std::error_code ec;
-    if (!fs::exists(utf8Path(path), ec))
+    if (!fs::exists(real(path), ec))
         return 0;
     IconHandle icon = nextIcon_++;
     icons_[icon] = path;

@@ -267,15 +267,15 @@ std::string FakePlatform::joinPath(const std::string& dir, const std::string& na
 
 bool FakePlatform::fileExists(const std::string& path) {
     std::error_code ec;
-    return fs::is_regular_file(utf8Path(path), ec);
+    return fs::is_regular_file(real(path), ec);
 }
 
 std::optional<std::string> FakePlatform::readFile(const std::string& path, std::size_t maxBytes) {
     // A folder opens as a stream on Linux; on Windows it cannot be read.
     std::error_code ec;
-    if (!fs::is_regular_file(utf8Path(path), ec))
+    if (!fs::is_regular_file(real(path), ec))
         return std::nullopt;
-    std::ifstream in(utf8Path(path), std::ios::binary);
+    std::ifstream in(real(path), std::ios::binary);
     if (!in)
         return std::nullopt;
     std::string bytes(maxBytes, '\0');
@@ -285,7 +285,9 @@ std::optional<std::string> FakePlatform::readFile(const std::string& path, std::
 }
 
 bool FakePlatform::replaceFile(const std::string& path, const std::string& bytes) {
-    fs::path target = utf8Path(path);
+    fs::path target = real(path);
+    if (target.empty())
+        return false;
     fs::path temp = target;
     temp += ".tmp";
     {

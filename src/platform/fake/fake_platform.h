@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
@@ -45,6 +46,15 @@ struct FakeMachine {
     std::optional<std::uint64_t> fileTime;
     // GetSysColor(3), the active title bar: Windows' classic navy.
     std::uint32_t activeCaptionColor = 0x6A240A;
+    // Real folders standing for drive roots ('D' -> "/tmp/d"): "D:\\a\\b" is
+    // /tmp/d/a/b. A path on a drive not listed here is on a missing drive.
+    std::map<char, std::string> driveRoots;
+    // What the next file-open dialogs return, in order (none: cancelled);
+    // with none queued the dialog is cancelled.
+    std::deque<std::optional<std::string>> fileAnswers;
+    // The answers of the next Yes/No message boxes, in order; with none
+    // queued the answer is Yes. OK-only boxes answer OK and take none.
+    std::deque<int> messageAnswers;
 };
 
 class FakePlatform final : public DisplayServices,
@@ -52,11 +62,12 @@ class FakePlatform final : public DisplayServices,
                            public ShellServices,
                            public SystemServices,
                            public ScriptingServices,
-                           public FileServices {
+                           public FileServices,
+                           public DialogServices {
 public:
     explicit FakePlatform(FakeMachine machine = {});
 
-    Platform platform() { return {*this, *this, *this, *this, *this, *this}; }
+    Platform platform() { return {*this, *this, *this, *this, *this, *this, *this}; }
     FakeMachine& machine() { return machine_; }
 
     // The calls recorded since the last take, one line each
@@ -116,6 +127,8 @@ public:
     bool anotherInstanceRunning() override;
     // ScriptingServices
     std::string specialFolder(const std::string& key) override;
+    // Writes the shortcut as a small text file at its real path (fake_shortcut.h).
+    bool saveShortcut(const std::string& path, const Shortcut& shortcut) override;
     // FileServices
     std::string programDir() override;
     std::string programName() override;
@@ -123,16 +136,38 @@ public:
     bool fileExists(const std::string& path) override;
     std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) override;
     bool replaceFile(const std::string& path, const std::string& bytes) override;
+    bool directoryExists(const std::string& path) override;
+    bool createDirectory(const std::string& path) override;
+    bool removeDirectory(const std::string& path) override;
+    bool deleteFile(const std::string& path, bool force) override;
+    bool copyFile(const std::string& from, const std::string& to) override;
     // The entries of the pattern's folder whose names match it ("*.*"
     // matches every name), sorted, after "." and ".." as Windows gives them.
     FindHandle findFirstFile(const std::string& pattern, FindData& data) override;
     bool findNextFile(FindHandle search, FindData& data) override;
     void findClose(FindHandle search) override;
 
+    // DialogServices
+    int messageBox(WindowHandle owner, const std::string& text, unsigned style,
+                   const std::string& title) override;
+    std::optional<std::string> getOpenFileName(WindowHandle owner,
+                                               const OpenFileRequest& request) override;
+    // A missing file gives 53; a file that does not start like a BMP, GIF,
+    // JPEG, PNG or icon gives 481.
+    PictureLoad loadPicture(const std::string& path) override;
+
+    // Where a Windows-style path lies in the real file system: drive letters
+    // through driveRoots, backslashes as separators; none on a missing drive.
+    std::optional<std::filesystem::path> hostPath(const std::string& path) const;
+
     // The system image list the fake hands out.
     static constexpr ImageListHandle systemImageList = 4096;
 
 private:
+    // hostPath, or an empty path (which no operation finds) on a missing drive.
+    std::filesystem::path real(const std::string& path) const {
+        return hostPath(path).value_or(std::filesystem::path());
+    }
     void record(const std::string& line) { calls_.push_back("call " + line); }
     bool fillName(const char* function, const std::optional<std::string>& name, std::string& buffer,
                   std::uint32_t& size);
