@@ -4,6 +4,7 @@
 #include "forms/clock.h"
 #include "forms/mouse_router.h"
 #include "platform/fake/fake_platform.h"
+#include "platform/fake/fake_shortcut.h"
 #include "platform/fake/text_format.h"
 #include "platform/fake/utf8_path.h"
 #include "shell/orvela_app.h"
@@ -140,6 +141,8 @@ private:
                  std::optional<float> y);
     void dump(const std::string& text);
     void printFile(const std::string& path);
+    void printShortcut(const std::string& path);
+    std::filesystem::path scriptPath(const std::string& path) const;
     void afterCommand();
     int buttonCode(const std::string& word);
     float number(const std::string& word);
@@ -219,6 +222,14 @@ bool Simulator::parseOptions(const std::vector<std::string>& args, std::string& 
                     return bad("expects N=PATH");
                 machine_.specialFolders[static_cast<int>(n)] = v->substr(eq + 1);
             }
+        } else if (a == "--root") {
+            auto v = value();
+            if (!v || v->size() < 3 || (*v)[1] != '=' ||
+                !std::isalpha(static_cast<unsigned char>((*v)[0])))
+                return bad("expects X=DIR");
+            machine_
+                .driveRoots[static_cast<char>(std::toupper(static_cast<unsigned char>((*v)[0])))] =
+                v->substr(2);
         } else if (a == "--os-major") {
             auto v = value();
             if (!v || !parseInt(*v, osMajor) || osMajor < 0 || osMajor > 255)
@@ -458,10 +469,36 @@ void Simulator::dump(const std::string& text) {
               t.property);
 }
 
-void Simulator::printFile(const std::string& path) {
+// A path as the script names it: a drive path through the drive roots, a
+// relative one in the program folder.
+fs::path Simulator::scriptPath(const std::string& path) const {
+    if (path.size() >= 2 && path[1] == ':')
+        return fake_->hostPath(path).value_or(fs::path());
     fs::path p = utf8Path(path);
     if (p.is_relative())
         p = utf8Path(machine_.programDir) / p;
+    return p;
+}
+
+void Simulator::printShortcut(const std::string& path) {
+    std::ifstream in(scriptPath(path), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    const auto shortcut = in ? platform::fake::parseShortcut(bytes.str()) : std::nullopt;
+    if (!shortcut) {
+        out_ << "Shortcut: none\n";
+        return;
+    }
+    out_ << "Shortcut.TargetPath = " << quoteText(shortcut->targetPath) << "\n"
+         << "Shortcut.WorkingDirectory = " << quoteText(shortcut->workingDirectory) << "\n"
+         << "Shortcut.HotKey = " << quoteText(shortcut->hotKey) << "\n"
+         << "Shortcut.WindowStyle = " << shortcut->windowStyle << "\n"
+         << "Shortcut.IconLocation = " << quoteText(shortcut->iconLocation) << "\n"
+         << "Shortcut.Description = " << quoteText(shortcut->description) << "\n";
+}
+
+void Simulator::printFile(const std::string& path) {
+    const fs::path p = scriptPath(path);
     std::ifstream in(p, std::ios::binary);
     if (!in) {
         out_ << "file " << path << ": missing\n";
@@ -578,7 +615,15 @@ void Simulator::runLine(const std::string& rawLine) {
         c.setListIndex(found);
         c.form().dispatch(&c, Event{EventType::Click});
     } else if (cmd == "answer-file") {
-        need(2, 2); // for the file-open dialog; no dialog of the program asks yet
+        need(2, 2);
+        fake_->machine().fileAnswers.emplace_back(w[1]);
+    } else if (cmd == "answer-no" || cmd == "answer-yes") {
+        need(1, 1);
+        fake_->machine().messageAnswers.push_back(cmd == "answer-no" ? platform::idNo
+                                                                     : platform::idYes);
+    } else if (cmd == "shortcut") {
+        need(2, 2);
+        printShortcut(w[1]);
     } else if (cmd == "answer-folder") {
         need(2, 2);
         fake_->machine().folderAnswers.emplace_back(w[1]);
