@@ -44,8 +44,12 @@ std::string defaultSettingsFileBytes() {
 std::string renderSettingsFile(const SettingsSlots& slots) {
     std::string out;
     for (const std::string& slot : slots) {
-        std::string text = slot.size() > settingsMaxTextLength ? std::string(" ") : slot;
-        out += '"' + removeQuotes(text) + "\"\r\n";
+        // Measured as written, quotes included, so that a second save of the
+        // same text keeps it byte for byte.
+        std::string text = removeQuotes(slot);
+        if (text.size() + 2 > settingsMaxTextLength)
+            text = " ";
+        out += '"' + text + "\"\r\n";
     }
     return out;
 }

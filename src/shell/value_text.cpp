@@ -1,8 +1,8 @@
 #include "shell/value_text.h"
 
 #include <cctype>
-#include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
 
@@ -57,11 +57,11 @@ int textToInt(const std::string& text) {
 std::string numberToText(double value) {
     if (value == 0)
         return "0";
-    if (std::nearbyint(value) == value && std::fabs(value) < 1e15)
-        return std::to_string(static_cast<long long>(value));
+    // As the classic run time writes a double: 15 significant digits, no
+    // trailing zeros, an exponent only for very large or small values.
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, value);
-    return std::string(buf, res.ptr);
+    std::snprintf(buf, sizeof buf, "%.15G", value);
+    return buf;
 }
 
 } // namespace orvela::shell

@@ -12,8 +12,8 @@ double textToNumber(const std::string& text);
 // The integer value of a text: its number rounded half to even; 0 for no
 // number or a number outside the 32-bit range.
 int textToInt(const std::string& text);
-// Decimal text of a number: integers without a decimal point, others in
-// their shortest form ("1411.2").
+// Decimal text of a number as the classic run time writes a double: up to
+// 15 significant digits, no trailing zeros ("45", "1.46666666666667").
 std::string numberToText(double value);
 
 } // namespace orvela::shell

@@ -192,16 +192,17 @@ TEST_F(SettingsFileTest, SavingQuotesEveryLineAndIsStableOnASecondSave) {
 TEST_F(SettingsFileTest, SavingCarriesReservedLinesThroughUnderTheThirtyCharacterRule) {
     const std::string q28 = "\"" + std::string(28, 'r') + "\""; // 30 with its quotes
     const std::string q29 = "\"" + std::string(29, 'r') + "\""; // 31 with its quotes
-    std::vector<std::string> texts = {"alpha", "\"abc\"", q28,       q29, std::string(31, 's'),
-                                      "a\"b",  "",        "\x01\xFF"};
+    const std::string u29(29, 'u'); // unquoted, but 31 once written with its quotes
+    std::vector<std::string> texts = {"alpha", "\"abc\"", q28,        q29, std::string(31, 's'),
+                                      "a\"b",  "",        "\x01\xFF", u29};
     texts.resize(11);
     texts.insert(texts.end(), {"9", "9", "9", "9", "9", "9", "9", "9", "9", "\"tail\""});
     writeFile(lines(texts, "\n") + "line 22\n");
     file.readSettingsFile();
     settings.set("deskvar", "2");
-    settings.set("V1speed", std::string(30, '7'));        // stays
-    settings.set("Desklang", std::string(31, 'L'));       // becomes a blank
-    settings.set("v1timer", "\"" + std::string(29, 'q')); // 30 with its quote: stays
+    settings.set("V1speed", std::string(28, '7'));        // 30 as written: stays
+    settings.set("Desklang", std::string(29, 'L'));       // 31 as written: a blank
+    settings.set("v1timer", "\"" + std::string(28, 'q')); // its quote removed: stays
     settings.set("v3shag", "2\"5");
     ASSERT_TRUE(file.saveSettingsFile());
 
@@ -213,13 +214,13 @@ TEST_F(SettingsFileTest, SavingCarriesReservedLinesThroughUnderTheThirtyCharacte
                                         "ab",
                                         "",
                                         "\x01\xFF",
-                                        "",
+                                        " ",
                                         "",
                                         "",
                                         "2",
-                                        std::string(30, '7'),
+                                        std::string(28, '7'),
                                         " ",
-                                        std::string(29, 'q'),
+                                        std::string(28, 'q'),
                                         "9",
                                         "9",
                                         "9",
@@ -227,6 +228,10 @@ TEST_F(SettingsFileTest, SavingCarriesReservedLinesThroughUnderTheThirtyCharacte
                                         "9",
                                         "tail"})))
         << "lines after the 21st are dropped";
+    const std::string once = readBack();
+    file.readSettingsFile();
+    ASSERT_TRUE(file.saveSettingsFile());
+    EXPECT_EQ(readBack(), once) << "a second save changes nothing";
 }
 
 TEST_F(SettingsFileTest, AFolderThatCannotBeWrittenRunsOnTheDefaultsAndSavingLosesNothing) {
