@@ -10,7 +10,10 @@ constexpr unsigned swpShowWindow = 0x40;
 void DesktopActions::run(DesktopAction action) {
     switch (action) {
     case DesktopAction::Options:
-        form3_.show();
+        if (openOptions_)
+            openOptions_();
+        else
+            form3_.show();
         break;
     case DesktopAction::ProgramFiles:
         open(form().control("profiledir").caption());

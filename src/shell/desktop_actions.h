@@ -42,6 +42,8 @@ public:
         exitProgram_ = std::move(exitProgram);
     }
     void setStartButton(std::function<void(bool)> show) { showStartButton_ = std::move(show); }
+    // Set by the program when it wires the Options dialog.
+    void setOpenOptions(std::function<void()> open) { openOptions_ = std::move(open); }
 
     void run(DesktopAction action);
 
@@ -83,6 +85,7 @@ private:
     const desktopitems::DesktopItemTable& items_;
     std::function<void()> exitProgram_;
     std::function<void(bool)> showStartButton_;
+    std::function<void()> openOptions_;
     platform::WindowHandle taskbar_ = 0;
 };
 

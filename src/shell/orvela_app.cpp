@@ -7,6 +7,7 @@
 #include "desktopitems/item_table.h"
 #include "desktopitems/startup_window.h"
 #include "options/form3_design.h"
+#include "options/options_dialog.h"
 #include "shell/desktop_settings.h"
 #include "shell/form2_design.h"
 #include "shell/form6_design.h"
@@ -27,7 +28,9 @@ struct OrvelaApp::Parts {
           settingsFile(platform.files, settings, form2), system(platform, form2),
           mainWindow(platform, form1, form2, form3, settings, settingsFile, system, itemTable),
           itemLayout(form2), scan(platform, form1, form2, itemTable, itemLayout), listView(form1),
-          startupWindow(platform, form1, scan), lifecycle(platform, runtime, startupWindow) {}
+          startupWindow(platform, form1, scan), lifecycle(platform, runtime, startupWindow),
+          options(platform, form2, form3, settings, settingsFile, mainWindow.clocks(),
+                  mainWindow.calendar()) {}
 
     forms::Runtime runtime;
     forms::Form& form1;
@@ -44,6 +47,7 @@ struct OrvelaApp::Parts {
     desktopitems::ItemListView listView;
     desktopitems::StartupWindow startupWindow;
     Lifecycle lifecycle;
+    options::OptionsDialog options;
 };
 
 OrvelaApp::OrvelaApp(platform::Platform& platform, forms::Clock& clock, float screenWidth,
@@ -52,6 +56,8 @@ OrvelaApp::OrvelaApp(platform::Platform& platform, forms::Clock& clock, float sc
     parts_->lifecycle.bind();
     parts_->mainWindow.bind([this] { exitProgram(); });
     parts_->listView.bind();
+    parts_->options.bind();
+    parts_->mainWindow.actions().setOpenOptions([this] { parts_->options.showDialog(); });
 }
 
 OrvelaApp::~OrvelaApp() = default;
@@ -71,6 +77,8 @@ void OrvelaApp::exitProgram() {
 void OrvelaApp::closeRequested(forms::Form& form) {
     if (&form == &parts_->form2)
         exitProgram();
+    else if (&form == &parts_->form3)
+        parts_->options.cancel(); // the close box cancels, as Esc does
     else
         form.unload();
 }

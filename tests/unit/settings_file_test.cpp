@@ -266,7 +266,10 @@ TEST(SettingsFileApp, StartUpCreatesTheFileOrRunsWithoutItAndExitWritesNothing) 
         EXPECT_TRUE(form2.visible());
         EXPECT_FALSE(form2.control("V1Frame").visible()); // variant 1
         shell::DesktopSettings settings(*app.runtime().findForm("Form1"));
-        EXPECT_EQ(storedFields(settings), newFileFields);
+        // The Options dialog, loaded hidden at start-up, copied V1speed.
+        std::vector<std::string> expected = newFileFields;
+        expected[5] = expected[1];
+        EXPECT_EQ(storedFields(settings), expected);
         settings.set("deskvar", "3");
         app.exitProgram();
         EXPECT_TRUE(app.ended());

@@ -616,7 +616,10 @@ void Simulator::runLine(const std::string& rawLine) {
         c.form().dispatch(&c, Event{EventType::Click});
     } else if (cmd == "answer-file") {
         need(2, 2);
-        fake_->machine().fileAnswers.emplace_back(w[1]);
+        // A relative name is a file of the program folder.
+        const bool relative = utf8Path(w[1]).is_relative() && (w[1].size() < 2 || w[1][1] != ':');
+        fake_->machine().fileAnswers.emplace_back(relative ? machine_.programDir + "/" + w[1]
+                                                           : w[1]);
     } else if (cmd == "answer-no" || cmd == "answer-yes") {
         need(1, 1);
         fake_->machine().messageAnswers.push_back(cmd == "answer-no" ? platform::idNo
