@@ -1,5 +1,6 @@
 #include "forms/control.h"
 
+#include "forms/control_kinds.h"
 #include "forms/form.h"
 
 #include <algorithm>
@@ -8,35 +9,7 @@
 namespace orvela::forms {
 
 const char* kindName(ControlKind kind) {
-    switch (kind) {
-    case ControlKind::Label:
-        return "Label";
-    case ControlKind::Image:
-        return "Image";
-    case ControlKind::Frame:
-        return "Frame";
-    case ControlKind::Line:
-        return "Line";
-    case ControlKind::Timer:
-        return "Timer";
-    case ControlKind::CommandButton:
-        return "CommandButton";
-    case ControlKind::ComboBox:
-        return "ComboBox";
-    case ControlKind::TextBox:
-        return "TextBox";
-    case ControlKind::TabStrip:
-        return "TabStrip";
-    case ControlKind::ListView:
-        return "ListView";
-    case ControlKind::PictureBox:
-        return "PictureBox";
-    case ControlKind::ImageList:
-        return "ImageList";
-    case ControlKind::Menu:
-        return "Menu";
-    }
-    return "Control";
+    return rulesOf(kind).name;
 }
 
 Control::Control(Form& form, ControlKind kind, std::string name, int index, Control* parent)
@@ -50,17 +23,11 @@ std::string Control::qualifiedName() const {
 }
 
 bool Control::isWindowed() const {
-    switch (kind_) {
-    case ControlKind::Label:
-    case ControlKind::Image:
-    case ControlKind::Line:
-    case ControlKind::Timer:
-    case ControlKind::ImageList:
-    case ControlKind::Menu:
-        return false;
-    default:
-        return true;
-    }
+    return rulesOf(kind_).windowed;
+}
+
+bool Control::isContainer() const {
+    return rulesOf(kind_).container;
 }
 
 void Control::originInForm(float& x, float& y) const {

@@ -76,9 +76,11 @@ public:
     std::string qualifiedName() const; // "Label21(3)" or "Label14"
 
     // Frames, buttons and the other windowed controls paint above the
-    // lightweight ones (labels, images, lines) of the same container.
+    // lightweight ones (labels, images, lines) of the same container; a
+    // container (a frame) holds controls. Both by the kind's rules
+    // (control_kinds.h).
     bool isWindowed() const;
-    bool isContainer() const { return kind_ == ControlKind::Frame; }
+    bool isContainer() const;
 
     // Geometry (twips, relative to the parent).
     float left() const { return left_; }

@@ -1,5 +1,6 @@
 #include "forms/form.h"
 
+#include "forms/control_kinds.h"
 #include "forms/runtime.h"
 
 #include <algorithm>
@@ -231,8 +232,8 @@ Control* Form::hitIn(const std::vector<Control*>& siblings, float x, float y, Hi
             Control* c = *it;
             if (c->isWindowed() != (pass == 1))
                 continue;
-            if (!c->visible() || !c->enabled() || c->kind() == ControlKind::Line ||
-                c->kind() == ControlKind::Timer || !c->bounds().contains(x, y))
+            if (!c->visible() || !c->enabled() || !rulesOf(c->kind()).catchesMouse ||
+                !c->bounds().contains(x, y))
                 continue;
             float lx = x - c->left(), ly = y - c->top();
             if (c->isContainer()) {

@@ -1,10 +1,10 @@
 #include "dump.h"
 
+#include "forms/control_kinds.h"
 #include "platform/fake/text_format.h"
 
 namespace orvela::sim {
 
-using forms::ControlKind;
 using orvela::platform::fake::formatNumber;
 using orvela::platform::fake::quoteText;
 
@@ -40,11 +40,12 @@ PropertyList formProperties(const forms::Form& form) {
 
 PropertyList controlProperties(const forms::Control& c) {
     PropertyList p;
-    const ControlKind k = c.kind();
-    p.emplace_back("Kind", kindName(k));
+    const unsigned groups = forms::rulesOf(c.kind()).dumped;
+    auto has = [groups](unsigned group) { return (groups & group) != 0; };
+    p.emplace_back("Kind", kindName(c.kind()));
     if (c.parent())
         p.emplace_back("Container", c.parent()->qualifiedName());
-    if (k == ControlKind::Line) {
+    if (has(forms::dumpLine)) {
         p.emplace_back("X1", num(c.x1()));
         p.emplace_back("Y1", num(c.y1()));
         p.emplace_back("X2", num(c.x2()));
@@ -52,38 +53,33 @@ PropertyList controlProperties(const forms::Control& c) {
         p.emplace_back("BorderWidth", num(c.borderWidth()));
         p.emplace_back("BorderColor", color(c.borderColor()));
         p.emplace_back("Visible", boolText(c.visible()));
-        return p;
     }
-    if (k == ControlKind::Timer) {
+    if (has(forms::dumpTimer)) {
         p.emplace_back("Interval", num(c.interval()));
         p.emplace_back("Enabled", boolText(c.enabled()));
-        return p;
     }
-    if (k == ControlKind::ImageList) {
+    if (has(forms::dumpKeys)) {
         std::string keys;
         for (const auto& [key, picture] : c.images())
             keys += (keys.empty() ? "" : "|") + key;
         p.emplace_back("Keys", quoteText(keys));
-        return p;
     }
-    if (k == ControlKind::Menu) {
+    if (has(forms::dumpMenuEntry)) {
         p.emplace_back("Caption", quoteText(c.caption()));
         p.emplace_back("Visible", boolText(c.visible()));
         p.emplace_back("Checked", boolText(c.checked()));
-        return p;
     }
-    p.emplace_back("Left", num(c.left()));
-    p.emplace_back("Top", num(c.top()));
-    p.emplace_back("Width", num(c.width()));
-    p.emplace_back("Height", num(c.height()));
-    p.emplace_back("Visible", boolText(c.visible()));
-    p.emplace_back("Enabled", boolText(c.enabled()));
-    const bool hasText =
-        k == ControlKind::Label || k == ControlKind::Frame || k == ControlKind::CommandButton;
-    if (hasText)
+    if (has(forms::dumpBox)) {
+        p.emplace_back("Left", num(c.left()));
+        p.emplace_back("Top", num(c.top()));
+        p.emplace_back("Width", num(c.width()));
+        p.emplace_back("Height", num(c.height()));
+        p.emplace_back("Visible", boolText(c.visible()));
+        p.emplace_back("Enabled", boolText(c.enabled()));
+    }
+    if (has(forms::dumpCaption))
         p.emplace_back("Caption", quoteText(c.caption()));
-    if (hasText || k == ControlKind::ComboBox || k == ControlKind::TextBox ||
-        k == ControlKind::ListView || k == ControlKind::TabStrip) {
+    if (has(forms::dumpFont)) {
         p.emplace_back("FontName", quoteText(c.font().name));
         p.emplace_back("FontSize", num(c.font().size));
         p.emplace_back("FontBold", boolText(c.font().bold));
@@ -91,29 +87,32 @@ PropertyList controlProperties(const forms::Control& c) {
         p.emplace_back("FontCharset", num(c.font().charset));
         p.emplace_back("ForeColor", color(c.foreColor()));
     }
-    if (k == ControlKind::Label || k == ControlKind::Frame || k == ControlKind::PictureBox ||
-        k == ControlKind::TextBox) {
+    if (has(forms::dumpBackColor))
         p.emplace_back("BackColor", color(c.backColor()));
-    }
-    if (k == ControlKind::Label) {
+    if (has(forms::dumpLabelStyle)) {
         p.emplace_back("BackStyle", num(c.backStyle()));
         p.emplace_back("Alignment", num(static_cast<int>(c.alignment())));
         p.emplace_back("WordWrap", boolText(c.wordWrap()));
     }
-    if (k == ControlKind::Image || k == ControlKind::PictureBox) {
+    if (has(forms::dumpPicture))
         p.emplace_back("Picture", quoteText(c.picture().describe()));
-        if (k == ControlKind::Image)
-            p.emplace_back("Stretch", boolText(c.stretch()));
-    }
-    if (k == ControlKind::ComboBox || k == ControlKind::TabStrip || k == ControlKind::ListView) {
+    if (has(forms::dumpStretch))
+        p.emplace_back("Stretch", boolText(c.stretch()));
+    if (has(forms::dumpList)) {
         p.emplace_back("ListCount", num(static_cast<int>(c.items().size())));
         for (std::size_t i = 0; i < c.items().size(); ++i)
             p.emplace_back("List(" + std::to_string(i) + ")", quoteText(c.items()[i]));
         p.emplace_back("ListIndex", num(c.listIndex()));
     }
-    if (k == ControlKind::ComboBox || k == ControlKind::TextBox)
+    if (has(forms::dumpSelectedTab)) {
+        const int i = c.listIndex();
+        const bool valid = i >= 0 && static_cast<std::size_t>(i) < c.items().size();
+        p.emplace_back("SelectedItem",
+                       quoteText(valid ? c.items()[static_cast<std::size_t>(i)] : std::string()));
+    }
+    if (has(forms::dumpText))
         p.emplace_back("Text", quoteText(c.text()));
-    if (k == ControlKind::ListView) {
+    if (has(forms::dumpRows)) {
         p.emplace_back("SortKey", num(c.sortKey()));
         p.emplace_back("SortOrder", num(c.sortOrder()));
         p.emplace_back("Sorted", boolText(c.sorted()));
