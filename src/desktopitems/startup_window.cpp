@@ -1,27 +1,9 @@
 #include "desktopitems/startup_window.h"
 
+#include "desktopitems/file_type_filters.h"
 #include "forms/runtime.h"
 
 namespace orvela::desktopitems {
-
-namespace {
-const char* const fileTypeFilters[] = {"All Files and Folders (*.*)",
-                                       "Applications (*.exe)",
-                                       "Device Drivers (*.drv)",
-                                       "Documents (*.doc)",
-                                       "Dynamic Link Libraries (*.dll)",
-                                       "Rich Text Format Documents (*.rtf)",
-                                       "System Files (*.sys)",
-                                       "Visual Basic Modules (*.bas)",
-                                       "Visual Basic Forms (*.frm)",
-                                       "Visual Basic 3 Projects (*.mak)",
-                                       "Visual Basic 4 Projects (*.vbp)",
-                                       "Postscript Printer Font Metrics (*.pfm)",
-                                       "Text Files (*.txt)",
-                                       "True Type Fonts (*.ttf)",
-                                       "Windows Help Files (*.hlp)",
-                                       "Windows Shortcuts (*.lnk)"};
-} // namespace
 
 void StartupWindow::centre() {
     forms::Form& f = form1_.touch();

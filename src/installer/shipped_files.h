@@ -1,0 +1,33 @@
+// What the installer moves and makes: the five shipped files, in the order
+// they are moved, and the seven shortcuts, in the order they are made. The
+// uninstaller removes the same things by the same names.
+#pragma once
+
+#include "options/shortcut_service.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace orvela::installer {
+
+inline constexpr std::array<const char*, 5> shippedFiles{"LICENSE.TXT", "ORDER.TXT", "ReadMe.TXT",
+                                                         "Orvela.exe", "Uninstall.exe"};
+
+// The special folders the shortcuts live in, as the shortcut service codes them.
+inline constexpr int desktopLocation = 0, programsLocation = 1, startUpLocation = 3;
+
+// The program's own file, whose presence marks an install folder.
+inline constexpr const char* programFile = "Orvela.exe";
+// The Start menu folder below Programs that holds six of the shortcuts.
+inline constexpr const char* startMenuFolder = "Orvela";
+// The web site that the shortcut "Visite Our Internet Site" opens.
+inline constexpr const char* webAddress = "http://www.orvela.example/";
+
+// The seven shortcut requests for a program folder (ending in "\"): the
+// desktop's "Orvela", then "Orvela", "ReadMe", "License", "Order", "Visite
+// Our Internet Site" and "Uninstall" in Programs\Orvela. Empty working
+// directories; the icon is the target's.
+std::vector<options::ShortcutRequest> installShortcuts(const std::string& installFolder);
+
+} // namespace orvela::installer
