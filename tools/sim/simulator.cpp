@@ -7,7 +7,7 @@
 #include "platform/fake/fake_shortcut.h"
 #include "platform/fake/text_format.h"
 #include "platform/fake/utf8_path.h"
-#include "shell/orvela_app.h"
+#include "sim_programs.h"
 
 #include <cctype>
 #include <cstdio>
@@ -154,7 +154,8 @@ private:
     std::unique_ptr<FakePlatform> fake_;
     std::unique_ptr<platform::Platform> platform_;
     std::unique_ptr<forms::ManualClock> clock_;
-    std::unique_ptr<shell::OrvelaApp> app_;
+    ProgramKind kind_ = ProgramKind::orvela;
+    std::unique_ptr<SimProgram> app_;
     // The pointer over the main window, kept between `at` commands so that a
     // button held by `down` is released by a later `up`.
     std::unique_ptr<forms::MouseRouter> mouse_;
@@ -292,6 +293,9 @@ bool Simulator::parseOptions(const std::vector<std::string>& args, std::string& 
             for (char& c : ext)
                 c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
             machine_.typeNames[ext] = v->substr(eq + 1);
+        } else if (a == "--installer" || a == "--uninstaller") {
+            kind_ = a == "--installer" ? ProgramKind::installer : ProgramKind::uninstaller;
+            machine_.programName = a == "--installer" ? "install" : "Uninstall";
         } else if (a == "--another-instance") {
             machine_.anotherInstance = true;
         } else if (a.rfind("--", 0) == 0) {
@@ -335,9 +339,9 @@ void Simulator::setUp() {
     fake_ = std::make_unique<FakePlatform>(machine_);
     platform_ = std::make_unique<platform::Platform>(fake_->platform());
     clock_ = std::make_unique<forms::ManualClock>(start_);
-    app_ = std::make_unique<shell::OrvelaApp>(*platform_, *clock_,
-                                              static_cast<float>(machine_.screenWidth) * 15.0f,
-                                              static_cast<float>(machine_.screenHeight) * 15.0f);
+    app_ = makeProgram(kind_, *fake_, *platform_, *clock_,
+                       static_cast<float>(machine_.screenWidth) * 15.0f,
+                       static_cast<float>(machine_.screenHeight) * 15.0f);
 }
 
 float Simulator::number(const std::string& word) {
@@ -429,7 +433,9 @@ void Simulator::deliver(const Target& t, EventType type, int button, std::option
 
 void Simulator::dump(const std::string& text) {
     if (text == "DesktopItemTable") {
-        const desktopitems::DesktopItemTable& table = app_->desktopItems();
+        if (!app_->desktopItems())
+            throw ScriptError("this program has no desktop item table");
+        const desktopitems::DesktopItemTable& table = *app_->desktopItems();
         for (int slot = 1; slot <= desktopitems::DesktopItemTable::slotCount; ++slot) {
             if (!table.filled(slot))
                 continue;
@@ -513,6 +519,8 @@ void Simulator::afterCommand() {
     if (!endedReported_ && app_->ended()) {
         out_ << "ended\n";
         endedReported_ = true;
+        for (const std::string& line : app_->afterExit())
+            out_ << line << "\n";
     }
 }
 
@@ -571,6 +579,8 @@ void Simulator::runLine(const std::string& rawLine) {
     } else if (cmd == "at") {
         need(4, 5);
         forms::Form* main = app_->runtime().findForm("Form2");
+        if (!main)
+            throw ScriptError("at: this program has no main window Form2");
         if (!main->loaded())
             throw ScriptError("Form2: not loaded");
         if (!mouse_)
