@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <oleauto.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -95,48 +94,6 @@ struct HandleCloser {
     }
 };
 using UniqueHandle = std::unique_ptr<void, HandleCloser>;
-
-// COM: a reference released, a VARIANT cleared when it goes out of scope.
-struct ComReleaser {
-    void operator()(IUnknown* object) const { object->Release(); }
-};
-using DispatchPtr = std::unique_ptr<IDispatch, ComReleaser>;
-
-class Variant {
-public:
-    Variant() { VariantInit(&value_); }
-    ~Variant() { VariantClear(&value_); }
-    Variant(const Variant&) = delete;
-    Variant& operator=(const Variant&) = delete;
-    VARIANT* get() { return &value_; }
-
-private:
-    VARIANT value_;
-};
-
-// An automation object created by its ProgID; null on failure.
-DispatchPtr createObject(const wchar_t* progId) {
-    CLSID clsid;
-    if (FAILED(CLSIDFromProgID(progId, &clsid)))
-        return nullptr;
-    IDispatch* object = nullptr;
-    if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
-                                IID_IDispatch, reinterpret_cast<void**>(&object))))
-        return nullptr;
-    return DispatchPtr(object);
-}
-
-// Reads property `name` of object, or calls it, with at most one argument.
-bool invoke(IDispatch* object, const wchar_t* name, VARIANT* argument, VARIANT* result) {
-    DISPID id = DISPID_UNKNOWN;
-    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
-    if (FAILED(object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id)))
-        return false;
-    DISPPARAMS parameters{argument, nullptr, argument ? 1u : 0u, 0};
-    return SUCCEEDED(object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT,
-                                    DISPATCH_METHOD | DISPATCH_PROPERTYGET, &parameters, result,
-                                    nullptr, nullptr));
-}
 
 // The full path of the running executable; empty on failure.
 std::wstring modulePath() {
@@ -412,33 +369,6 @@ bool Win32Platform::anotherInstanceRunning() {
     }
     anotherInstance_ = running;
     return running;
-}
-
-// --- ScriptingServices
-
-std::string Win32Platform::specialFolder(const std::string& key) {
-    const auto wideKey = argument(key);
-    if (!wideKey)
-        return std::string();
-    const DispatchPtr shell = createObject(L"WScript.Shell");
-    if (!shell)
-        return std::string();
-    Variant folders;
-    if (!invoke(shell.get(), L"SpecialFolders", nullptr, folders.get()) ||
-        folders.get()->vt != VT_DISPATCH || !folders.get()->pdispVal)
-        return std::string();
-    Variant index;
-    index.get()->bstrVal = SysAllocStringLen(wideKey->data(), static_cast<UINT>(wideKey->size()));
-    if (!index.get()->bstrVal)
-        return std::string();
-    index.get()->vt = VT_BSTR;
-    Variant item;
-    if (!invoke(folders.get()->pdispVal, L"Item", index.get(), item.get()))
-        return std::string();
-    if (item.get()->vt != VT_BSTR && FAILED(VariantChangeType(item.get(), item.get(), 0, VT_BSTR)))
-        return std::string();
-    const BSTR path = item.get()->bstrVal;
-    return path ? toUtf8(std::wstring_view(path, SysStringLen(path))) : std::string();
 }
 
 // --- FileServices

@@ -100,7 +100,12 @@ public:
     // The first call creates the named mutex and keeps it open while this
     // object lives; every call gives the first call's answer.
     bool anotherInstanceRunning() override;
-    // ScriptingServices: needs COM initialised on the calling thread.
+    // ScriptingServices: need COM initialised on the calling thread (without
+    // it specialFolder gives the empty text and saveShortcut false). A key
+    // the scripting shell answers with nothing or a failure is asked of the
+    // shell's SHGetFolderPathW; a shortcut the scripting shell cannot write
+    // whole is written through the shell's link object instead. The
+    // shortcut's path may be relative to the current folder.
     std::string specialFolder(const std::string& key) override;
     bool saveShortcut(const std::string& path, const platform::Shortcut& shortcut) override;
     // FileServices: paths with backslashes.
@@ -115,7 +120,8 @@ public:
     bool removeDirectory(const std::string& path) override;
     bool deleteFile(const std::string& path, bool force) override;
     bool copyFile(const std::string& from, const std::string& to) override;
-    // DialogServices
+    // DialogServices. getOpenFileName takes the initial folder with either
+    // slash; loadPicture resolves a relative path against the current folder.
     int messageBox(platform::WindowHandle owner, const std::string& text, unsigned style,
                    const std::string& title) override;
     std::optional<std::string> getOpenFileName(platform::WindowHandle owner,
