@@ -13,4 +13,4 @@ $SUDO apt-get install -y -qq --no-install-recommends \
     mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix \
     g++-mingw-w64-x86-64-win32 g++-mingw-w64-i686-win32 \
     wine wine64 xvfb xauth imagemagick xdotool x11-utils procps \
-    librsvg2-bin fonts-dejavu-core fonts-liberation libimage-exiftool-perl >/dev/null
+    librsvg2-bin fonts-dejavu-core fonts-liberation libimage-exiftool-perl zip >/dev/null

@@ -10,20 +10,28 @@ jobs=2
 echo "== format"
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
+echo "== shipped texts"
+bash tools/check_dist_texts.sh
+
 echo "== native build and tests"
 cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build/native -j$jobs
 ctest --test-dir build/native --output-on-failure -j$jobs
 
 echo "== shipped programs: Windows i686 and x86_64, loadable on XP"
+# The target dist builds the three programs and makes the shipping folder
+# dist/ and its zip in each build folder.
 cmake -S . -B build/dist32 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw32.cmake \
       -DORVELA_MINGW_THREADS=win32 -DCMAKE_BUILD_TYPE=Release -DORVELA_TESTS=OFF >/dev/null
-cmake --build build/dist32 -j$jobs --target Orvela
+cmake --build build/dist32 -j$jobs --target dist
 cmake -S . -B build/dist64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake \
       -DORVELA_MINGW_THREADS=win32 -DCMAKE_BUILD_TYPE=Release -DORVELA_TESTS=OFF >/dev/null
-cmake --build build/dist64 -j$jobs --target Orvela
-tools/check_imports.sh i686-w64-mingw32-objdump build/dist32/Orvela.exe
-tools/check_imports.sh x86_64-w64-mingw32-objdump build/dist64/Orvela.exe
+cmake --build build/dist64 -j$jobs --target dist
+for bits in 32 64; do
+    bash tools/check_dist_texts.sh build/dist$bits/dist
+done
+tools/check_imports.sh i686-w64-mingw32-objdump build/dist32/dist/*.exe
+tools/check_imports.sh x86_64-w64-mingw32-objdump build/dist64/dist/*.exe
 
 echo "== Windows x86_64 build and tests under Wine"
 cmake -S . -B build/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake \

@@ -1,0 +1,67 @@
+// install.exe: wires the installer's logic to the real Windows services and
+// the Win32 front end. The window keeps its designed size in pixels at any
+// scaling (the program is not DPI-aware, so Windows scales it whole).
+#include "forms/geometry.h"
+#include "installer/installer_app.h"
+#include "win32/front_end.h"
+#include "win32/system_clock.h"
+#include "win32/win32_platform.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+namespace {
+
+// The folder picker and the scripting shell need COM on this thread.
+class ComApartment {
+public:
+    ComApartment() : initialised_(SUCCEEDED(CoInitialize(nullptr))) {}
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+    ~ComApartment() {
+        if (initialised_)
+            CoUninitialize();
+    }
+
+private:
+    bool initialised_;
+};
+
+class InstallerProgram final : public orvela::win32::Program {
+public:
+    explicit InstallerProgram(orvela::installer::InstallerApp& app) : app_(app) {}
+    orvela::forms::Runtime& runtime() override { return app_.runtime(); }
+    void closeRequested(orvela::forms::Form& form) override { app_.closeRequested(form); }
+    bool ended() const override { return app_.ended(); }
+
+private:
+    orvela::installer::InstallerApp& app_;
+};
+
+int runInstaller() {
+    ComApartment com;
+    InitCommonControls();
+
+    const float screenWidth = orvela::forms::pixelsToTwips(GetSystemMetrics(SM_CXSCREEN));
+    const float screenHeight = orvela::forms::pixelsToTwips(GetSystemMetrics(SM_CYSCREEN));
+    orvela::win32::Win32Platform windows;
+    orvela::win32::SystemClock clock;
+    orvela::platform::Platform platform = windows.platform();
+    orvela::installer::InstallerApp app(platform, clock, screenWidth, screenHeight);
+    InstallerProgram program(app);
+    orvela::win32::FrontEnd frontEnd(program);
+    app.start();
+    return frontEnd.run();
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    try {
+        return runInstaller();
+    } catch (...) {
+        return 1;
+    }
+}
