@@ -1,5 +1,4 @@
-// The dialog filter, hot-key, icon-location and show-command texts in the
-// forms Windows takes.
+// The dialog filter, hot-key and icon-location texts in the forms Windows takes.
 #include "win32/shell_texts.h"
 
 #include <gtest/gtest.h>
@@ -62,16 +61,8 @@ TEST(HotKey, ModifiersThenOneKey) {
         {"CTRL+CTRL+A", 'A', HOTKEYF_CONTROL},
         {"x", 'X', 0},
         {"CTRL+PageUp", VK_PRIOR, HOTKEYF_CONTROL},
-        {"CTRL+pagedown", VK_NEXT, HOTKEYF_CONTROL},
-        {"SHIFT+Insert", VK_INSERT, HOTKEYF_SHIFT},
-        {"SHIFT+DELETE", VK_DELETE, HOTKEYF_SHIFT},
-        {"ALT+End", VK_END, HOTKEYF_ALT},
-        {"CTRL+Space", VK_SPACE, HOTKEYF_CONTROL},
-        {"CTRL+Tab", VK_TAB, HOTKEYF_CONTROL},
         {"CTRL+Enter", VK_RETURN, HOTKEYF_CONTROL},
         {"CTRL+Return", VK_RETURN, HOTKEYF_CONTROL},
-        {"CTRL+Escape", VK_ESCAPE, HOTKEYF_CONTROL},
-        {"CTRL+Backspace", VK_BACK, HOTKEYF_CONTROL},
         {"CTRL+Left", VK_LEFT, HOTKEYF_CONTROL},
     };
     for (const Case& c : cases)
@@ -112,15 +103,6 @@ TEST(IconLocation, SplitAtTheLastComma) {
         EXPECT_EQ(split.path, c.path);
         EXPECT_EQ(split.index, c.index) << split.index;
     }
-}
-
-TEST(ShowCommand, NormalMaximisedAndMinimisedOnly) {
-    const std::pair<int, int> cases[] = {
-        {1, SW_SHOWNORMAL}, {3, SW_SHOWMAXIMIZED}, {7, SW_SHOWMINNOACTIVE}, {0, SW_SHOWNORMAL},
-        {2, SW_SHOWNORMAL}, {6, SW_SHOWNORMAL},    {-1, SW_SHOWNORMAL},     {99, SW_SHOWNORMAL},
-    };
-    for (const auto& [style, command] : cases)
-        EXPECT_EQ(showCommandOfWindowStyle(style), command) << style;
 }
 
 } // namespace
