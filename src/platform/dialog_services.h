@@ -37,10 +37,12 @@ struct PictureLoad {
 class DialogServices {
 public:
     virtual ~DialogServices() = default;
-    // MessageBoxW owned by window; the button the user chose (idOk, idYes, idNo).
+    // MessageBoxW owned by window (0: the active window); the button the
+    // user chose (idOk, idYes, idNo).
     virtual int messageBox(WindowHandle owner, const std::string& text, unsigned style,
                            const std::string& title) = 0;
-    // GetOpenFileNameW: the chosen file's full path, nothing on cancel.
+    // GetOpenFileNameW owned by window (0: the active window): the chosen
+    // file's full path, nothing on cancel.
     virtual std::optional<std::string> getOpenFileName(WindowHandle owner,
                                                        const OpenFileRequest& request) = 0;
     // Whether the file loads as a picture (LoadPicture's errors).

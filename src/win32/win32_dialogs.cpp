@@ -22,6 +22,13 @@ std::optional<std::wstring> wideArgument(const std::string& text) {
 // Room for the chosen path: long paths ("\\?\" names) reach 32767 characters.
 constexpr DWORD fileNameRoom = 32768;
 
+// The window a dialog belongs to: the one given, or for none the active
+// window of this thread (the dialog whose button asked), so the box is
+// modal to it and comes up above it.
+HWND ownerWindow(platform::WindowHandle owner) {
+    return owner ? reinterpret_cast<HWND>(owner) : GetActiveWindow();
+}
+
 } // namespace
 
 int Win32Platform::messageBox(platform::WindowHandle owner, const std::string& text, unsigned style,
@@ -29,7 +36,7 @@ int Win32Platform::messageBox(platform::WindowHandle owner, const std::string& t
     const auto wideText = wideArgument(text), wideTitle = wideArgument(title);
     if (!wideText || !wideTitle)
         return 0;
-    return MessageBoxW(reinterpret_cast<HWND>(owner), wideText->c_str(), wideTitle->c_str(), style);
+    return MessageBoxW(ownerWindow(owner), wideText->c_str(), wideTitle->c_str(), style);
 }
 
 std::optional<std::string>
@@ -45,7 +52,7 @@ Win32Platform::getOpenFileName(platform::WindowHandle owner,
 
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(OPENFILENAMEW);
-    dialog.hwndOwner = reinterpret_cast<HWND>(owner);
+    dialog.hwndOwner = ownerWindow(owner);
     dialog.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
     dialog.nFilterIndex = request.filterIndex > 0 ? static_cast<DWORD>(request.filterIndex) : 0;
     dialog.lpstrFile = file.data();
