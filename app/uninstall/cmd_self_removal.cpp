@@ -6,12 +6,18 @@
 
 namespace orvela::uninstall {
 
+namespace {
+
+// What cmd.exe /c runs: wait, delete, wait, delete again, remove the folder.
+// Nothing quoted starts the line, so cmd.exe keeps every quote.
 std::wstring removalCommand(const std::wstring& file, const std::wstring& folder) {
     const std::wstring wait = L"ping -n 2 127.0.0.1 >nul & ";
     const std::wstring remove = L"del /f /q \"" + file + L"\" 2>nul & ";
     return wait + remove + L"ping -n 3 127.0.0.1 >nul & " + remove + L"rd \"" + folder +
            L"\" 2>nul";
 }
+
+} // namespace
 
 bool CmdSelfRemoval::removeAfterExit(const std::string& file, const std::string& folder) {
     const auto wideFile = win32::toWide(file), wideFolder = win32::toWide(folder);

@@ -20,7 +20,4 @@ public:
     bool removeAfterExit(const std::string& file, const std::string& folder) override;
 };
 
-// The command that cmd.exe /c runs for the file and folder (UTF-16).
-std::wstring removalCommand(const std::wstring& file, const std::wstring& folder);
-
 } // namespace orvela::uninstall
