@@ -1,5 +1,12 @@
 // The GDI fonts of the controls, created once per distinct font and kept for
-// the life of the front end (buttons keep using the font they were given).
+// the life of the front end (child windows keep using the font they were
+// given).
+//
+// Controls of a dialog form use the system's dialog font (the message font
+// of the non-client metrics) in place of their design's face: its size in
+// points scaled by the design's size relative to 8.25 pt (a larger title
+// stays larger), with the design's bold and italic. Other forms keep their
+// design fonts.
 #pragma once
 
 #include "forms/control.h"
@@ -8,6 +15,7 @@
 #include <windows.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <tuple>
 
@@ -23,10 +31,21 @@ public:
     // pixels), weight, slant and character set; a font Windows cannot make
     // gives the stock GUI font.
     HFONT font(const forms::Font& font);
+    // The system's dialog font scaled and styled as font.
+    HFONT dialogFont(const forms::Font& font);
+    // The font a control is drawn in: dialogFont() in dialog forms, font() elsewhere.
+    HFONT fontFor(const forms::Control& control);
+
+    // The system's dialog font at its own size: the message font, or the
+    // stock GUI font's where the system does not say.
+    static LOGFONTW systemDialogFont();
 
 private:
     using Key = std::tuple<std::string, float, bool, bool, int>;
+    using DialogKey = std::tuple<float, bool, bool>;
     std::map<Key, FontHandle> fonts_;
+    std::map<DialogKey, FontHandle> dialogFonts_;
+    std::optional<LOGFONTW> dialogBase_;
 };
 
 } // namespace orvela::win32

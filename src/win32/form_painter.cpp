@@ -1,5 +1,6 @@
 #include "win32/form_painter.h"
 
+#include "forms/control_kinds.h"
 #include "win32/gdi_guards.h"
 #include "win32/pixel_geometry.h"
 #include "win32/utf.h"
@@ -10,8 +11,8 @@ namespace {
 
 constexpr LONG everywhere = 1 << 24;
 
-void fill(HDC dc, const RECT& box, forms::Color color) {
-    Brush brush(CreateSolidBrush(toColorRef(color)));
+void fill(HDC dc, const RECT& box, COLORREF color) {
+    Brush brush(CreateSolidBrush(color));
     if (brush)
         FillRect(dc, &box, brush.get());
 }
@@ -39,6 +40,14 @@ RECT clipBox(const forms::Control& c) {
 }
 
 } // namespace
+
+COLORREF surfaceColor(const forms::Form& form, forms::Color color) {
+    // The designer's grey stands for the system's face colour; in a dialog
+    // it must match the native controls painted in that colour.
+    if (form.dialog() && color == designerFace)
+        return GetSysColor(COLOR_BTNFACE);
+    return toColorRef(color);
+}
 
 UINT labelTextFlags(const forms::Control& label) {
     UINT flags = 0;
@@ -80,13 +89,14 @@ void FormPainter::paint(HDC dc, const forms::Form& form) {
     if (order.empty() || first == 0) {
         // The form's own surface first: colour, then picture; the window may
         // be larger than the form, so fill the whole clip box.
-        fill(dc, clip, form.backColor());
+        fill(dc, clip, surfaceColor(form, form.backColor()));
         if (const DecodedPicture* picture = pictures_.get(form.picture()))
             picture->draw(dc, {0, 0, picture->width(), picture->height()});
     }
     for (std::size_t i = first; i < order.size(); ++i) {
         const forms::Control* c = order[i];
-        if (!c->effectivelyVisible())
+        // Native controls are child windows that draw themselves.
+        if (!c->effectivelyVisible() || forms::rulesOf(c->kind()).native)
             continue;
         RECT box = intersection(clipBox(*c), clip);
         // The clip box bounds the update region; skip what lies outside it.
@@ -108,29 +118,29 @@ void FormPainter::paintControl(HDC dc, const forms::Control& c) {
         paintPicture(dc, c.picture(), box, c.stretch());
         break;
     case forms::ControlKind::Frame:
-        fill(dc, box, c.backColor());
+        fill(dc, box, surfaceColor(c.form(), c.backColor()));
         break;
     case forms::ControlKind::PictureBox:
-        fill(dc, box, c.backColor());
+        fill(dc, box, surfaceColor(c.form(), c.backColor()));
         paintPicture(dc, c.picture(), box, false);
         break;
     case forms::ControlKind::Line:
         paintLine(dc, c);
         break;
     default:
-        break; // timers have no face; dialog controls are native windows
+        break; // timers, image lists and menus have no face
     }
 }
 
 void FormPainter::paintLabel(HDC dc, const forms::Control& label, const RECT& box) {
     if (label.backStyle() == 1)
-        fill(dc, box, label.backColor());
+        fill(dc, box, surfaceColor(label.form(), label.backColor()));
     if (label.caption().empty())
         return;
     std::wstring text = toWide(label.caption()).value_or(std::wstring());
     if (text.empty())
         return;
-    Selection font(dc, fonts_.font(label.font()));
+    Selection font(dc, fonts_.fontFor(label));
     SetTextColor(dc, toColorRef(label.foreColor()));
     SetBkMode(dc, TRANSPARENT);
     RECT area = box;

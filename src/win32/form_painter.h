@@ -1,7 +1,10 @@
 // Draws a form's content with GDI: its BackColor, its Picture at natural size
 // at the top-left, then every effectively visible control in paint order
-// (labels, images, frames, lines, picture boxes). Native child windows
-// (buttons) draw themselves and are left out. Pixel (0, 0) of the device
+// (labels, images, frames, lines, picture boxes). Native kinds (buttons,
+// combo boxes, text boxes, tab strips) are child windows that draw themselves
+// and are left out. Labels use the control's font as FontCache::fontFor
+// gives it (the system's dialog font in dialogs), and in dialogs the
+// designer's grey is the system's face colour. Pixel (0, 0) of the device
 // context is the top-left of the form's client area; only the part inside the
 // dc's clipping region is touched.
 #pragma once
@@ -34,6 +37,13 @@ private:
 inline COLORREF toColorRef(forms::Color color) {
     return static_cast<COLORREF>(color & 0xFFFFFF);
 }
+
+// The grey the designer gives forms, frames and labels by default.
+inline constexpr forms::Color designerFace = forms::rgb(192, 192, 192);
+
+// The colour a surface of form (its background, a frame, an opaque label)
+// is filled with.
+COLORREF surfaceColor(const forms::Form& form, forms::Color color);
 
 // DrawTextW flags of a label: alignment, breaking at blanks to fit the
 // label's width, CR LF line breaks.

@@ -14,6 +14,8 @@ namespace orvela::win32 {
 namespace {
 
 constexpr int programIconId = 1;
+// Sent to a dialog's window for Ctrl+Tab (wParam 1) and Ctrl+Shift+Tab (-1).
+constexpr UINT stepTabMessage = WM_APP + 1;
 
 void registerClass(WNDPROC windowProc) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -38,9 +40,19 @@ void registerClass(WNDPROC windowProc) {
 }
 
 DWORD styleOf(const forms::Form& form) {
-    DWORD frame =
-        form.borderless() ? WS_POPUP : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    DWORD frame = form.dialog()       ? WS_POPUP | WS_CAPTION | WS_SYSMENU
+                  : form.borderless() ? WS_POPUP
+                                      : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     return frame | WS_CLIPCHILDREN;
+}
+
+DWORD exStyleOf(const forms::Form& form) {
+    return form.dialog() ? WS_EX_DLGMODALFRAME : 0;
+}
+
+// A control the user can reach: enabled and shown.
+bool usable(const forms::Control* c) {
+    return c && c->enabled() && c->effectivelyVisible();
 }
 
 int heldButtons(WPARAM keys) {
@@ -76,7 +88,7 @@ std::wstring wide(const std::string& text) {
 } // namespace
 
 FormWindow::FormWindow(forms::Form& form, WindowHost& host)
-    : form_(form), host_(host), mouse_(form), buttons_(host.fonts()), paint_(host.painter()) {}
+    : form_(form), host_(host), mouse_(form), controls_(host.fonts()), paint_(host.painter()) {}
 
 FormWindow::~FormWindow() {
     destroy();
@@ -102,7 +114,7 @@ void FormWindow::sync() {
         caption_ = form_.caption();
         SetWindowTextW(window_, wide(caption_).c_str());
     }
-    buttons_.sync(window_, form_);
+    controls_.sync(window_, form_);
     timers_.sync(window_, form_);
     applyState();
     if (!IsIconic(window_))
@@ -116,8 +128,10 @@ void FormWindow::create() {
     placement_ = RECT{};
     shownState_ = 0;
     firstFramePainted_ = false;
-    CreateWindowExW(0, className, wide(caption_).c_str(), styleOf(form_), 0, 0, 0, 0, nullptr,
-                    nullptr, GetModuleHandleW(nullptr), this);
+    focus_ = nullptr;
+    HWND owner = form_.dialog() ? host_.ownerFor(form_) : nullptr;
+    CreateWindowExW(exStyleOf(form_), className, wide(caption_).c_str(), styleOf(form_), 0, 0, 0, 0,
+                    owner, nullptr, GetModuleHandleW(nullptr), this);
     if (window_)
         place();
 }
@@ -131,7 +145,7 @@ void FormWindow::place() {
     } else {
         RECT client = toPixels({form_.left(), form_.top(), form_.width(), form_.height()});
         r = client;
-        AdjustWindowRectEx(&r, styleOf(form_), FALSE, 0);
+        AdjustWindowRectEx(&r, styleOf(form_), FALSE, exStyleOf(form_));
         OffsetRect(&r, client.left - r.left, client.top - r.top);
     }
     if (EqualRect(&r, &placement_))
@@ -155,7 +169,16 @@ void FormWindow::applyState() {
             ShowWindow(window_, SW_SHOWMINNOACTIVE);
         else {
             place(); // shown where it belongs, not moved after
+            if (form_.dialog()) {
+                // The main window may have come after the dialog was made.
+                HWND owner = host_.ownerFor(form_);
+                if (GetWindow(window_, GW_OWNER) != owner)
+                    SetWindowLongPtrW(window_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+                focus_ = nullptr; // a dialog opens on its first tab stop
+            }
             ShowWindow(window_, SW_SHOW);
+            if (form_.dialog() && GetActiveWindow() == window_)
+                restoreFocus();
         }
         return;
     }
@@ -236,16 +259,69 @@ bool FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         }
         return true;
     case WM_COMMAND:
-        if (HIWORD(wParam) == BN_CLICKED && lParam) {
-            if (const ControlKey* found = buttons_.keyOf(reinterpret_cast<HWND>(lParam))) {
-                ControlKey key = *found;
-                if (forms::Control* c = key.find(form_))
-                    form_.dispatch(c, forms::Event{forms::EventType::Click});
+        if (lParam) {
+            ControlKey clicked;
+            switch (
+                controls_.command(reinterpret_cast<HWND>(lParam), HIWORD(wParam), form_, clicked)) {
+            case Notified::click:
+                clickIfUsable(clicked);
                 dispatched = true;
+                break;
+            case Notified::changed:
+                dispatched = true;
+                break;
+            case Notified::nothing:
+                break;
             }
+        } else if (form_.dialog() && HIWORD(wParam) == 0) {
+            // IsDialogMessage: Enter without a default button, Esc.
+            if (LOWORD(wParam) == IDOK)
+                dispatched = pressDefault();
+            else if (LOWORD(wParam) == IDCANCEL)
+                dispatched = pressCancel();
         }
         return true;
+    case WM_NOTIFY:
+        if (lParam) {
+            ControlKey clicked;
+            const Notified notified =
+                controls_.notify(*reinterpret_cast<NMHDR*>(lParam), form_, clicked);
+            if (notified == Notified::click)
+                clickIfUsable(clicked);
+            dispatched = notified != Notified::nothing;
+        }
+        return true;
+    case DM_GETDEFID:
+        if (form_.dialog()) {
+            const int id = defaultId();
+            result = id ? MAKELRESULT(id, DC_HASDEFID) : 0;
+            return true;
+        }
+        return false;
+    case stepTabMessage:
+        dispatched = form_.dialog() && stepTab(static_cast<int>(static_cast<INT_PTR>(wParam)));
+        return true;
+    case WM_ACTIVATE:
+        if (!form_.dialog())
+            return false;
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus && IsChild(window_, focus))
+                focus_ = focus;
+            return true;
+        }
+        // Not minimised: the focus goes back to a control (or, with none, to the window).
+        return HIWORD(wParam) == 0 && restoreFocus();
+    case WM_SETFOCUS:
+        if (!form_.dialog())
+            return false;
+        restoreFocus();
+        return true;
     case WM_CLOSE:
+        if (form_.dialog()) {
+            dispatched = pressCancel();
+            return true;
+        }
         host_.closeRequested(form_); // the program decides; the sync then acts
         dispatched = true;
         return true;
@@ -263,6 +339,79 @@ bool FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
     default:
         return false;
     }
+}
+
+bool FormWindow::clickIfUsable(const ControlKey& key) {
+    forms::Control* c = key.find(form_);
+    if (!usable(c))
+        return false;
+    form_.dispatch(c, forms::Event{forms::EventType::Click});
+    return true;
+}
+
+bool FormWindow::pressDefault() {
+    for (const auto& c : form_.controls())
+        if (c->kind() == forms::ControlKind::CommandButton && c->defaultButton())
+            return clickIfUsable(ControlKey::of(c.get()));
+    return false;
+}
+
+bool FormWindow::pressCancel() {
+    for (const auto& c : form_.controls())
+        if (c->kind() == forms::ControlKind::CommandButton && c->cancelButton())
+            return clickIfUsable(ControlKey::of(c.get()));
+    form_.hide();
+    return true;
+}
+
+bool FormWindow::stepTab(int step) {
+    for (const auto& c : form_.controls()) {
+        const int count = static_cast<int>(c->items().size());
+        if (c->kind() != forms::ControlKind::TabStrip || !usable(c.get()) || count == 0)
+            continue;
+        // From no selection, forward goes to the first tab and back to the last.
+        const int from = c->listIndex() >= 0 ? c->listIndex() : (step > 0 ? -1 : 0);
+        c->setListIndex(((from + step) % count + count) % count);
+        form_.dispatch(c.get(), forms::Event{forms::EventType::Click});
+        return true;
+    }
+    return false;
+}
+
+int FormWindow::defaultId() const {
+    HWND focus = GetFocus();
+    if (const ControlKey* key = focus ? controls_.keyOf(focus) : nullptr) {
+        const forms::Control* c = key->find(form_);
+        if (c && c->kind() == forms::ControlKind::CommandButton)
+            return GetDlgCtrlID(focus);
+    }
+    for (const auto& c : form_.controls())
+        if (c->kind() == forms::ControlKind::CommandButton && c->defaultButton() && usable(c.get()))
+            if (HWND button = controls_.windowOf(ControlKey::of(c.get())))
+                return GetDlgCtrlID(button);
+    return 0;
+}
+
+bool FormWindow::restoreFocus() {
+    HWND target = focus_;
+    if (!target || !IsChild(window_, target) || !IsWindowVisible(target) ||
+        !IsWindowEnabled(target))
+        target = GetNextDlgTabItem(window_, nullptr, FALSE);
+    if (!target || !IsChild(window_, target))
+        return false;
+    SetFocus(target);
+    return true;
+}
+
+bool FormWindow::dialogMessage(MSG& msg) {
+    if (!window_ || !form_.dialog())
+        return false;
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0) {
+        const int step = GetKeyState(VK_SHIFT) < 0 ? -1 : 1;
+        SendMessageW(window_, stepTabMessage, static_cast<WPARAM>(static_cast<INT_PTR>(step)), 0);
+        return true;
+    }
+    return IsDialogMessageW(window_, &msg) != FALSE;
 }
 
 namespace {
@@ -296,7 +445,8 @@ LRESULT CALLBACK FormWindow::windowProc(HWND window, UINT message, WPARAM wParam
     if (message == WM_NCDESTROY) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
         self->window_ = nullptr;
-        self->buttons_.clear(false); // children are gone with their parent
+        self->controls_.clear(false); // children are gone with their parent
+        self->focus_ = nullptr;
         self->timers_.clear(nullptr);
         self->paint_.release();
         self->mouse_.cancel();

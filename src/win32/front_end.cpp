@@ -8,7 +8,7 @@ FrontEnd::FrontEnd(Program& program)
       painter_(pictures_, fonts_) {}
 
 FrontEnd::~FrontEnd() {
-    // Windows first: their buttons hold fonts of the cache.
+    // Windows first: their controls hold fonts of the cache.
     for (auto& [form, window] : windows_)
         window->destroy();
     windows_.clear();
@@ -61,6 +61,34 @@ void FrontEnd::syncOnce() {
     }
 }
 
+// A dialog belongs to the main window: a shown maximised form's, else the
+// first shown form's that is no dialog.
+HWND FrontEnd::ownerFor(const forms::Form& dialog) {
+    HWND first = nullptr;
+    for (const auto& form : program_.runtime().forms()) {
+        if (form.get() == &dialog || form->dialog() || !form->visible())
+            continue;
+        const FormWindow* window = windowOf(*form);
+        if (!window)
+            continue;
+        if (form->windowState() == 2)
+            return window->handle();
+        if (!first)
+            first = window->handle();
+    }
+    return first;
+}
+
+bool FrontEnd::preTranslate(MSG& msg) {
+    if (!msg.hwnd || msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST)
+        return false;
+    HWND root = GetAncestor(msg.hwnd, GA_ROOT);
+    for (auto& [form, window] : windows_)
+        if (form->dialog() && root && window->handle() == root)
+            return window->dialogMessage(msg);
+    return false;
+}
+
 int FrontEnd::run() {
     try {
         sync();
@@ -70,6 +98,8 @@ int FrontEnd::run() {
     MSG msg{};
     int result;
     while ((result = GetMessageW(&msg, nullptr, 0, 0)) > 0) {
+        if (preTranslate(msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

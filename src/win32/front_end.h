@@ -1,8 +1,9 @@
 // The Win32 front end of a program made of forms: one native window per
 // loaded form, kept in step with the runtime by sync(), which runs after
-// start-up and after every message that dispatched an event (mouse, button,
-// timer, close). When the program has ended, sync() destroys the windows and
-// ends the message loop.
+// start-up and after every message that dispatched an event (mouse, native
+// control, timer, close). When the program has ended, sync() destroys the
+// windows and ends the message loop. The loop gives the keyboard messages of
+// a dialog form's window to its dialog handling first (preTranslate).
 #pragma once
 
 #include "win32/font_cache.h"
@@ -29,6 +30,10 @@ public:
     // Syncs, then runs the message loop until the program ends; the exit code.
     int run();
     bool quitPosted() const { return quitPosted_; }
+    // What the loop does with a message before dispatching it: a message for
+    // a dialog form's window or its controls goes through the dialog's
+    // keyboard handling. True when it was handled there.
+    bool preTranslate(MSG& msg);
 
     // The window of a form, or null while it has none.
     FormWindow* windowOf(const forms::Form& form) const;
@@ -37,6 +42,7 @@ private:
     FormPainter& painter() override { return painter_; }
     FontCache& fonts() override { return fonts_; }
     void closeRequested(forms::Form& form) override { program_.closeRequested(form); }
+    HWND ownerFor(const forms::Form& dialog) override;
     void afterEvent() override { sync(); }
     void syncOnce();
 

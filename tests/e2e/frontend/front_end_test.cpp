@@ -161,7 +161,7 @@ TEST_F(FrontEndTest, CommandButtonIsANativeButtonWhoseClickReachesTheControl) {
     dialogForm.show();
     frontEnd.sync();
     win32::FormWindow* window = frontEnd.windowOf(dialogForm);
-    HWND button = window->buttonOf({"Ok", -1});
+    HWND button = window->controlWindow({"Ok", -1});
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(textOf(button), L"OK");
     EXPECT_EQ(GetParent(button), window->handle());
@@ -180,7 +180,7 @@ TEST_F(FrontEndTest, CommandButtonIsANativeButtonWhoseClickReachesTheControl) {
     dialogForm.unload();
     dialogForm.show();
     frontEnd.sync();
-    button = frontEnd.windowOf(dialogForm)->buttonOf({"Ok", -1});
+    button = frontEnd.windowOf(dialogForm)->controlWindow({"Ok", -1});
     ASSERT_NE(button, nullptr);
     SendMessageW(button, BM_CLICK, 0, 0);
     EXPECT_EQ(log.lines.size(), 2u);
