@@ -1,0 +1,144 @@
+#!/bin/bash
+# The shipping folder from unpacking to uninstalling, with real input:
+# install.exe gets a path typed into its edit box, "Next" and "Finish"
+# clicked; then the five files are in the program folder and none is left
+# behind, exiftool reads the seven shortcuts back, Orvela.exe starts from the
+# program folder and shows its desktop, and Uninstall.exe, answered Yes,
+# removes the files, the shortcuts, itself and the folder.
+#   installer.sh DIST_DIR ART_DIR
+. "$(dirname "$0")/lib.sh"
+dist=$1 art=$2
+command -v exiftool >/dev/null || e2e_fail "exiftool missing (Debian package libimage-exiftool-perl)"
+e2e_begin installer 1024x768
+began=$(date +%s)
+
+drive_c=$WINEPREFIX/drive_c
+ship=$drive_c/orvela-shipping
+program="$drive_c/Program Files/Orvela"
+programs="$drive_c/users/${USER:-$(id -un)}/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
+menu=$programs/Orvela
+startup=$programs/StartUp
+rm -rf "$ship" "$program" "$menu" "$startup/Orvela.lnk"
+mkdir -p "$ship" "$startup"
+cp "$dist"/* "$ship"/
+[ "$(ls "$ship" | wc -l)" -eq 6 ] || e2e_fail "the shipping folder $dist does not hold six files"
+
+# run DIR PROGRAM LOG: starts DIR/PROGRAM with DIR as its working folder.
+run() {
+    (cd "$1" && exec timeout 120 wine "./$2") >"$3" 2>&1 </dev/null &
+    E2E_PID=$!
+    E2E_PIDS="$E2E_PIDS $E2E_PID"
+}
+
+# wait_for TEST SECONDS: polls the shell test until it holds.
+wait_for() {
+    local i=0
+    until eval "$1"; do
+        i=$((i + 1))
+        [ $i -le $(($2 * 10)) ] || return 1
+        sleep 0.1
+    done
+}
+
+# click_in WINDOW X Y: a click at (X, Y) of the window's 640 x 480 client
+# area, which lies centred at the bottom of its frame.
+click_in() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    local border=$(((WIDTH - 640) / 2))
+    e2e_click $((X + border + $2)) $((Y + HEIGHT - 480 - border + $3))
+}
+
+# answer_box TITLE: presses Return (the default button) in the next message
+# box with that title.
+answer_box() {
+    local box
+    box=$(e2e_window "^$1\$" 30)
+    [ -n "$box" ] || return 1
+    xdotool windowfocus --sync "$box" && sleep 0.3 && xdotool key --window "$box" Return
+    wait_for "[ \"\$(e2e_visible_count '^$1\$')\" -eq 0 ] || ! xdotool getwindowname $box >/dev/null 2>&1" 10
+}
+
+## Install: the path typed, "Next", "Finish".
+run "$ship" install.exe "$E2E_WORK/install.log"
+installer=$E2E_PID
+window=$(e2e_window "^Orvela Setup$" 60)
+[ -n "$window" ] || e2e_fail "no installer window on the screen"
+# Text1 lies at (24, 364) pixels, 416 x 21.
+click_in "$window" 232 374 || e2e_fail "xdotool could not click the path box"
+xdotool type --delay 30 'C:\Program Files\Orvela\'
+import -window root "$E2E_SHOTS/installer-typed.png" 2>/dev/null
+# "Next": 81 x 25 at (440, 432).
+click_in "$window" 480 444 || e2e_fail "xdotool could not click Next"
+wait_for "[ -f \"$program/Uninstall.exe\" ] && [ -f \"$menu/Uninstall.lnk\" ]" 30 ||
+    e2e_fail "nothing was installed in $program (see $E2E_SHOTS/installer-typed.png)"
+import -window root "$E2E_SHOTS/installer-done.png" 2>/dev/null
+# "Finish": 81 x 25 at (528, 432).
+click_in "$window" 568 444 || e2e_fail "xdotool could not click Finish"
+e2e_wait_exit "$installer" 15
+status=$?
+[ $status -eq 0 ] || e2e_fail "install.exe ended with status $status (255: still running)"
+
+for name in LICENSE.TXT ORDER.TXT ReadMe.TXT Orvela.exe Uninstall.exe; do
+    cmp -s "$dist/$name" "$program/$name" || e2e_fail "$name is not in $program as shipped"
+    [ ! -e "$ship/$name" ] || e2e_fail "$name was left in the shipping folder"
+done
+[ "$(ls "$ship")" = install.exe ] || e2e_fail "the shipping folder holds: $(ls "$ship")"
+
+## The shortcuts, read back by exiftool.
+# field FILE TAG: one field of exiftool's JSON output, raw numbers.
+field() {
+    exiftool -j -n "$1" |
+        perl -MJSON::PP -0777 -e 'binmode STDOUT, ":utf8"; print decode_json(<STDIN>)->[0]{$ARGV[0]} // ""' "$2"
+}
+# shortcut FILE TARGET HOTKEY SHOW: target and icon (compared without case,
+# as Windows compares paths), hot key, show command, no working folder.
+shortcut() {
+    local file=$1 target=$2 found
+    [ -f "$file" ] || e2e_fail "no shortcut $file"
+    for tag in LocalBasePath IconFileName; do
+        found=$(field "$file" $tag)
+        [ "${found,,}" = "${target,,}" ] || e2e_fail "$(basename "$file"): $tag '$found', not '$target'"
+    done
+    [ "$(field "$file" HotKey)" = "$3" ] || e2e_fail "$(basename "$file"): hot key $(field "$file" HotKey)"
+    [ "$(field "$file" RunWindow)" = "$4" ] || e2e_fail "$(basename "$file"): show $(field "$file" RunWindow)"
+    [ -z "$(field "$file" WorkingDirectory)" ] || e2e_fail "$(basename "$file"): a working folder"
+}
+installed='C:\Program Files\Orvela\'
+ctrl_shift_c=835 # 'C' with HOTKEYF_CONTROL | HOTKEYF_SHIFT
+shortcut "$E2E_DESKTOP/Orvela.lnk" "${installed}Orvela.exe" $ctrl_shift_c 1
+shortcut "$menu/Orvela.lnk" "${installed}Orvela.exe" $ctrl_shift_c 1
+shortcut "$menu/ReadMe.lnk" "${installed}ReadMe.txt" 0 1
+shortcut "$menu/License.lnk" "${installed}LICENSE.txt" 0 1
+shortcut "$menu/Order.lnk" "${installed}ORDER.txt" 0 1
+shortcut "$menu/Uninstall.lnk" "${installed}Uninstall.exe" $ctrl_shift_c 1
+site="$menu/Visite Our Internet Site.lnk"
+[ -f "$site" ] || e2e_fail "no shortcut to the web site"
+[ "$(field "$site" RunWindow)" = 3 ] || e2e_fail "the web site's shortcut does not open maximised"
+[ "$(ls "$menu" | wc -l)" -eq 6 ] || e2e_fail "the Start menu folder holds: $(ls "$menu")"
+
+## Orvela.exe from the program folder: its desktop, not the installer prompt.
+run "$program" Orvela.exe "$E2E_WORK/orvela.log"
+orvela=$E2E_PID
+[ -n "$(e2e_window '^ *Orvela$' 60)" ] || e2e_fail "Orvela's desktop did not show"
+e2e_screenshot_until "$E2E_SHOTS/installed-orvela.png" "$art/Fon1024.jpg" 0 0 512 764 4 384 1020 256 ||
+    e2e_fail "Orvela's background is not on the screen (see $E2E_SHOTS/installed-orvela.png)"
+[ -f "$program/ovdata.dat" ] || e2e_fail "Orvela wrote no settings in $program"
+# Its exit button: 1680 x 495 twips at (12960, 720).
+e2e_click 920 64 || e2e_fail "xdotool could not click Orvela's exit button"
+e2e_wait_exit "$orvela" 15
+[ $? -eq 0 ] || e2e_fail "Orvela did not end by its exit button"
+
+## Uninstall.exe, answered Yes; an autostart shortcut goes with the rest.
+cp "$E2E_DESKTOP/Orvela.lnk" "$startup/Orvela.lnk"
+run "$program" Uninstall.exe "$E2E_WORK/uninstall.log"
+uninstaller=$E2E_PID
+answer_box "Orvela Uninstall" || e2e_fail "no question from Uninstall.exe"
+answer_box "Orvela Uninstall" || e2e_fail "no closing message from Uninstall.exe"
+e2e_wait_exit "$uninstaller" 15
+[ $? -eq 0 ] || e2e_fail "Uninstall.exe did not end"
+wait_for "[ ! -e \"$program\" ]" 20 || e2e_fail "the program folder stays: $(ls "$program")"
+for gone in "$E2E_DESKTOP/Orvela.lnk" "$menu" "$startup/Orvela.lnk"; do
+    [ ! -e "$gone" ] || e2e_fail "$gone was not removed"
+done
+[ -d "$startup" ] || e2e_fail "the StartUp folder itself was removed"
+echo "PASS: installed, started and uninstalled in $(($(date +%s) - began)) s"
