@@ -92,6 +92,8 @@ FormWindow::FormWindow(forms::Form& form, WindowHost& host)
 
 FormWindow::~FormWindow() {
     destroy();
+    if (editBrush_)
+        DeleteObject(editBrush_);
 }
 
 void FormWindow::destroy() {
@@ -281,6 +283,27 @@ bool FormWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
                 dispatched = pressCancel();
         }
         return true;
+    case WM_CTLCOLOREDIT: {
+        // A text box shows its BackColor and ForeColor, as the designer sets them.
+        const ControlKey* key = controls_.keyOf(reinterpret_cast<HWND>(lParam));
+        const forms::Control* c = key ? key->find(form_) : nullptr;
+        if (!c || c->kind() != forms::ControlKind::TextBox)
+            return false;
+        const COLORREF colour = c->backColor();
+        if (!editBrush_ || editBrushColour_ != colour) {
+            if (editBrush_)
+                DeleteObject(editBrush_);
+            editBrush_ = CreateSolidBrush(colour);
+            editBrushColour_ = colour;
+        }
+        if (!editBrush_)
+            return false;
+        const HDC dc = reinterpret_cast<HDC>(wParam);
+        SetBkColor(dc, colour);
+        SetTextColor(dc, c->foreColor());
+        result = reinterpret_cast<LRESULT>(editBrush_);
+        return true;
+    }
     case WM_NOTIFY:
         if (lParam) {
             ControlKey clicked;

@@ -107,6 +107,9 @@ private:
     int stateBeforeMinimize_ = 0;
     bool firstFramePainted_ = false;
     HWND focus_ = nullptr; // the dialog's focused control while it is inactive
+    // The background of text boxes in their BackColor (one brush per colour).
+    HBRUSH editBrush_ = nullptr;
+    COLORREF editBrushColour_ = 0;
 };
 
 } // namespace orvela::win32

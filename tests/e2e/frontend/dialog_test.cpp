@@ -260,6 +260,16 @@ TEST_F(DialogTest, TypingSetsTheTextWithoutAnEventAndTheModelsTextReachesTheBox)
     EXPECT_STREQ(text, L"from the model");
     EXPECT_EQ(dialog.control("Name").text(), "from the model");
     EXPECT_TRUE(log.lines.empty());
+    // The box is painted in the text box's BackColor.
+    dialog.control("Name").setBackColor(12632319); // light red
+    HDC dc = GetDC(edit);
+    const auto brush = reinterpret_cast<HBRUSH>(SendMessageW(
+        window(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(edit)));
+    LOGBRUSH painted{};
+    ASSERT_TRUE(brush && GetObjectW(brush, sizeof painted, &painted));
+    EXPECT_EQ(painted.lbColor, 12632319u);
+    EXPECT_EQ(GetBkColor(dc), 12632319u);
+    ReleaseDC(edit, dc);
 }
 
 TEST_F(DialogTest, KeyboardMovesBetweenControlsAndPressesDefaultAndCancel) {
