@@ -3,6 +3,7 @@
 // scaling (the program is not DPI-aware, so Windows scales it whole).
 #include "forms/geometry.h"
 #include "installer/installer_app.h"
+#include "win32/com_apartment.h"
 #include "win32/front_end.h"
 #include "win32/system_clock.h"
 #include "win32/win32_platform.h"
@@ -13,21 +14,6 @@
 #include <objbase.h>
 
 namespace {
-
-// The folder picker and the scripting shell need COM on this thread.
-class ComApartment {
-public:
-    ComApartment() : initialised_(SUCCEEDED(CoInitialize(nullptr))) {}
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-    ~ComApartment() {
-        if (initialised_)
-            CoUninitialize();
-    }
-
-private:
-    bool initialised_;
-};
 
 class InstallerProgram final : public orvela::win32::Program {
 public:
@@ -41,7 +27,7 @@ private:
 };
 
 int runInstaller() {
-    ComApartment com;
+    orvela::win32::ComApartment com;
     InitCommonControls();
 
     const float screenWidth = orvela::forms::pixelsToTwips(GetSystemMetrics(SM_CXSCREEN));

@@ -2,6 +2,7 @@
 // Win32 front end. Reads no command line, registry or environment.
 #include "forms/geometry.h"
 #include "shell/orvela_app.h"
+#include "win32/com_apartment.h"
 #include "win32/front_end.h"
 #include "win32/system_clock.h"
 #include "win32/win32_platform.h"
@@ -26,20 +27,6 @@ void becomeDpiAware() {
         proc();
 }
 
-class ComApartment {
-public:
-    ComApartment() : initialised_(SUCCEEDED(CoInitialize(nullptr))) {}
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-    ~ComApartment() {
-        if (initialised_)
-            CoUninitialize();
-    }
-
-private:
-    bool initialised_;
-};
-
 class OrvelaProgram final : public orvela::win32::Program {
 public:
     OrvelaProgram(orvela::shell::OrvelaApp& app, const orvela::win32::Win32Platform& windows)
@@ -58,7 +45,7 @@ private:
 
 int runOrvela() {
     becomeDpiAware();
-    ComApartment com;
+    orvela::win32::ComApartment com;
     InitCommonControls();
 
     const float screenWidth = orvela::forms::pixelsToTwips(GetSystemMetrics(SM_CXSCREEN));

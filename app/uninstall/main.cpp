@@ -3,34 +3,18 @@
 // after it has ended (cmd_self_removal.h).
 #include "cmd_self_removal.h"
 #include "installer/uninstaller.h"
+#include "win32/com_apartment.h"
 #include "win32/win32_platform.h"
 
 #include <windows.h>
 
 #include <objbase.h>
 
-namespace {
-
-// The scripting shell's special folders need COM on this thread.
-class ComApartment {
-public:
-    ComApartment() : initialised_(SUCCEEDED(CoInitialize(nullptr))) {}
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-    ~ComApartment() {
-        if (initialised_)
-            CoUninitialize();
-    }
-
-private:
-    bool initialised_;
-};
-
-} // namespace
+namespace {} // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     try {
-        ComApartment com;
+        orvela::win32::ComApartment com;
         orvela::win32::Win32Platform windows;
         orvela::platform::Platform platform = windows.platform();
         orvela::uninstall::CmdSelfRemoval selfRemoval;
