@@ -209,8 +209,12 @@ void OptionsDialog::apply() {
     if (language >= 0)
         settings_.set("Desklang", languages[static_cast<std::size_t>(language)]);
     const int autostart = control("Combo3").listIndex();
-    if (autostart >= 0)
+    if (autostart >= 0) {
         autostart_.setAutostart(autostart == 1 ? 1 : 2);
+        // A shortcut that could not be written shows as "No".
+        if (settings_.get("autostartme") == "0")
+            control("Combo3").setListIndex(1);
+    }
     if (control("Combo4").listIndex() == 1)
         clocks_.showClockGroup();
     else

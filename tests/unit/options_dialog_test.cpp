@@ -125,6 +125,7 @@ TEST(OptionsDialog, AutostartThatCannotBeWrittenStaysOffAndTheDialogGoesOn) {
     dialog(app).control("Combo3").setListIndex(0);
     press(app, "cmdApply");
     EXPECT_EQ(app.setting("autostartme").caption(), "0");
+    EXPECT_EQ(dialog(app).control("Combo3").listIndex(), 1) << "shown as No";
     const auto calls = app.fake().takeCalls();
     for (const std::string& call : calls)
         EXPECT_EQ(call.find("CreateShortCut"), std::string::npos) << call;
