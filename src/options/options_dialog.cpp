@@ -206,8 +206,11 @@ void OptionsDialog::apply() {
     if (stars >= 0)
         settings_.set("V2Stars", flag(stars == 1));
     const int language = control("Combo1").listIndex();
-    if (language >= 0)
+    if (language >= 0 &&
+        settings_.get("Desklang") != languages[static_cast<std::size_t>(language)]) {
         settings_.set("Desklang", languages[static_cast<std::size_t>(language)]);
+        clocks_.datash(); // the weekday names follow the language
+    }
     const int autostart = control("Combo3").listIndex();
     if (autostart >= 0) {
         autostart_.setAutostart(autostart == 1 ? 1 : 2);

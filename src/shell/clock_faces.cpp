@@ -87,7 +87,6 @@ void ClockFaces::timeshow3() {
 void ClockFaces::datash() {
     forms::Form& f = form2_.touch();
     forms::Control& line = f.control("Label202");
-    shownLanguage_ = settings_.language();
     if (const char* name = weekdayName(settings_.weekday(), settings_.language()))
         line.setCaption(name);
     const forms::DateTime today = clock_.now();

@@ -43,12 +43,6 @@ public:
     void timeshow3();
     // Weekday and short date on the date labels of all three variants.
     void datash();
-    // Writes the date labels again when the language changed since the
-    // last datash (the Options dialog switches it); the tick calls it.
-    void followLanguage() {
-        if (settings_.language() != shownLanguage_)
-            datash();
-    }
     // The variant-1 clock group: Label202 (the date line) and the digits.
     void showClockGroup() { setClockGroupVisible(true); }
     void hideClockGroup() { setClockGroupVisible(false); }
@@ -64,7 +58,6 @@ private:
     DesktopSettings& settings_;
     const forms::Clock& clock_;
     platform::SystemServices& system_;
-    Language shownLanguage_ = Language::English;
 };
 
 } // namespace orvela::shell

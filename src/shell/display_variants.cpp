@@ -92,7 +92,6 @@ void DisplayVariants::showVariantThree() {
 }
 
 void DisplayVariants::timerTick() {
-    clocks_.followLanguage();
     switch (settings_.variant()) {
     case 2:
         stars_.variant2Tick();
