@@ -99,9 +99,7 @@ void DesktopScan::addDesktopItem(const platform::FindData& found) {
     const std::string display = displayNameOf(name);
     forms::Control& rows = listView();
     if (rows.rows().size() < static_cast<std::size_t>(maxSlots))
-        form2_.touch()
-            .control("Label6", static_cast<int>(rows.rows().size()) + 1)
-            .setCaption(display);
+        layout_.setItemCaption(static_cast<int>(rows.rows().size()) + 1, display);
 
     const std::string path = desktopPath_ + name;
     const TypeInfo info = lookUpType(path, name, found.attributes);
@@ -147,11 +145,7 @@ void DesktopScan::addDesktopItem(const platform::FindData& found) {
     if (n > maxSlots)
         return;
     const forms::Picture picture = itemPicture(info, path);
-    forms::Form& main = form2_.touch();
-    main.control("Image3", n).setPicture(picture);
-    main.control("Image4", n).setPicture(picture);
-    itemCount_ = n;
-    main.control("Label2").setCaption(info.type);
+    layout_.setItemPicture(n, picture);
     table_.set(ItemField::DisplayName, n, display);
     table_.set(ItemField::TypeName, n, info.type);
     table_.set(ItemField::FullPath, n, path);
@@ -159,7 +153,8 @@ void DesktopScan::addDesktopItem(const platform::FindData& found) {
     table_.set(ItemField::Unused, n, "");
     table_.set(ItemField::Size, n, sizeText);
     table_.set(ItemField::FileName, n, name);
-    main.control("Label4").setCaption(created);
+    if (itemShown_)
+        itemShown_(info.type, created);
 }
 
 void DesktopScan::scanDesktopFolder(const std::string& desktopPath, const std::string& pattern) {
@@ -170,7 +165,6 @@ void DesktopScan::scanDesktopFolder(const std::string& desktopPath, const std::s
         f.control("DisplayName").setCaption(search);
         listView().clearRows();
         table_.clear();
-        itemCount_ = 0;
         platform::FindData found;
         platform::FindHandle handle = platform_.files.findFirstFile(search, found);
         if (handle) {

@@ -10,6 +10,7 @@
 #include "forms/form.h"
 #include "platform/platform.h"
 
+#include <functional>
 #include <map>
 #include <string>
 
@@ -17,9 +18,14 @@ namespace orvela::desktopitems {
 
 class DesktopScan {
 public:
-    DesktopScan(platform::Platform& platform, forms::Form& form1, forms::Form& form2,
-                DesktopItemTable& table, ItemLayout& layout)
-        : platform_(platform), form1_(form1), form2_(form2), table_(table), layout_(layout) {}
+    DesktopScan(platform::Platform& platform, forms::Form& form1, DesktopItemTable& table,
+                ItemLayout& layout)
+        : platform_(platform), form1_(form1), table_(table), layout_(layout) {}
+
+    // Called with each item's type and creation date as it is read, for the
+    // main window's information labels.
+    using ItemShown = std::function<void(const std::string& type, const std::string& created)>;
+    void onItemScanned(ItemShown shown) { itemShown_ = std::move(shown); }
 
     // Enumerates desktopPath (ending in a backslash) + pattern into the list
     // view, the image list and the table, then lays the items out.
@@ -27,7 +33,7 @@ public:
     // Empties ImageList1 but for the placeholder "dummy" (PixDummy's picture).
     bool resetImageList();
     // The number of items that got a slot by the last scan (0..100).
-    int itemCount() const { return itemCount_; }
+    int itemCount() const { return layout_.itemCount(); }
 
     // The text of a file time in the short date form; empty if Windows
     // cannot convert it. Only the date counts, in UTC as recorded.
@@ -57,12 +63,11 @@ private:
 
     platform::Platform& platform_;
     forms::Form& form1_;
-    forms::Form& form2_;
     DesktopItemTable& table_;
     ItemLayout& layout_;
     std::string desktopPath_;
     bool dosIconAdded_ = false;
-    int itemCount_ = 0;
+    ItemShown itemShown_;
     // Type name and icon of ordinary files by extension (they depend on
     // nothing else), so a large desktop costs one shell lookup per type.
     std::map<std::string, TypeInfo> typesByExtension_;

@@ -13,6 +13,8 @@ namespace {
 constexpr int ringElements = 101; // Image3 and Label6 run 0..101
 constexpr int gridElements = 100; // Image4 runs 0..100
 constexpr float captionHeight = 400;
+constexpr float ringIconHalf = 240;    // half of a 480-twip ring icon
+constexpr float ringCaptionDrop = 490; // ring caption top below its icon's top
 
 float rounded(double v) {
     return static_cast<float>(std::nearbyint(v));
@@ -60,6 +62,7 @@ void ItemLayout::layoutDesktopItems(int n) {
     const forms::Runtime& rt = f.runtime();
     const float screenWidth = rt.screenWidth(), screenHeight = rt.screenHeight();
 
+    itemCount_ = n;
     f.control("Label6", 0).setCaption(std::to_string(n));
     f.control("Frame5").setWidth(stripPitch * static_cast<float>(n) + 2 * screenWidth);
     for (int k = 1; k <= n; ++k) {
@@ -100,6 +103,30 @@ void ItemLayout::layoutDesktopItems(int n) {
     overlay.move(0, 0, screenWidth, screenHeight);
     f.control("Image1").move(0, 0, overlay.width(), overlay.height());
     layoutGrid(f, n);
+}
+
+void ItemLayout::setItemCaption(int n, const std::string& caption) {
+    form2_.touch().control("Label6", n).setCaption(caption);
+}
+
+void ItemLayout::setItemPicture(int n, const forms::Picture& picture) {
+    forms::Form& f = form2_.touch();
+    f.control("Image3", n).setPicture(picture);
+    f.control("Image4", n).setPicture(picture);
+}
+
+void ItemLayout::placeRingItem(int i, float left, float top) {
+    forms::Form& f = form2_.touch();
+    forms::Control& icon = f.control("Image3", i);
+    icon.move(left, top, icon.width(), icon.height());
+    forms::Control& caption = f.control("Label6", i);
+    caption.move(left + ringIconHalf - caption.width() / 2, top + ringCaptionDrop, caption.width(),
+                 caption.height());
+}
+
+float ItemLayout::stripIconWidth() const {
+    const forms::Control* icon = form2_.touch().find("Image21", 1);
+    return icon ? icon->width() : 0;
 }
 
 void ItemLayout::layoutGrid(forms::Form& f, int n) {

@@ -7,6 +7,8 @@
 
 #include "forms/form.h"
 
+#include <string>
+
 namespace orvela::desktopitems {
 
 // Rows and columns of the variant-2 grid for n items: about three columns
@@ -36,12 +38,24 @@ public:
     // Lays out n items (0..100; slots 1..n of the item table), whatever the
     // variant, and hides everything a previous layout showed beyond them.
     void layoutDesktopItems(int n);
+    // The items of the last layout (0 before the first).
+    int itemCount() const { return itemCount_; }
+    // Shows an item's caption and picture on the ring, the grid and the
+    // strip's source cells: item n (1..100) of the scan.
+    void setItemCaption(int n, const std::string& caption);
+    void setItemPicture(int n, const forms::Picture& picture);
+    // Puts ring element i (0..101) with its icon's top-left at (left, top)
+    // and its caption centred below the icon.
+    void placeRingItem(int i, float left, float top);
+    // The width of the strip's first icon in twips, 0 when it has none.
+    float stripIconWidth() const;
 
 private:
     void placeStripSlot(forms::Form& f, int slot, int item, float cellLeft);
     void layoutGrid(forms::Form& f, int n);
 
     forms::Form& form2_;
+    int itemCount_ = 0;
 };
 
 } // namespace orvela::desktopitems

@@ -15,14 +15,12 @@ ShortcutRequest Autostart::startupShortcut() const {
 }
 
 void Autostart::setAutostart(int mode) {
-    if (mode == 1)
-        settings_.set("autostartme", "0");
-    else if (mode == 2)
-        settings_.set("autostartme", "1");
+    if (mode == 1 || mode == 2)
+        settings_.update([mode](shell::SettingsValues& v) { v.autostart.set(mode == 2); });
     ShortcutRequest request = startupShortcut();
-    if (settings_.get("autostartme") != "0") {
+    if (settings_.values().autostart.value() != false) {
         if (!shortcuts_.CreateLink(request))
-            settings_.set("autostartme", "0");
+            settings_.update([](shell::SettingsValues& v) { v.autostart.set(false); });
     } else {
         request.workingDirectory = platform_.files.programDir() + "/";
         shortcuts_.DeleteLink(request);

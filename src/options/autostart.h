@@ -1,5 +1,5 @@
 // Starting with Windows: a shortcut to the running program in the user's
-// StartUp folder, and the settings field autostartme that records it.
+// StartUp folder, and the setting that records it.
 #pragma once
 
 #include "options/shortcut_service.h"
@@ -14,7 +14,7 @@ public:
 
     // Mode 1 switches autostart off (deletes the shortcut), mode 2 on
     // (writes it, pointing at the program where it runs now); any other mode
-    // re-applies the stored state. autostartme reads "1" only while the
+    // re-applies the stored state. the setting reads "1" only while the
     // shortcut was written: a shortcut that cannot be made leaves it "0".
     void setAutostart(int mode);
 

@@ -1,6 +1,7 @@
 #include "options/options_dialog.h"
 
 #include "forms/runtime.h"
+#include "options/options_captions.h"
 #include "shell/value_text.h"
 
 #include <array>
@@ -25,10 +26,6 @@ constexpr std::array<std::pair<const char*, const char*>, 5> pages = {{
     {"Information", "FInformation"},
 }};
 
-constexpr std::array<const char*, 12> starLines = {"Line8",  "Line9",  "Line10", "Line11",
-                                                   "Line12", "Line13", "Line14", "Line15",
-                                                   "Line16", "Line17", "Line18", "Line19"};
-
 constexpr std::array<const char*, 2> languages = {"English", "Russian"};
 
 constexpr double maxIconSpeed = 100, maxStripLevel = 20;
@@ -36,10 +33,6 @@ constexpr unsigned informationIcon = platform::mbIconInformation;
 constexpr int fileNotFound = 53;
 constexpr int swShowNormal = 1;
 constexpr const char* imageFilter = "Images|*.BMP;*.GIF;*.JPG;*.DIB|All Files|*.*";
-
-const char* flag(bool on) {
-    return on ? "1" : "0";
-}
 
 } // namespace
 
@@ -72,6 +65,10 @@ void OptionsDialog::bind() {
         form3_.on(b.name, EventType::Click, [this, b](const Event&) { (this->*b.step)(b.delta); });
 }
 
+void OptionsDialog::setCaptions() {
+    setOptionsCaptions(form3_);
+}
+
 void OptionsDialog::opening() {
     forms::Form& f = form3_;
     showOptionsPage("FGeneral");
@@ -79,28 +76,26 @@ void OptionsDialog::opening() {
     f.move(std::floor(std::round(runtime.screenWidth() - f.width()) / 2),
            std::floor(std::round(runtime.screenHeight() - f.height()) / 2), f.width(), f.height());
 
-    const std::string autostart = settings_.get("autostartme");
-    if (autostart == "0" || autostart == "1")
-        control("Combo3").setListIndex(autostart == "1" ? 0 : 1);
-    // The entry of the variant on screen: an unknown deskvar shows variant 1.
-    control("Combo2").setListIndex(settings_.variant() - 1);
-    const std::string stars = settings_.get("V2Stars");
-    if (stars == "0" || stars == "1")
-        control("Combo6").setListIndex(stars == "1" ? 1 : 0);
-    settings_.set("dvzapas", settings_.get("deskvar"));
+    const shell::SettingsValues stored = settings_.values();
+    if (const auto on = stored.autostart.value())
+        control("Combo3").setListIndex(*on ? 0 : 1);
+    // The entry of the variant on screen: an unknown variant shows variant 1.
+    control("Combo2").setListIndex(static_cast<int>(settings_.variant()) - 1);
+    if (const auto on = stored.starsOn.value())
+        control("Combo6").setListIndex(*on ? 1 : 0);
+    settings_.update([](shell::SettingsValues& v) { v.openedVariant = v.variant; });
     readLiveClockState();
     control("Combo1").setListIndex(settings_.language() == shell::Language::Russian ? 1 : 0);
-    control("Label5").setCaption(settings_.get("V1speed"));
-    settings_.set("V1speedR", settings_.get("V1speed"));
+    control("Label5").setCaption(stored.iconSpeed.text);
+    settings_.update([](shell::SettingsValues& v) { v.openedSpeed = v.iconSpeed; });
     const auto unit = stripUnit();
-    control("Label22").setCaption(
-        numberToText(unit ? textToNumber(settings_.get("v3shag")) / *unit : 0));
+    control("Label22").setCaption(numberToText(unit ? settings_.stripStep() / *unit : 0));
+    opened_ = settings_.values();
 }
 
 void OptionsDialog::readLiveClockState() {
-    forms::Form& main = desktop();
-    control("Combo5").setListIndex(main.control("Label103").visible() ? 1 : 0);
-    control("Combo4").setListIndex(main.control("Label208").visible() ? 1 : 0);
+    control("Combo5").setListIndex(desktop_.calendarShown() ? 1 : 0);
+    control("Combo4").setListIndex(desktop_.clockShown() ? 1 : 0);
 }
 
 void OptionsDialog::showDialog() {
@@ -134,31 +129,31 @@ void OptionsDialog::changeIconSpeed(int delta) {
     if ((delta > 0 && speed < maxIconSpeed) || (delta < 0 && speed > 0))
         speed += delta;
     label.setCaption(numberToText(speed));
-    settings_.set("V1speed", label.caption());
+    settings_.update([&label](shell::SettingsValues& v) { v.iconSpeed.text = label.caption(); });
 }
 
 std::optional<double> OptionsDialog::stripUnit() {
-    const forms::Control* icon = desktop().find("Image21", 1);
-    if (!icon || icon->width() <= 0)
+    const float width = desktop_.stripIconWidth();
+    if (width <= 0)
         return std::nullopt;
-    return icon->width() / 32.0;
+    return width / 32.0;
 }
 
 void OptionsDialog::changeStripSpeed(int delta) {
     const auto unit = stripUnit();
     if (!unit)
         return;
-    double level = std::nearbyint(textToNumber(settings_.get("v3shag")) / *unit);
+    double level = std::nearbyint(settings_.stripStep() / *unit);
     if ((delta > 0 && level < maxStripLevel) || (delta < 0 && level > 0))
         level += delta;
     control("Label22").setCaption(numberToText(level));
-    settings_.set("v3shag", numberToText(*unit * level));
+    settings_.update([&](shell::SettingsValues& v) { v.stripStep.set(*unit * level); });
 }
 
 bool OptionsDialog::loadBackground(const std::string& path) {
     if (platform_.dialogs.loadPicture(path).error != 0)
         return false;
-    desktop().control("Image19").setPicture(forms::Picture::file(path));
+    desktop_.setBackground(path);
     return true;
 }
 
@@ -167,7 +162,7 @@ void OptionsDialog::chooseBackground() {
     const auto file = platform_.dialogs.getOpenFileName(0, {dir, imageFilter, 1});
     if (!file || file->empty())
         return;
-    settings_.set("v3picdef", dir + "/image.jpg");
+    settings_.update([&dir](shell::SettingsValues& v) { v.defaultPicture = dir + "/image.jpg"; });
     const platform::PictureLoad load = platform_.dialogs.loadPicture(*file);
     if (load.error != 0) {
         const std::string text =
@@ -175,8 +170,8 @@ void OptionsDialog::chooseBackground() {
         platform_.dialogs.messageBox(0, text, informationIcon, "Open");
         return;
     }
-    desktop().control("Image19").setPicture(forms::Picture::file(*file));
-    settings_.set("v3pic1", *file);
+    desktop_.setBackground(*file);
+    settings_.update([&file](shell::SettingsValues& v) { v.picture = *file; });
 }
 
 void OptionsDialog::showInstructions() {
@@ -185,110 +180,97 @@ void OptionsDialog::showInstructions() {
 }
 
 void OptionsDialog::setStarLines(bool visible) {
-    forms::Form& main = desktop();
-    for (const char* line : starLines)
-        main.control(line).setVisible(visible);
+    desktop_.setStarLines(visible);
 }
 
 void OptionsDialog::setVariantFromCombo() {
     const int entry = control("Combo2").listIndex();
     if (entry < 0)
         return;
-    settings_.set("deskvar", std::to_string(entry + 1));
-    forms::Form& main = desktop();
-    main.control("V3Frame").setVisible(entry == 2);
-    main.control("V1Frame").setVisible(entry == 1);
+    const auto variant = static_cast<shell::Variant>(entry + 1);
+    settings_.update([variant](shell::SettingsValues& v) { v.variant.set(variant); });
+    desktop_.showVariant(variant);
 }
 
 void OptionsDialog::apply() {
     setVariantFromCombo();
     const int stars = control("Combo6").listIndex();
     if (stars >= 0)
-        settings_.set("V2Stars", flag(stars == 1));
+        settings_.update([stars](shell::SettingsValues& v) { v.starsOn.set(stars == 1); });
     const int language = control("Combo1").listIndex();
     if (language >= 0 &&
-        settings_.get("Desklang") != languages[static_cast<std::size_t>(language)]) {
-        settings_.set("Desklang", languages[static_cast<std::size_t>(language)]);
-        clocks_.datash(); // the weekday names follow the language
+        settings_.values().language.text != languages[static_cast<std::size_t>(language)]) {
+        settings_.update([language](shell::SettingsValues& v) {
+            v.language.text = languages[static_cast<std::size_t>(language)];
+        });
+        desktop_.refreshDate(); // the weekday names follow the language
     }
     const int autostart = control("Combo3").listIndex();
     if (autostart >= 0) {
         autostart_.setAutostart(autostart == 1 ? 1 : 2);
         // A shortcut that could not be written shows as "No".
-        if (settings_.get("autostartme") == "0")
+        if (settings_.values().autostart.value() == false)
             control("Combo3").setListIndex(1);
     }
-    if (control("Combo4").listIndex() == 1)
-        clocks_.showClockGroup();
-    else
-        clocks_.hideClockGroup();
-    if (control("Combo5").listIndex() == 1)
-        calendar_.showCalendar();
-    else
-        calendar_.hideCalendar();
-    const std::string stored = settings_.get("V2Stars");
-    if (stored == "0")
-        hideStarLines();
-    else if (stored == "1")
-        showStarLines();
+    desktop_.showClock(control("Combo4").listIndex() == 1);
+    desktop_.showCalendar(control("Combo5").listIndex() == 1);
+    if (const auto on = settings_.values().starsOn.value())
+        setStarLines(*on);
 }
 
 void OptionsDialog::ok() {
     apply();
-    forms::Form& main = desktop();
-    settings_.set("v1calend", flag(main.control("Label103").visible()));
-    settings_.set("v1timer", flag(main.control("Label208").visible()));
+    settings_.update([this](shell::SettingsValues& v) {
+        v.calendarOn.set(desktop_.calendarShown());
+        v.clockOn.set(desktop_.clockShown());
+    });
     const int stars = control("Combo6").listIndex();
     if (stars >= 0) {
-        settings_.set("V2Stars", flag(stars == 1));
-        settings_.set("V2Stars2", flag(stars == 1));
+        settings_.update([stars](shell::SettingsValues& v) {
+            v.starsOn.set(stars == 1);
+            v.committedStars.set(stars == 1);
+        });
         setStarLines(stars == 1);
     }
-    settings_.set("v3pic2", settings_.get("v3pic1"));
+    settings_.update([](shell::SettingsValues& v) { v.committedPicture = v.picture; });
     settings_.keepStripStep();
     settingsFile_.saveSettingsFile();
-    const bool starsOn = settings_.get("V2Stars") == "1";
-    main.control("Frame3").setVisible(starsOn);
-    main.control("Frame4").setVisible(starsOn);
+    desktop_.showStarPanels(settings_.values().starsOn.value() == true);
     form3_.unload();
 }
 
 void OptionsDialog::cancel() {
-    if (settings_.get("v3pic2") == " ")
-        settings_.set("v3pic2", settings_.get("v3picdef"));
-    if (settings_.get("v3pic1") != settings_.get("v3pic2"))
-        settings_.set("v3pic1", settings_.get("v3pic2"));
-    const std::string picture = settings_.get("v3pic1");
+    dialog(); // the values it opened with
+    std::string picture = opened_.committedPicture;
+    settings_.update([this, &picture](shell::SettingsValues& v) {
+        if (picture == " ")
+            picture = v.committedPicture = v.defaultPicture;
+        v.picture = picture;
+        v.iconSpeed = opened_.openedSpeed;
+    });
     if (picture != "pic1" && picture != "def")
         loadBackground(picture); // a picture that no longer loads leaves the current one
-    settings_.set("V1speed", settings_.get("V1speedR"));
-    if (settings_.clockOn())
-        clocks_.showClockGroup();
-    else if (settings_.get("v1timer") == "0")
-        clocks_.hideClockGroup();
-    if (settings_.calendarOn())
-        calendar_.showCalendar();
-    else if (settings_.get("v1calend") == "0")
-        calendar_.hideCalendar();
-    const std::string committed = settings_.get("V2Stars2");
+    const shell::SettingsValues now = settings_.values();
+    if (const auto on = now.clockOn.value())
+        desktop_.showClock(*on);
+    if (const auto on = now.calendarOn.value())
+        desktop_.showCalendar(*on);
+    const auto committed = opened_.committedStars.value();
     const int shown = control("Combo6").listIndex();
-    if (committed == "1" && shown == 0)
-        settings_.set("V2Stars", "1");
-    if (committed == "0" && shown == 1)
-        settings_.set("V2Stars", "0");
-    const std::string stars = settings_.get("V2Stars");
-    if (stars == "0")
-        hideStarLines();
-    else if (stars == "1")
-        showStarLines();
-    const std::string opened = settings_.get("dvzapas");
-    const int entry = opened == "1" || opened == "2" || opened == "3" ? opened[0] - '1' : 0;
+    if (committed == true && shown == 0)
+        settings_.update([](shell::SettingsValues& v) { v.starsOn.set(true); });
+    if (committed == false && shown == 1)
+        settings_.update([](shell::SettingsValues& v) { v.starsOn.set(false); });
+    if (const auto on = settings_.values().starsOn.value())
+        setStarLines(*on);
+    const shell::Stored<shell::Variant> opened = opened_.openedVariant;
     // Always put back, also when the list was turned back after an Apply
     // without applying again. A variant text the list has no entry for
     // returns as it was; the screen shows variant 1 for it.
-    control("Combo2").setListIndex(entry);
+    control("Combo2").setListIndex(static_cast<int>(opened.value().value_or(shell::Variant::One)) -
+                                   1);
     setVariantFromCombo();
-    settings_.set("deskvar", opened);
+    settings_.update([&opened](shell::SettingsValues& v) { v.variant = opened; });
     form3_.unload();
 }
 

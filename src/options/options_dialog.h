@@ -1,15 +1,15 @@
 // The Options dialog form3: its opening steps, the pages behind its tabs,
 // the live speed and background controls, and Apply, OK and Cancel. It is
-// modeless: every change shows on the main window Form2 at once, OK commits
-// and saves, Cancel puts back what was changed live.
+// modeless: every change shows on the main window at once (through its
+// DesktopFace), OK commits and saves, Cancel puts back what was changed live
+// from the values the dialog kept when it opened.
 #pragma once
 
 #include "forms/form.h"
 #include "options/autostart.h"
 #include "platform/platform.h"
-#include "shell/clock_faces.h"
+#include "shell/desktop_face.h"
 #include "shell/desktop_settings.h"
-#include "shell/month_calendar.h"
 #include "shell/settings_file.h"
 
 #include <optional>
@@ -19,12 +19,11 @@ namespace orvela::options {
 
 class OptionsDialog {
 public:
-    OptionsDialog(platform::Platform& platform, forms::Form& form2, forms::Form& form3,
+    OptionsDialog(platform::Platform& platform, forms::Form& form3,
                   shell::DesktopSettings& settings, shell::SettingsFile& settingsFile,
-                  shell::ClockFaces& clocks, shell::MonthCalendar& calendar)
-        : platform_(platform), form2_(form2), form3_(form3), settings_(settings),
-          settingsFile_(settingsFile), clocks_(clocks), calendar_(calendar),
-          autostart_(platform, settings) {}
+                  shell::DesktopFace& desktop)
+        : platform_(platform), form3_(form3), settings_(settings), settingsFile_(settingsFile),
+          desktop_(desktop), autostart_(platform, settings) {}
 
     // Registers the dialog's load handler and its controls' handlers.
     void bind();
@@ -34,6 +33,9 @@ public:
     // reads the clock and calendar combos from the screen again, since the
     // one start-up loads hidden is loaded before the screen settles.
     void showDialog();
+
+    // The dialog's captions in the interface language; the first loads it.
+    void setCaptions();
 
     // Hides every page frame, then shows the named one.
     void showOptionsPage(const std::string& frame);
@@ -49,7 +51,6 @@ public:
 
 private:
     forms::Form& dialog() { return form3_.touch(); }
-    forms::Form& desktop() { return form2_.touch(); }
     forms::Control& control(const char* name) { return dialog().control(name); }
 
     void opening();
@@ -68,13 +69,14 @@ private:
     bool loadBackground(const std::string& path);
 
     platform::Platform& platform_;
-    forms::Form& form2_;
     forms::Form& form3_;
     shell::DesktopSettings& settings_;
     shell::SettingsFile& settingsFile_;
-    shell::ClockFaces& clocks_;
-    shell::MonthCalendar& calendar_;
+    shell::DesktopFace& desktop_;
     Autostart autostart_;
+    // The settings as the dialog opened, with the values committed then:
+    // what Cancel puts back.
+    shell::SettingsValues opened_;
 };
 
 } // namespace orvela::options

@@ -104,6 +104,14 @@ void ClockFaces::setClockGroupVisible(bool visible) {
         f.control(name).setVisible(visible);
 }
 
+void ClockFaces::setHourHandColor(forms::Color color) {
+    form2_.touch().control("Line3").setBorderColor(color);
+}
+
+bool ClockFaces::clockShown() {
+    return form2_.touch().control("Label208").visible();
+}
+
 void ClockFaces::moveHands(const forms::DateTime& t, TwipsPoint centre, double k,
                            forms::Color dotColor) {
     forms::Form& f = form2_.touch();

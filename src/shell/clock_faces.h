@@ -46,8 +46,12 @@ public:
     // The variant-1 clock group: Label202 (the date line) and the digits.
     void showClockGroup() { setClockGroupVisible(true); }
     void hideClockGroup() { setClockGroupVisible(false); }
+    void showClock(bool shown) { setClockGroupVisible(shown); }
+    // Whether the clock group shows now (its seconds label stands for it).
+    bool clockShown();
     // The analogue clock of variant 1 at time t around centre, scaled by k:
     // Line1..Line3 the hands, Line4 the centre dot in dotColor.
+    void setHourHandColor(forms::Color color);
     void moveHands(const forms::DateTime& t, TwipsPoint centre, double k, forms::Color dotColor);
 
 private:

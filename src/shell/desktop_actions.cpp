@@ -12,8 +12,6 @@ void DesktopActions::run(DesktopAction action) {
     case DesktopAction::Options:
         if (openOptions_)
             openOptions_();
-        else
-            form3_.show();
         break;
     case DesktopAction::ProgramFiles:
         open(form().control("profiledir").caption());
@@ -64,13 +62,6 @@ void DesktopActions::openItem(int slot) {
     open(items_.get(desktopitems::ItemField::FullPath, slot));
 }
 
-int DesktopActions::itemCount() const {
-    int n = 0;
-    while (n < desktopitems::DesktopItemTable::slotCount && items_.filled(n + 1))
-        ++n;
-    return n;
-}
-
 void DesktopActions::hideMenu() {
     form().control("Frame1").setVisible(false);
 }
@@ -79,20 +70,29 @@ void DesktopActions::emptyRecycleBin() {
     platform_.shell.emptyRecycleBin(0, "", 0);
     std::int64_t bytes = 0, count = 0;
     system_.queryRecycleBin("", bytes, count);
+    showRecycleBin(recycleBinSummary(count, bytes));
+}
+
+void DesktopActions::showRecycleBin(const std::string& summary) {
     forms::Form& f = form();
-    f.control("korzinainf").setCaption(recycleBinSummary(count, bytes));
-    f.control("Label59").setCaption(f.control("korzinainf").caption());
-    f.control("Label33").setCaption(f.control("korzinainf").caption());
+    for (const char* label : {"korzinainf", "Label33", "Label59"})
+        f.control(label).setCaption(summary);
+}
+
+void DesktopActions::setFolders(const std::string& programFiles, const std::string& documents) {
+    forms::Form& f = form();
+    f.control("profiledir").setCaption(programFiles);
+    f.control("docdir").setCaption(documents);
 }
 
 void DesktopActions::toggleStart() {
     taskbar_ = platform_.windows.findWindow("Shell_traywnd", "");
-    const std::string state = settings_.get("checkpusk");
-    if (state == "0")
+    const std::optional<bool> state = settings_.values().taskbarToggle.value();
+    if (state == false)
         platform_.windows.setWindowPos(taskbar_, 0, 0, 0, 0, 0, swpShowWindow);
-    else if (state == "1" && showStartButton_)
+    else if (state == true && showStartButton_)
         showStartButton_(true);
-    settings_.set("checkpusk", state == "0" ? "1" : "0");
+    settings_.update([state](SettingsValues& v) { v.taskbarToggle.set(state == false); });
 }
 
 } // namespace orvela::shell

@@ -5,6 +5,7 @@
 // bind their controls to these actions from tables.
 #pragma once
 
+#include "desktopitems/item_layout.h"
 #include "desktopitems/item_table.h"
 #include "forms/form.h"
 #include "platform/platform.h"
@@ -12,6 +13,7 @@
 #include "shell/system_info.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace orvela::shell {
@@ -32,10 +34,11 @@ enum class DesktopAction {
 class DesktopActions {
 public:
     DesktopActions(platform::Platform& platform, forms::Form& form1, forms::Form& form2,
-                   forms::Form& form3, DesktopSettings& settings, SystemInfo& system,
-                   const desktopitems::DesktopItemTable& items)
-        : platform_(platform), form1_(form1), form2_(form2), form3_(form3), settings_(settings),
-          system_(system), items_(items) {}
+                   DesktopSettings& settings, SystemInfo& system,
+                   const desktopitems::DesktopItemTable& items,
+                   const desktopitems::ItemLayout& layout)
+        : platform_(platform), form1_(form1), form2_(form2), settings_(settings), system_(system),
+          items_(items), layout_(layout) {}
 
     // Set by the main window when it binds its handlers.
     void setExitProgram(std::function<void()> exitProgram) {
@@ -53,13 +56,17 @@ public:
     // Hides the pop-up menu, then opens the full path of item slot; a slot
     // without an item opens nothing.
     void openItem(int slot);
-    // The number of items of the last scan (filled slots from 1 on).
-    int itemCount() const;
+    // The number of items the last layout placed.
+    int itemCount() const { return layout_.itemCount(); }
     void hideMenu();
 
     // Empties the recycle bin (Windows asks the user) and writes its new
     // contents into korzinainf, Label59 and Label33.
     void emptyRecycleBin();
+    // The recycle-bin text on the three labels that show it.
+    void showRecycleBin(const std::string& summary);
+    // The folders the Program Files and Documents buttons open.
+    void setFolders(const std::string& programFiles, const std::string& documents);
     // The two-state Start toggle on checkpusk: "0" brings the taskbar to the
     // top, "1" shows its Start button; any other text does nothing. The
     // state then flips ("0" becomes "1", everything else "0").
@@ -79,10 +86,10 @@ private:
     platform::Platform& platform_;
     forms::Form& form1_;
     forms::Form& form2_;
-    forms::Form& form3_;
     DesktopSettings& settings_;
     SystemInfo& system_;
     const desktopitems::DesktopItemTable& items_;
+    const desktopitems::ItemLayout& layout_;
     std::function<void()> exitProgram_;
     std::function<void(bool)> showStartButton_;
     std::function<void()> openOptions_;

@@ -15,8 +15,7 @@ namespace {
 constexpr double pi = std::numbers::pi;
 constexpr double designHeight = 768;
 constexpr double ringRadius = 4500;
-constexpr double iconHalf = 240;    // half of a 480-twip ring icon
-constexpr double captionDrop = 490; // ring caption top below its icon's top
+constexpr double iconHalf = 240; // half of a 480-twip ring icon
 constexpr double accumulatorWrap = 36000;
 constexpr double ringTurn = 4360;     // accumulator units per full turn
 constexpr int ringElements = 102;     // Image3 and Label6 are 0..101
@@ -52,25 +51,39 @@ float nextStripLeft(float left, float width, float screenWidth, float step) {
 }
 
 double DisplayVariants::scale() {
-    return textToNumber(form().control("screeny").caption()) / designHeight;
+    return screenHeight_ / designHeight;
+}
+
+void DisplayVariants::setScreenHeight(unsigned pixels) {
+    screenHeight_ = pixels;
+    form().control("screeny").setCaption(std::to_string(pixels));
 }
 
 void DisplayVariants::applyDisplayVariant() {
-    ScreenLayout layout(form());
+    ScreenLayout layout(form(), screenHeight_);
     layout.scaleMainLayout();
     layout.scaleV1Frame();
     layout.scaleV3Frame();
     switch (settings_.variant()) {
-    case 2:
+    case Variant::Two:
         showVariantTwo();
         break;
-    case 3:
+    case Variant::Three:
         showVariantThree();
         break;
-    default:
+    case Variant::One:
         showVariantOne();
         break;
     }
+}
+
+void DisplayVariants::setBackground(const forms::Picture& picture) {
+    form().control("Image19").setPicture(picture);
+}
+
+void DisplayVariants::showVariant(Variant v) {
+    form().control("V3Frame").setVisible(v == Variant::Three);
+    form().control("V1Frame").setVisible(v == Variant::Two);
 }
 
 void DisplayVariants::setOverlays(bool v1Frame, bool v3Frame) {
@@ -93,13 +106,13 @@ void DisplayVariants::showVariantThree() {
 
 void DisplayVariants::timerTick() {
     switch (settings_.variant()) {
-    case 2:
+    case Variant::Two:
         stars_.variant2Tick();
         break;
-    case 3:
+    case Variant::Three:
         stepVariantThree();
         break;
-    default:
+    case Variant::One:
         stepVariantOne();
         break;
     }
@@ -121,7 +134,7 @@ void DisplayVariants::stepVariantOne() {
 
     // A still ring (speed 0) is still placed once for the items it holds,
     // so its icons do not wait piled up at the clock centre.
-    const int items = textToInt(f.control("Label6", 0).caption());
+    const int items = items_.itemCount();
     if (settings_.iconSpeed() != 0 || items != placedItems_)
         turnRing(a, centre, k);
 
@@ -133,19 +146,14 @@ void DisplayVariants::stepVariantOne() {
 }
 
 void DisplayVariants::turnRing(double a, TwipsPoint centre, double k) {
-    forms::Form& f = form();
     // With no items there is no ring to turn (and no angle per item).
-    placedItems_ = textToInt(f.control("Label6", 0).caption());
+    placedItems_ = items_.itemCount();
     const int n = std::min(placedItems_, ringElements - 1);
     if (n <= 0)
         return;
     for (int i = 0; i <= n; ++i) {
         const TwipsPoint at = ringIconPosition(i, n, a, centre, k);
-        forms::Control& icon = f.control("Image3", i);
-        icon.move(static_cast<float>(at.x), static_cast<float>(at.y), icon.width(), icon.height());
-        forms::Control& caption = f.control("Label6", i);
-        caption.move(static_cast<float>(at.x + iconHalf - caption.width() / 2),
-                     static_cast<float>(at.y + captionDrop), caption.width(), caption.height());
+        items_.placeRingItem(i, static_cast<float>(at.x), static_cast<float>(at.y));
     }
 }
 

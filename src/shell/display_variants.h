@@ -3,9 +3,10 @@
 // variant 2 the overlay V1Frame with the star field, variant 3 the overlay
 // V3Frame with the scrolling item strip Frame5. Coordinates are twips of the
 // main window; design lengths are for a 768-pixel-high screen, scaled by
-// k = screeny / 768.
+// k = h / 768 for a screen h pixels high.
 #pragma once
 
+#include "desktopitems/item_layout.h"
 #include "forms/form.h"
 #include "platform/display_services.h"
 #include "shell/clock_faces.h"
@@ -30,15 +31,24 @@ class DisplayVariants {
 public:
     DisplayVariants(forms::Form& form2, DesktopSettings& settings,
                     platform::DisplayServices& display, ClockFaces& clocks, MonthCalendar& calendar,
-                    StarField& stars)
+                    StarField& stars, desktopitems::ItemLayout& items)
         : form2_(form2), settings_(settings), display_(display), clocks_(clocks),
-          calendar_(calendar), stars_(stars) {}
+          calendar_(calendar), stars_(stars), items_(items) {}
+
+    // The screen height in pixels the layout and the tick scale by; shown
+    // in screeny.
+    void setScreenHeight(unsigned pixels);
 
     // Lays the window out for the screen and shows the overlay of the variant.
     void applyDisplayVariant();
     void showVariantOne();
     void showVariantTwo();
     void showVariantThree();
+    // Shows the overlay of variant v alone: none for 1, V1Frame for 2,
+    // V3Frame for 3.
+    void showVariant(Variant v);
+    // The variant-3 background picture.
+    void setBackground(const forms::Picture& picture);
 
     // The handler of Timer1: one step of the active variant.
     void timerTick();
@@ -59,6 +69,8 @@ private:
     ClockFaces& clocks_;
     MonthCalendar& calendar_;
     StarField& stars_;
+    desktopitems::ItemLayout& items_;
+    double screenHeight_ = 768;
     int placedItems_ = 0; // the item count the ring was last placed for
 };
 

@@ -46,4 +46,10 @@ void showItemInfo2(forms::Form& form2, const desktopitems::DesktopItemTable& ite
     show(form2, variantTwoLabels, items, index);
 }
 
+void showScannedItem(forms::Form& form2, const std::string& type, const std::string& created) {
+    forms::Form& f = form2.touch();
+    f.control(variantOneLabels[1]).setCaption(type);
+    f.control(variantOneLabels[2]).setCaption(created);
+}
+
 } // namespace orvela::shell

@@ -6,6 +6,8 @@
 #include "desktopitems/item_table.h"
 #include "forms/form.h"
 
+#include <string>
+
 namespace orvela::shell {
 
 // The index that means no item: the labels are cleared.
@@ -16,5 +18,8 @@ inline constexpr int noItem = 10000;
 // outside 0..100 clears them too.
 void showItemInfo(forms::Form& form2, const desktopitems::DesktopItemTable& items, int index);
 void showItemInfo2(forms::Form& form2, const desktopitems::DesktopItemTable& items, int index);
+// What the scan shows of each item it reads: its type and creation date as
+// they are, on the variant-1 type and date labels.
+void showScannedItem(forms::Form& form2, const std::string& type, const std::string& created);
 
 } // namespace orvela::shell

@@ -27,10 +27,6 @@ std::string backgroundHolderFor(double h) {
     return holder;
 }
 
-double ScreenLayout::screenHeightPixels() const {
-    return textToNumber(form2_.control("screeny").caption());
-}
-
 forms::Control& ScreenLayout::c(const char* name, int index) const {
     return form2_.control(name, index);
 }
@@ -53,7 +49,7 @@ void ScreenLayout::coverScreen(forms::Control& control) const {
 }
 
 void ScreenLayout::scaleMainLayout() {
-    const double h = screenHeightPixels();
+    const double h = screenHeight_;
     const forms::Runtime& rt = form2_.runtime();
 
     forms::Control& fon = c("Fon");
@@ -121,7 +117,7 @@ void ScreenLayout::scaleMainLayout() {
 }
 
 void ScreenLayout::scaleV1Frame() {
-    const double h = screenHeightPixels();
+    const double h = screenHeight_;
     coverScreen(c("V1Frame"));
     coverScreen(c("Image1"));
 
@@ -144,7 +140,7 @@ void ScreenLayout::scaleV1Frame() {
 }
 
 void ScreenLayout::scaleV3Frame() {
-    const double h = screenHeightPixels();
+    const double h = screenHeight_;
     forms::Control& v3 = c("V3Frame");
     coverScreen(v3);
     coverScreen(c("Image19"));

@@ -1,6 +1,6 @@
 // Layout of the main window by screen height. The window is designed for a
 // 768-pixel-high screen; every listed control is scaled once, at start-up,
-// by h / 768 (h = the screen height in pixels held in screeny), horizontal
+// by h / 768 (h = the screen height in pixels), horizontal
 // values with the same factor. Coordinates are twips relative to the parent.
 #pragma once
 
@@ -21,20 +21,21 @@ std::string backgroundHolderFor(double h);
 
 class ScreenLayout {
 public:
-    explicit ScreenLayout(forms::Form& form2) : form2_(form2) {}
+    ScreenLayout(forms::Form& form2, double screenHeightPixels)
+        : form2_(form2), screenHeight_(screenHeightPixels) {}
 
     void scaleMainLayout();
     void scaleV1Frame();
     void scaleV3Frame();
 
 private:
-    double screenHeightPixels() const;
     forms::Control& c(const char* name, int index = -1) const;
     void scale(forms::Control& control, double h) const;
     void scaleWithFont(forms::Control& control, double h) const;
     void coverScreen(forms::Control& control) const;
 
     forms::Form& form2_;
+    double screenHeight_;
 };
 
 } // namespace orvela::shell

@@ -20,15 +20,16 @@ constexpr int swHide = 0, swShowNormal = 1;
 } // namespace
 
 MainWindow::MainWindow(platform::Platform& platform, forms::Form& form1, forms::Form& form2,
-                       forms::Form& form3, DesktopSettings& settings, SettingsFile& settingsFile,
-                       SystemInfo& system, const desktopitems::DesktopItemTable& items)
-    : platform_(platform), form2_(form2), form3_(form3), settings_(settings),
-      settingsFile_(settingsFile), system_(system),
+                       DesktopSettings& settings, SettingsFile& settingsFile, SystemInfo& system,
+                       const desktopitems::DesktopItemTable& items,
+                       desktopitems::ItemLayout& layout)
+    : platform_(platform), form2_(form2), settings_(settings), settingsFile_(settingsFile),
+      system_(system), layout_(layout),
       clocks_(form2, settings, form2.runtime().clock(), platform.system),
       calendar_(form2, settings, form2.runtime().clock()),
       stars_(form2, settings, form2.runtime().random(), clocks_),
-      variants_(form2, settings, platform.display, clocks_, calendar_, stars_),
-      actions_(platform, form1, form2, form3, settings, system, items) {}
+      variants_(form2, settings, platform.display, clocks_, calendar_, stars_, layout),
+      actions_(platform, form1, form2, settings, system, items, layout) {}
 
 void MainWindow::bind(std::function<void()> exitProgram) {
     form2_.onLoad([this](const Event&) { loadMainWindow(); });
@@ -45,26 +46,24 @@ void MainWindow::bind(std::function<void()> exitProgram) {
 void MainWindow::loadMainWindow() {
     forms::Form& f = form();
     settingsFile_.loadSettings();
+    stars_.showPanelsAsSet();
 
     platform::DisplayMode mode;
     unsigned height = platform_.display.enumCurrentDisplaySettings(mode) ? mode.height : 0;
-    f.control("screeny").setCaption(std::to_string(height ? height : designScreenHeight));
+    variants_.setScreenHeight(height ? height : designScreenHeight);
 
-    f.control("Line3").setBorderColor(forms::rgb(72, 162, 255));
+    clocks_.setHourHandColor(forms::rgb(72, 162, 255));
     f.clearSurface();
     f.control("Fon").setVisible(false);
     f.control("kompinfo").setCaption("");
-    f.control("profiledir").setCaption(system_.specialFolderPath(programFilesFolder));
-    f.control("docdir").setCaption(system_.specialFolderPath(documentsFolder));
+    const std::string programFiles = system_.specialFolderPath(programFilesFolder);
+    actions_.setFolders(programFiles, system_.specialFolderPath(documentsFolder));
     system_.showComputerName();
     system_.showUserName();
 
     std::int64_t bytes = 0, items = 0;
     system_.queryRecycleBin("", bytes, items);
-    const std::string summary = recycleBinSummary(items, bytes);
-    f.control("korzinainf").setCaption(summary);
-    f.control("Label33").setCaption(summary);
-    f.control("Label59").setCaption(summary);
+    actions_.showRecycleBin(recycleBinSummary(items, bytes));
 
     fillDriveList(f, platform_.system);
     variants_.applyDisplayVariant();
@@ -90,7 +89,13 @@ void MainWindow::setStartButtonVisible(bool visible) {
 }
 
 void MainWindow::setCaptions() {
-    shell::setCaptions(form2_, form3_);
+    shell::setCaptions(form2_);
+    if (otherCaptions_)
+        otherCaptions_();
+}
+
+void MainWindow::setBackground(const std::string& path) {
+    variants_.setBackground(forms::Picture::file(path));
 }
 
 } // namespace orvela::shell

@@ -6,6 +6,7 @@
 #include "platform/platform.h"
 #include "shell/clock_faces.h"
 #include "shell/desktop_actions.h"
+#include "shell/desktop_face.h"
 #include "shell/desktop_settings.h"
 #include "shell/display_variants.h"
 #include "shell/month_calendar.h"
@@ -17,11 +18,11 @@
 
 namespace orvela::shell {
 
-class MainWindow {
+class MainWindow : public DesktopFace {
 public:
     MainWindow(platform::Platform& platform, forms::Form& form1, forms::Form& form2,
-               forms::Form& form3, DesktopSettings& settings, SettingsFile& settingsFile,
-               SystemInfo& system, const desktopitems::DesktopItemTable& items);
+               DesktopSettings& settings, SettingsFile& settingsFile, SystemInfo& system,
+               const desktopitems::DesktopItemTable& items, desktopitems::ItemLayout& layout);
 
     // Registers the main window's load and timer handlers and the mouse
     // handlers of its buttons, menu and items (desktop_buttons.h).
@@ -34,8 +35,21 @@ public:
     // Shows or hides the Start button of the Windows taskbar.
     void setStartButtonVisible(bool visible);
 
-    // The captions of the interface language (captions.h); loads form3 hidden.
+    // The captions of the interface language (captions.h), then those of
+    // the other forms through the hook; the Options dialog's load form3 hidden.
     void setCaptions();
+    void setOtherCaptions(std::function<void()> hook) { otherCaptions_ = std::move(hook); }
+
+    void showVariant(Variant v) override { variants_.showVariant(v); }
+    bool clockShown() override { return clocks_.clockShown(); }
+    void showClock(bool shown) override { clocks_.showClock(shown); }
+    bool calendarShown() override { return calendar_.calendarShown(); }
+    void showCalendar(bool shown) override { calendar_.showCalendar(shown); }
+    void setStarLines(bool visible) override { stars_.setStarLines(visible); }
+    void showStarPanels(bool shown) override { stars_.showStarPanels(shown); }
+    void setBackground(const std::string& path) override;
+    void refreshDate() override { clocks_.datash(); }
+    float stripIconWidth() override { return layout_.stripIconWidth(); }
 
     ClockFaces& clocks() { return clocks_; }
     MonthCalendar& calendar() { return calendar_; }
@@ -47,10 +61,11 @@ private:
 
     platform::Platform& platform_;
     forms::Form& form2_;
-    forms::Form& form3_;
     DesktopSettings& settings_;
     SettingsFile& settingsFile_;
     SystemInfo& system_;
+    desktopitems::ItemLayout& layout_;
+    std::function<void()> otherCaptions_;
     ClockFaces clocks_;
     MonthCalendar calendar_;
     StarField stars_;

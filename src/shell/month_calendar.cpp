@@ -70,6 +70,10 @@ void MonthCalendar::fillCalendar() {
     }
 }
 
+bool MonthCalendar::calendarShown() {
+    return form2_.touch().control("Label103").visible();
+}
+
 void MonthCalendar::setVisible(bool visible) {
     forms::Form& f = form2_.touch();
     for (int n = 101; n <= 151; ++n)

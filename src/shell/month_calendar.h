@@ -40,6 +40,9 @@ public:
     // Shows or hides the 51 calendar labels.
     void showCalendar() { setVisible(true); }
     void hideCalendar() { setVisible(false); }
+    void showCalendar(bool shown) { setVisible(shown); }
+    // Whether the calendar shows now (its month label stands for it).
+    bool calendarShown();
 
 private:
     void setVisible(bool visible);

@@ -11,6 +11,7 @@
 #include "shell/desktop_settings.h"
 #include "shell/form2_design.h"
 #include "shell/form6_design.h"
+#include "shell/item_info.h"
 #include "shell/lifecycle.h"
 #include "shell/main_window.h"
 #include "shell/settings_file.h"
@@ -25,12 +26,11 @@ struct OrvelaApp::Parts {
           form1(runtime.addForm(desktopitems::form1Design())),
           form2(runtime.addForm(form2Design())), form3(runtime.addForm(options::form3Design())),
           form6(runtime.addForm(form6Design())), settings(form1),
-          settingsFile(platform.files, settings, form2), system(platform, form2),
-          mainWindow(platform, form1, form2, form3, settings, settingsFile, system, itemTable),
-          itemLayout(form2), scan(platform, form1, form2, itemTable, itemLayout), listView(form1),
+          settingsFile(platform.files, settings), system(platform, form2), itemLayout(form2),
+          mainWindow(platform, form1, form2, settings, settingsFile, system, itemTable, itemLayout),
+          scan(platform, form1, itemTable, itemLayout), listView(form1),
           startupWindow(platform, form1, scan), lifecycle(platform, runtime, startupWindow),
-          options(platform, form2, form3, settings, settingsFile, mainWindow.clocks(),
-                  mainWindow.calendar()) {}
+          options(platform, form3, settings, settingsFile, mainWindow) {}
 
     forms::Runtime runtime;
     forms::Form& form1;
@@ -41,8 +41,8 @@ struct OrvelaApp::Parts {
     SettingsFile settingsFile;
     SystemInfo system;
     desktopitems::DesktopItemTable itemTable;
-    MainWindow mainWindow;
     desktopitems::ItemLayout itemLayout;
+    MainWindow mainWindow;
     desktopitems::DesktopScan scan;
     desktopitems::ItemListView listView;
     desktopitems::StartupWindow startupWindow;
@@ -56,8 +56,12 @@ OrvelaApp::OrvelaApp(platform::Platform& platform, forms::Clock& clock, float sc
     parts_->lifecycle.bind();
     parts_->mainWindow.bind([this] { exitProgram(); });
     parts_->listView.bind();
+    parts_->scan.onItemScanned([this](const std::string& type, const std::string& created) {
+        showScannedItem(parts_->form2, type, created);
+    });
     parts_->options.bind();
     parts_->mainWindow.actions().setOpenOptions([this] { parts_->options.showDialog(); });
+    parts_->mainWindow.setOtherCaptions([this] { parts_->options.setCaptions(); });
 }
 
 OrvelaApp::~OrvelaApp() = default;
@@ -85,6 +89,10 @@ void OrvelaApp::closeRequested(forms::Form& form) {
 
 const desktopitems::DesktopItemTable& OrvelaApp::desktopItems() const {
     return parts_->itemTable;
+}
+
+desktopitems::ItemLayout& OrvelaApp::itemLayout() {
+    return parts_->itemLayout;
 }
 
 bool OrvelaApp::ended() const {

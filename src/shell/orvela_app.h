@@ -3,6 +3,7 @@
 // and the headless driver both drive the program through this class.
 #pragma once
 
+#include "desktopitems/item_layout.h"
 #include "desktopitems/item_table.h"
 #include "forms/clock.h"
 #include "forms/runtime.h"
@@ -34,6 +35,8 @@ public:
     bool ended() const;
     // The desktop items of the last scan.
     const desktopitems::DesktopItemTable& desktopItems() const;
+    // The layout of the items on the main window.
+    desktopitems::ItemLayout& itemLayout();
 
 private:
     struct Parts;

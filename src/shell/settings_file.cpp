@@ -71,31 +71,26 @@ bool SettingsFile::createDefaultSettingsFile() {
 void SettingsFile::readSettingsFile() {
     auto bytes = files_.readFile(path(), settingsReadLimit);
     assignFromSlots(splitSettingsLines(bytes ? *bytes : defaultSettingsFileBytes()));
-
-    const std::string stars = settings_.get("V2Stars");
-    if (stars == "1" || stars == "0") {
-        forms::Form& form2 = form2_.touch();
-        form2.control("Frame3").setVisible(stars == "1");
-        form2.control("Frame4").setVisible(stars == "1");
-    }
 }
 
 void SettingsFile::assignFromSlots(const SettingsSlots& raw) {
-    SettingsSlots slots;
-    for (std::size_t i = 0; i < raw.size(); ++i)
-        slots[i] = removeQuotes(raw[i]);
-    for (std::size_t f = 0; f < DesktopSettings::storedFields.size(); ++f)
-        settings_.set(DesktopSettings::storedFields[f], slots[settingsFirstStoredSlot + f]);
-    settings_.set("dvzapas", settings_.get("deskvar"));
-    settings_.set("V2Stars2", settings_.get("V2Stars"));
-    settings_.set("v3shag2", settings_.get("v3shag"));
+    std::array<std::string, DesktopSettings::storedCount> texts;
+    for (std::size_t f = 0; f < texts.size(); ++f)
+        texts[f] = removeQuotes(raw[settingsFirstStoredSlot + f]);
+    settings_.assignStored(texts);
+    settings_.update([](SettingsValues& v) {
+        v.openedVariant = v.variant;
+        v.committedStars = v.starsOn;
+        v.configuredStep = v.stripStep;
+    });
 }
 
 bool SettingsFile::saveSettingsFile() {
     auto bytes = files_.readFile(path(), settingsReadLimit);
     SettingsSlots slots = splitSettingsLines(bytes ? *bytes : std::string());
-    for (std::size_t f = 0; f < DesktopSettings::storedFields.size(); ++f)
-        slots[settingsFirstStoredSlot + f] = settings_.get(DesktopSettings::storedFields[f]);
+    const auto texts = settings_.storedTexts();
+    for (std::size_t f = 0; f < texts.size(); ++f)
+        slots[settingsFirstStoredSlot + f] = texts[f];
     return files_.replaceFile(path(), renderSettingsFile(slots));
 }
 

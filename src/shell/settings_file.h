@@ -8,7 +8,6 @@
 // value that is no number converts to 0 where it is used.
 #pragma once
 
-#include "forms/form.h"
 #include "platform/file_services.h"
 #include "shell/desktop_settings.h"
 
@@ -39,17 +38,17 @@ std::string renderSettingsFile(const SettingsSlots& slots);
 // The load, read and save procedures on the real file.
 class SettingsFile {
 public:
-    SettingsFile(platform::FileServices& files, DesktopSettings& settings, forms::Form& form2)
-        : files_(files), settings_(settings), form2_(form2) {}
+    SettingsFile(platform::FileServices& files, DesktopSettings& settings)
+        : files_(files), settings_(settings) {}
 
     std::string path();
     // Creates the file with the defaults if missing, then reads it.
     void loadSettings();
     // Writes a new file; false if it could not be written.
     bool createDefaultSettingsFile();
-    // Fills the stored fields and their copies from the file, then shows or
-    // hides the star panels of the main window. A file that cannot be read
-    // gives the values of a new file, so the program runs on the defaults.
+    // Fills the stored values and their copies from the file. A file that
+    // cannot be read gives the values of a new file, so the program runs on
+    // the defaults.
     void readSettingsFile();
     // Writes the stored fields into the file, carrying the reserved lines
     // through. False (and the file as it was) if it could not be written.
@@ -60,7 +59,6 @@ private:
 
     platform::FileServices& files_;
     DesktopSettings& settings_;
-    forms::Form& form2_;
 };
 
 } // namespace orvela::shell

@@ -29,6 +29,25 @@ StarPhase starPhase(int k) {
     return {k, -5.0f * static_cast<float>(k)};
 }
 
+void StarField::setStarLines(bool visible) {
+    forms::Form& f = form2_.touch();
+    for (const Star& star : stars) {
+        f.control(star.armA).setVisible(visible);
+        f.control(star.armB).setVisible(visible);
+    }
+}
+
+void StarField::showStarPanels(bool shown) {
+    forms::Form& f = form2_.touch();
+    f.control("Frame3").setVisible(shown);
+    f.control("Frame4").setVisible(shown);
+}
+
+void StarField::showPanelsAsSet() {
+    if (const auto on = settings_.values().starsOn.value())
+        showStarPanels(*on);
+}
+
 void StarField::variant2Tick() {
     clocks_.timeshow2();
     if (!settings_.starsOn())

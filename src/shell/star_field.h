@@ -29,6 +29,14 @@ public:
     // (nothing more while the stars are off).
     void variant2Tick();
 
+    // Shows or hides the lines of all six stars.
+    void setStarLines(bool visible);
+    // Shows or hides the black panels the stars are drawn on.
+    void showStarPanels(bool shown);
+    // The panels as the star setting says: shown for "1", hidden for "0",
+    // left as they are for any other text.
+    void showPanelsAsSet();
+
 private:
     forms::Form& form2_;
     DesktopSettings& settings_;

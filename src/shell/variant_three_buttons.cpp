@@ -80,12 +80,13 @@ void bindVariantThreeButtons(DesktopActions& actions) {
                     setButton(actions, *b, false);
         });
     form2.on("Image20", EventType::MouseMove, [&actions](const Event&) {
-        actions.settings().set("v3shag", actions.settings().get("v3shag2"));
+        actions.settings().update([](shell::SettingsValues& v) { v.stripStep = v.configuredStep; });
         reset(actions);
     });
     form2.on("Label59", EventType::MouseMove, [&actions](const Event&) { reset(actions); });
-    form2.on("Frame5", EventType::MouseMove,
-             [&actions](const Event&) { actions.settings().set("v3shag", "0"); });
+    form2.on("Frame5", EventType::MouseMove, [&actions](const Event&) {
+        actions.settings().update([](shell::SettingsValues& v) { v.stripStep.set(0); });
+    });
     for (const char* control : {"Image21", "Labe59"})
         form2.on(control, EventType::Click, [&actions](const Event& e) {
             const int item = desktopitems::stripItem(e.index, actions.itemCount());

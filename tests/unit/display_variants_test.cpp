@@ -20,13 +20,9 @@ test::AppOptions withVariant(const char* deskvar) {
     return o;
 }
 
-// Shows n ring items, as the item layout does: the count in Label6(0).
+// Lays out n ring items, as a scan of n files does.
 void giveRingItems(test::StartedApp& app, int n) {
-    app.c("Label6", 0).setCaption(std::to_string(n));
-    for (int i = 1; i <= n; ++i) {
-        app.c("Image3", i).setVisible(true);
-        app.c("Label6", i).setVisible(true);
-    }
+    app.layout().layoutDesktopItems(n);
 }
 
 // Everything of variant 1 that only its own tick may move.

@@ -5,10 +5,12 @@
 #include "desktopitems/form1_design.h"
 #include "forms/runtime.h"
 #include "platform/fake/fake_platform.h"
+#include "shell/clock_faces.h"
 #include "shell/desktop_settings.h"
 #include "shell/form2_design.h"
 #include "shell/orvela_app.h"
 #include "shell/settings_file.h"
+#include "shell/star_field.h"
 #include "shell/value_text.h"
 
 #include <gtest/gtest.h>
@@ -56,10 +58,8 @@ std::string readAll(const fs::path& path) {
 }
 
 Fields storedFields(const shell::DesktopSettings& settings) {
-    Fields out;
-    for (const char* f : shell::DesktopSettings::storedFields)
-        out.push_back(settings.get(f));
-    return out;
+    const auto texts = settings.storedTexts();
+    return Fields(texts.begin(), texts.end());
 }
 
 // Each text between double quotes.
@@ -78,7 +78,10 @@ protected:
     forms::Form& form1 = runtime.addForm(desktopitems::form1Design());
     forms::Form& form2 = runtime.addForm(shell::form2Design());
     shell::DesktopSettings settings{form1};
-    shell::SettingsFile file{fake, settings, form2};
+    shell::SettingsFile file{fake, settings};
+    forms::UniformRandom random;
+    shell::ClockFaces clocks{form2, settings, clock, fake};
+    shell::StarField stars{form2, settings, random, clocks};
 
     fs::path filePath() const { return dir.path / "ovdata.dat"; }
     void writeFile(const std::string& bytes) const {
@@ -108,9 +111,9 @@ TEST_F(SettingsFileTest, AMissingFileIsCreatedWithTheNewFileBytesAndReadBack) {
     file.loadSettings();
     EXPECT_EQ(readBack(), newFileBytes);
     EXPECT_EQ(fields(), newFileFields);
-    EXPECT_EQ(settings.get("dvzapas"), "1");
-    EXPECT_EQ(settings.get("V2Stars2"), "1");
-    EXPECT_EQ(settings.get("v3shag2"), "15");
+    EXPECT_EQ(settings.values().openedVariant.text, "1");
+    EXPECT_EQ(settings.values().committedStars.text, "1");
+    EXPECT_EQ(settings.values().configuredStep.text, "15");
     EXPECT_EQ(shell::defaultSettingsFileBytes(), newFileBytes);
 }
 
@@ -145,11 +148,11 @@ TEST_F(SettingsFileTest, ReadsEveryKindOfFileIntoTheStoredFieldsAndTheirCopies) 
         file.loadSettings();
         EXPECT_EQ(readBack(), c.bytes) << "reading never writes";
         EXPECT_EQ(fields(), c.expected);
-        EXPECT_EQ(settings.get("dvzapas"), c.expected[0]);
-        EXPECT_EQ(settings.get("V2Stars2"), c.expected[6]);
-        EXPECT_EQ(settings.get("v3shag2"), c.expected[7]);
+        EXPECT_EQ(settings.values().openedVariant.text, c.expected[0]);
+        EXPECT_EQ(settings.values().committedStars.text, c.expected[6]);
+        EXPECT_EQ(settings.values().configuredStep.text, c.expected[7]);
     }
-    EXPECT_EQ(shell::textToNumber(settings.get("V1speed")), 0); // what the ring speed becomes
+    EXPECT_EQ(settings.iconSpeed(), 0); // what the ring speed becomes
 }
 
 TEST_F(SettingsFileTest, StarsValueShowsOrHidesTheStarPanelsOrLeavesThem) {
@@ -171,6 +174,7 @@ TEST_F(SettingsFileTest, StarsValueShowsOrHidesTheStarPanelsOrLeavesThem) {
         f.control("Frame4").setVisible(c.before);
         writeFile(withValues({"1", "5", "English", "1", "1", "0", c.stars, "15", "0"}));
         file.readSettingsFile();
+        stars.showPanelsAsSet();
         EXPECT_EQ(f.control("Frame3").visible(), c.after);
         EXPECT_EQ(f.control("Frame4").visible(), c.after);
     }
@@ -199,11 +203,13 @@ TEST_F(SettingsFileTest, SavingCarriesReservedLinesThroughUnderTheThirtyCharacte
     texts.insert(texts.end(), {"9", "9", "9", "9", "9", "9", "9", "9", "9", "\"tail\""});
     writeFile(lines(texts, "\n") + "line 22\n");
     file.readSettingsFile();
-    settings.set("deskvar", "2");
-    settings.set("V1speed", std::string(28, '7'));        // 30 as written: stays
-    settings.set("Desklang", std::string(29, 'L'));       // 31 as written: a blank
-    settings.set("v1timer", "\"" + std::string(28, 'q')); // its quote removed: stays
-    settings.set("v3shag", "2\"5");
+    settings.update([](shell::SettingsValues& v) {
+        v.variant.text = "2";
+        v.iconSpeed.text = std::string(28, '7');      // 30 as written: stays
+        v.language.text = std::string(29, 'L');       // 31 as written: a blank
+        v.clockOn.text = "\"" + std::string(28, 'q'); // its quote removed: stays
+        v.stripStep.text = "2\"5";
+    });
     ASSERT_TRUE(file.saveSettingsFile());
 
     EXPECT_EQ(readBack(), lines(quoted({"alpha",
@@ -236,13 +242,13 @@ TEST_F(SettingsFileTest, SavingCarriesReservedLinesThroughUnderTheThirtyCharacte
 
 TEST_F(SettingsFileTest, AFolderThatCannotBeWrittenRunsOnTheDefaultsAndSavingLosesNothing) {
     FakePlatform nowhere(machineIn(dir.path / "missing"));
-    shell::SettingsFile unwritable(nowhere, settings, form2);
+    shell::SettingsFile unwritable(nowhere, settings);
     EXPECT_NO_THROW(unwritable.loadSettings());
     EXPECT_EQ(fields(), newFileFields);
-    EXPECT_EQ(settings.get("v3shag2"), "15");
-    settings.set("deskvar", "3");
+    EXPECT_EQ(settings.values().configuredStep.text, "15");
+    settings.update([](shell::SettingsValues& v) { v.variant.set(shell::Variant::Three); });
     EXPECT_FALSE(unwritable.saveSettingsFile());
-    EXPECT_EQ(settings.get("deskvar"), "3");
+    EXPECT_EQ(settings.variant(), shell::Variant::Three);
     EXPECT_FALSE(fs::exists(dir.path / "missing"));
 }
 
@@ -270,7 +276,7 @@ TEST(SettingsFileApp, StartUpCreatesTheFileOrRunsWithoutItAndExitWritesNothing) 
         std::vector<std::string> expected = newFileFields;
         expected[5] = expected[1];
         EXPECT_EQ(storedFields(settings), expected);
-        settings.set("deskvar", "3");
+        settings.update([](shell::SettingsValues& v) { v.variant.set(shell::Variant::Three); });
         app.exitProgram();
         EXPECT_TRUE(app.ended());
     }

@@ -1,5 +1,6 @@
 // The shortcut service and autostart on the fake: the files they leave in
 // real folders and the shell calls they make.
+#include "desktopitems/form1_design.h"
 #include "forms/clock.h"
 #include "forms/design.h"
 #include "forms/runtime.h"
@@ -119,9 +120,7 @@ TEST_F(ShortcutTest, AnUnknownFolderWritesNothingAndAProbeCreatesNothing) {
 TEST_F(ShortcutTest, AutostartFollowsTheProgramAndSwitchesOffWithoutAShortcut) {
     forms::ManualClock clock;
     forms::Runtime runtime(clock, 15360, 11520);
-    static constexpr forms::ControlDesign rows[] = {{.name = "autostartme", .caption = "0"}};
-    static const forms::FormDesign design{.name = "Form1", .controls = rows};
-    shell::DesktopSettings settings(runtime.addForm(design));
+    shell::DesktopSettings settings(runtime.addForm(desktopitems::form1Design()));
     options::Autostart autostart(platform, settings);
     const fs::path link = root / "StartUp" / "Orvela.lnk";
 
@@ -131,7 +130,7 @@ TEST_F(ShortcutTest, AutostartFollowsTheProgramAndSwitchesOffWithoutAShortcut) {
     autostart.setAutostart(2);
     fake.machine().programDir = "D:/New";
     autostart.setAutostart(2);
-    EXPECT_EQ(settings.get("autostartme"), "1");
+    EXPECT_EQ(settings.values().autostart.value(), true);
     const auto saved = read(link);
     ASSERT_TRUE(saved);
     EXPECT_EQ(saved->targetPath, "D:/New/Orvela.exe");
@@ -139,7 +138,7 @@ TEST_F(ShortcutTest, AutostartFollowsTheProgramAndSwitchesOffWithoutAShortcut) {
     EXPECT_EQ(saved->workingDirectory, "c:/");
     EXPECT_EQ(saved->iconLocation, "Orvela.exe,0");
     autostart.setAutostart(1);
-    EXPECT_EQ(settings.get("autostartme"), "0");
+    EXPECT_EQ(settings.values().autostart.value(), false);
     EXPECT_FALSE(fs::exists(link));
 }
 

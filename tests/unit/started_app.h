@@ -53,6 +53,7 @@ public:
     forms::Form& form1() { return *app_.runtime().findForm("Form1"); }
     forms::Form& form(const char* name) { return *app_.runtime().findForm(name); }
     const desktopitems::DesktopItemTable& items() const { return app_.desktopItems(); }
+    desktopitems::ItemLayout& layout() { return app_.itemLayout(); }
     // n ticks of the main timer, the clock advancing 100 ms before each.
     void tick(int n = 1) {
         for (int i = 0; i < n; ++i) {

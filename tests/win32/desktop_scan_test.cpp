@@ -83,7 +83,7 @@ TEST_F(DesktopScanUnderWindows, RowsTypesTableAndIcons) {
     forms::Form& form2 = runtime.addForm(shell::form2Design());
     desktopitems::DesktopItemTable table;
     desktopitems::ItemLayout layout(form2);
-    desktopitems::DesktopScan scan(platform, form1, form2, table, layout);
+    desktopitems::DesktopScan scan(platform, form1, table, layout);
     scan.resetImageList();
     const std::string desktop = toUtf8(folder_) + "\\";
     scan.scanDesktopFolder(desktop, "*.*");
