@@ -2,7 +2,7 @@
 
 namespace orvela::options {
 
-ShortcutRequest Autostart::startupShortcut() const {
+common::ShortcutRequest Autostart::startupShortcut() const {
     const std::string dir = platform_.files.programDir();
     return {.location = 3,
             .name = "Orvela",
@@ -19,7 +19,7 @@ void Autostart::setAutostart(int mode) {
         settings_.set("autostartme", "0");
     else if (mode == 2)
         settings_.set("autostartme", "1");
-    ShortcutRequest request = startupShortcut();
+    common::ShortcutRequest request = startupShortcut();
     if (settings_.get("autostartme") != "0") {
         if (!shortcuts_.CreateLink(request))
             settings_.set("autostartme", "0");

@@ -1,8 +1,10 @@
 #include "shell/desktop_settings.h"
 
-#include "shell/value_text.h"
+#include "common/value_text.h"
 
 namespace orvela::shell {
+
+using common::textToNumber;
 
 std::string DesktopSettings::get(const char* field) const {
     return form1_.touch().control(field).caption();

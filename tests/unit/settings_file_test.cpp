@@ -2,14 +2,14 @@
 // of file into the settings record, rewriting it, and running on the
 // defaults when the program folder cannot be written.
 
+#include "app/orvela_app.h"
+#include "common/value_text.h"
 #include "desktopitems/form1_design.h"
 #include "forms/runtime.h"
 #include "platform/fake/fake_platform.h"
 #include "shell/desktop_settings.h"
 #include "shell/form2_design.h"
-#include "shell/orvela_app.h"
 #include "shell/settings_file.h"
-#include "shell/value_text.h"
 
 #include <gtest/gtest.h>
 
@@ -149,7 +149,7 @@ TEST_F(SettingsFileTest, ReadsEveryKindOfFileIntoTheStoredFieldsAndTheirCopies) 
         EXPECT_EQ(settings.get("V2Stars2"), c.expected[6]);
         EXPECT_EQ(settings.get("v3shag2"), c.expected[7]);
     }
-    EXPECT_EQ(shell::textToNumber(settings.get("V1speed")), 0); // what the ring speed becomes
+    EXPECT_EQ(common::textToNumber(settings.get("V1speed")), 0); // what the ring speed becomes
 }
 
 TEST_F(SettingsFileTest, StarsValueShowsOrHidesTheStarPanelsOrLeavesThem) {
@@ -260,7 +260,7 @@ TEST(SettingsFileApp, StartUpCreatesTheFileOrRunsWithoutItAndExitWritesNothing) 
         FakePlatform fake(machineIn(folder));
         platform::Platform platform = fake.platform();
         forms::ManualClock clock;
-        shell::OrvelaApp app(platform, clock, 15360, 11520);
+        app::OrvelaApp app(platform, clock, 15360, 11520);
         ASSERT_NO_THROW(app.start());
         const forms::Form& form2 = *app.runtime().findForm("Form2");
         EXPECT_TRUE(form2.visible());

@@ -10,7 +10,7 @@
 
 #include <memory>
 
-namespace orvela::shell {
+namespace orvela::app {
 
 class OrvelaApp {
 public:
@@ -40,4 +40,4 @@ private:
     std::unique_ptr<Parts> parts_;
 };
 
-} // namespace orvela::shell
+} // namespace orvela::app
