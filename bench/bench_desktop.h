@@ -4,9 +4,9 @@
 // benchmarks. Items show a small artwork picture in place of their icons.
 #pragma once
 
+#include "app/orvela_app.h"
 #include "forms/runtime.h"
 #include "platform/fake/fake_platform.h"
-#include "shell/orvela_app.h"
 
 #include <filesystem>
 #include <fstream>
@@ -24,7 +24,7 @@ public:
         giveItems(items);
     }
 
-    shell::OrvelaApp& app() { return app_; }
+    app::OrvelaApp& app() { return app_; }
     forms::Form& form2() { return *app_.runtime().findForm("Form2"); }
     // One tick of the main timer, 100 ms later.
     void tick() {
@@ -75,7 +75,7 @@ private:
     platform::fake::FakePlatform fake_;
     platform::Platform platform_;
     forms::ManualClock clock_;
-    shell::OrvelaApp app_;
+    app::OrvelaApp app_;
 };
 
 } // namespace orvela::bench

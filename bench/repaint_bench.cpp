@@ -16,13 +16,13 @@ namespace {
 
 class BenchProgram final : public orvela::win32::Program {
 public:
-    explicit BenchProgram(orvela::shell::OrvelaApp& app) : app_(app) {}
+    explicit BenchProgram(orvela::app::OrvelaApp& app) : app_(app) {}
     orvela::forms::Runtime& runtime() override { return app_.runtime(); }
     void closeRequested(orvela::forms::Form& form) override { app_.closeRequested(form); }
     bool ended() const override { return app_.ended(); }
 
 private:
-    orvela::shell::OrvelaApp& app_;
+    orvela::app::OrvelaApp& app_;
 };
 
 double seconds(LARGE_INTEGER from, LARGE_INTEGER to) {

@@ -1,9 +1,9 @@
 // The desktop scan on the fake platform: start-up with 100, 1,000 and 10,000
 // files on the desktop (documents of five types), from constructing the
 // program to the main window shown. Prints the median of several runs.
+#include "app/orvela_app.h"
 #include "forms/clock.h"
 #include "platform/fake/fake_platform.h"
-#include "shell/orvela_app.h"
 
 #include <algorithm>
 #include <chrono>
@@ -35,7 +35,7 @@ int main() {
             auto platform = fake.platform();
             orvela::forms::ManualClock clock({2026, 12, 8, 12, 0, 0, 0});
             auto start = std::chrono::steady_clock::now();
-            orvela::shell::OrvelaApp app(platform, clock, 1024 * 15.0f, 768 * 15.0f);
+            orvela::app::OrvelaApp app(platform, clock, 1024 * 15.0f, 768 * 15.0f);
             app.start();
             auto stop = std::chrono::steady_clock::now();
             millis.push_back(std::chrono::duration<double, std::milli>(stop - start).count());

@@ -1,9 +1,9 @@
 // Start-up of the program's logic on the fake platform: from constructing
 // the program to the main window loaded, laid out and shown. Prints the
 // median over many runs.
+#include "app/orvela_app.h"
 #include "forms/clock.h"
 #include "platform/fake/fake_platform.h"
-#include "shell/orvela_app.h"
 
 #include <algorithm>
 #include <chrono>
@@ -28,7 +28,7 @@ int main() {
         auto platform = fake.platform();
         orvela::forms::ManualClock clock({2026, 12, 8, 12, 0, 0, 0});
         auto start = std::chrono::steady_clock::now();
-        orvela::shell::OrvelaApp app(platform, clock, 1024 * 15.0f, 768 * 15.0f);
+        orvela::app::OrvelaApp app(platform, clock, 1024 * 15.0f, 768 * 15.0f);
         app.start();
         auto stop = std::chrono::steady_clock::now();
         micros.push_back(std::chrono::duration<double, std::micro>(stop - start).count());

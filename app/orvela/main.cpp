@@ -1,7 +1,7 @@
 // Orvela.exe: wires the program's logic to the real Windows services and the
 // Win32 front end. Reads no command line, registry or environment.
+#include "app/orvela_app.h"
 #include "forms/geometry.h"
-#include "shell/orvela_app.h"
 #include "win32/com_apartment.h"
 #include "win32/front_end.h"
 #include "win32/system_clock.h"
@@ -29,7 +29,7 @@ void becomeDpiAware() {
 
 class OrvelaProgram final : public orvela::win32::Program {
 public:
-    OrvelaProgram(orvela::shell::OrvelaApp& app, const orvela::win32::Win32Platform& windows)
+    OrvelaProgram(orvela::app::OrvelaApp& app, const orvela::win32::Win32Platform& windows)
         : app_(app), windows_(windows) {}
     orvela::forms::Runtime& runtime() override { return app_.runtime(); }
     void closeRequested(orvela::forms::Form& form) override { app_.closeRequested(form); }
@@ -39,7 +39,7 @@ public:
     }
 
 private:
-    orvela::shell::OrvelaApp& app_;
+    orvela::app::OrvelaApp& app_;
     const orvela::win32::Win32Platform& windows_;
 };
 
@@ -53,7 +53,7 @@ int runOrvela() {
     orvela::win32::Win32Platform windows;
     orvela::win32::SystemClock clock;
     orvela::platform::Platform platform = windows.platform();
-    orvela::shell::OrvelaApp app(platform, clock, screenWidth, screenHeight);
+    orvela::app::OrvelaApp app(platform, clock, screenWidth, screenHeight);
     OrvelaProgram program(app, windows);
     orvela::win32::FrontEnd frontEnd(program);
     app.start();

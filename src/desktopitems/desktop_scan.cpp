@@ -1,11 +1,14 @@
 #include "desktopitems/desktop_scan.h"
 
+#include "common/path_text.h"
 #include "desktopitems/scan_text.h"
 
 #include <algorithm>
 #include <array>
 
 namespace orvela::desktopitems {
+
+using common::trimNull;
 
 namespace {
 

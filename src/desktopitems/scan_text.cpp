@@ -35,14 +35,6 @@ void appendUtf8(std::string& out, char32_t c) {
 
 } // namespace
 
-std::string trimNull(const std::string& text) {
-    return text.substr(0, text.find('\0'));
-}
-
-std::string qualifyPath(const std::string& path) {
-    return !path.empty() && path.back() == '\\' ? path : path + '\\';
-}
-
 std::string displayNameOf(const std::string& fileName) {
     return fileName.substr(0, fileName.find('.'));
 }

@@ -1,4 +1,5 @@
-// The texts the desktop scan makes of what Windows reports.
+// The texts the desktop scan makes of what Windows reports (the plain path
+// texts both programs use are in common/path_text.h).
 #pragma once
 
 #include <cstdint>
@@ -6,10 +7,6 @@
 
 namespace orvela::desktopitems {
 
-// A fixed-length platform text cut at its first NUL.
-std::string trimNull(const std::string& text);
-// The path with a trailing backslash (added unless it ends in one).
-std::string qualifyPath(const std::string& path);
 // The file name up to, not including, its first "." (empty for ".name").
 std::string displayNameOf(const std::string& fileName);
 // Decimal kilobytes, rounded, with thousands grouped: 1500 -> "2kb",

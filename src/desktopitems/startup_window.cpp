@@ -1,6 +1,6 @@
 #include "desktopitems/startup_window.h"
 
-#include "desktopitems/file_type_filters.h"
+#include "common/file_type_filters.h"
 #include "forms/runtime.h"
 
 namespace orvela::desktopitems {
@@ -16,7 +16,7 @@ void StartupWindow::prepareList() {
     forms::Form& f = form1_.touch();
     forms::Control& combo = f.control("Combo1");
     combo.clearItems();
-    for (const char* entry : fileTypeFilters)
+    for (const char* entry : common::fileTypeFilters)
         combo.addItem(entry);
     combo.setListIndex(0);
     forms::Control& list = f.control("ListView1");

@@ -2,8 +2,8 @@
 
 namespace orvela::installer {
 
-bool CreateLink1(platform::Platform& platform, const options::ShortcutRequest& request) {
-    return options::ShortcutService(platform, installerShortcutStyle).CreateLink(request);
+bool CreateLink1(platform::Platform& platform, const common::ShortcutRequest& request) {
+    return common::ShortcutService(platform, installerShortcutStyle).CreateLink(request);
 }
 
 } // namespace orvela::installer

@@ -26,7 +26,7 @@ MoveOutcome moveShippedFiles(platform::FileServices& files, const std::string& s
 std::vector<std::string> makeShortcuts(platform::Platform& platform,
                                        const std::string& installFolder) {
     std::vector<std::string> failed;
-    for (const options::ShortcutRequest& request : installShortcuts(installFolder))
+    for (const common::ShortcutRequest& request : installShortcuts(installFolder))
         if (!CreateLink1(platform, request))
             failed.push_back(request.name);
     return failed;

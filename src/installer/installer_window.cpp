@@ -1,7 +1,7 @@
 #include "installer/installer_window.h"
 
-#include "desktopitems/file_type_filters.h"
-#include "desktopitems/folder_picker.h"
+#include "common/file_type_filters.h"
+#include "common/folder_picker.h"
 #include "forms/runtime.h"
 #include "installer/centring.h"
 #include "installer/install_path.h"
@@ -50,7 +50,7 @@ void InstallerWindow::Form_Load() {
                 centredOffset(rt.screenHeight(), form1_.height()), form1_.width(), form1_.height());
     forms::Control& combo = control("Combo1");
     combo.clearItems();
-    for (const char* entry : desktopitems::fileTypeFilters)
+    for (const char* entry : common::fileTypeFilters)
         combo.addItem(entry);
     combo.setListIndex(0);
 }
@@ -64,8 +64,7 @@ std::string InstallerWindow::filterDescription() const {
 }
 
 void InstallerWindow::Brouse() {
-    const std::string folder =
-        desktopitems::vbGetBrowseDirectory(platform_.shell, filterDescription());
+    const std::string folder = common::vbGetBrowseDirectory(platform_.shell, filterDescription());
     if (!folder.empty())
         applyChosenFolder(folder);
 }

@@ -29,10 +29,10 @@ constexpr ShortcutRow rows[] = {
 
 } // namespace
 
-std::vector<options::ShortcutRequest> installShortcuts(const std::string& installFolder) {
-    std::vector<options::ShortcutRequest> requests;
+std::vector<common::ShortcutRequest> installShortcuts(const std::string& installFolder) {
+    std::vector<common::ShortcutRequest> requests;
     for (const ShortcutRow& row : rows) {
-        options::ShortcutRequest r;
+        common::ShortcutRequest r;
         r.location = row.location;
         r.name = row.name;
         r.target = row.inInstallFolder ? installFolder + row.target : std::string(row.target);

@@ -3,7 +3,7 @@
 // uninstaller removes the same things by the same names.
 #pragma once
 
-#include "options/shortcut_service.h"
+#include "common/shortcut_service.h"
 
 #include <array>
 #include <string>
@@ -28,6 +28,6 @@ inline constexpr const char* webAddress = "http://www.orvela.example/";
 // desktop's "Orvela", then "Orvela", "ReadMe", "License", "Order", "Visite
 // Our Internet Site" and "Uninstall" in Programs\Orvela. Empty working
 // directories; the icon is the target's.
-std::vector<options::ShortcutRequest> installShortcuts(const std::string& installFolder);
+std::vector<common::ShortcutRequest> installShortcuts(const std::string& installFolder);
 
 } // namespace orvela::installer

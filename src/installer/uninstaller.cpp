@@ -88,17 +88,17 @@ void Uninstaller::run() {
 }
 
 void Uninstaller::removeShortcuts(const std::string& folder, std::vector<std::string>& leftovers) {
-    options::ShortcutService shortcuts(platform_, installerShortcutStyle);
-    std::vector<options::ShortcutRequest> requests = installShortcuts(folder);
-    options::ShortcutRequest autostart;
+    common::ShortcutService shortcuts(platform_, installerShortcutStyle);
+    std::vector<common::ShortcutRequest> requests = installShortcuts(folder);
+    common::ShortcutRequest autostart;
     autostart.location = startUpLocation;
     autostart.name = "Orvela";
     requests.push_back(autostart);
-    for (const options::ShortcutRequest& request : requests)
+    for (const common::ShortcutRequest& request : requests)
         if (const auto path = shortcuts.ProvLink(request))
             if (!platform_.files.deleteFile(*path, true))
                 leftovers.push_back(*path);
-    options::ShortcutRequest menu;
+    common::ShortcutRequest menu;
     menu.location = programsLocation;
     menu.subFolder = startMenuFolder;
     if (const auto menuFolder = shortcuts.shortcutFolder(menu, false))

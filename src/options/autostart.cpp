@@ -2,7 +2,7 @@
 
 namespace orvela::options {
 
-ShortcutRequest Autostart::startupShortcut() const {
+common::ShortcutRequest Autostart::startupShortcut() const {
     const std::string dir = platform_.files.programDir();
     return {.location = 3,
             .name = "Orvela",
@@ -17,7 +17,7 @@ ShortcutRequest Autostart::startupShortcut() const {
 void Autostart::setAutostart(int mode) {
     if (mode == 1 || mode == 2)
         settings_.update([mode](shell::SettingsValues& v) { v.autostart.set(mode == 2); });
-    ShortcutRequest request = startupShortcut();
+    common::ShortcutRequest request = startupShortcut();
     if (settings_.values().autostart.value() != false) {
         if (!shortcuts_.CreateLink(request))
             settings_.update([](shell::SettingsValues& v) { v.autostart.set(false); });

@@ -2,7 +2,7 @@
 // StartUp folder, and the setting that records it.
 #pragma once
 
-#include "options/shortcut_service.h"
+#include "common/shortcut_service.h"
 #include "shell/desktop_settings.h"
 
 namespace orvela::options {
@@ -19,12 +19,12 @@ public:
     void setAutostart(int mode);
 
     // The StartUp shortcut as the program makes it.
-    ShortcutRequest startupShortcut() const;
+    common::ShortcutRequest startupShortcut() const;
 
 private:
     platform::Platform& platform_;
     shell::DesktopSettings& settings_;
-    ShortcutService shortcuts_;
+    common::ShortcutService shortcuts_;
 };
 
 } // namespace orvela::options

@@ -1,8 +1,8 @@
 #include "options/options_dialog.h"
 
+#include "common/value_text.h"
 #include "forms/runtime.h"
 #include "options/options_captions.h"
-#include "shell/value_text.h"
 
 #include <array>
 #include <cmath>
@@ -12,10 +12,10 @@ namespace orvela::options {
 
 namespace {
 
+using common::numberToText;
+using common::textToNumber;
 using forms::Event;
 using forms::EventType;
-using shell::numberToText;
-using shell::textToNumber;
 
 // The tab captions and the page frame each one shows.
 constexpr std::array<std::pair<const char*, const char*>, 5> pages = {{

@@ -1,6 +1,6 @@
 #include "shell/desktop_settings.h"
 
-#include "shell/value_text.h"
+#include "common/value_text.h"
 
 #include <type_traits>
 
@@ -27,10 +27,10 @@ template <> void Stored<Variant>::set(Variant v) {
 }
 
 template <> std::optional<double> Stored<double>::value() const {
-    return textToNumber(text);
+    return common::textToNumber(text);
 }
 template <> void Stored<double>::set(double v) {
-    text = numberToText(v);
+    text = common::numberToText(v);
 }
 
 template <> std::optional<Language> Stored<Language>::value() const {

@@ -1,14 +1,18 @@
 #include "shell/display_variants.h"
 
+#include "common/value_text.h"
 #include "forms/runtime.h"
 #include "shell/layout.h"
-#include "shell/value_text.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
 namespace orvela::shell {
+
+using common::numberToText;
+using common::textToInt;
+using common::textToNumber;
 
 namespace {
 

@@ -1,11 +1,13 @@
 #include "shell/layout.h"
 
+#include "common/value_text.h"
 #include "forms/runtime.h"
-#include "shell/value_text.h"
 
 #include <cmath>
 
 namespace orvela::shell {
+
+using common::textToNumber;
 
 float scaledLength(float v, double h) {
     float quotient = v / 768.0f;

@@ -1,11 +1,13 @@
 #include "shell/star_field.h"
 
-#include "shell/value_text.h"
+#include "common/value_text.h"
 
 #include <array>
 #include <string>
 
 namespace orvela::shell {
+
+using common::textToInt;
 
 namespace {
 

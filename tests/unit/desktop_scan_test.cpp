@@ -2,6 +2,7 @@
 // keys, the item table and the main window's captions and pictures, odd
 // names and sizes, 101 files, and the scan's texts.
 
+#include "common/path_text.h"
 #include "desktopitems/scan_text.h"
 #include "started_app.h"
 
@@ -153,9 +154,9 @@ TEST(ScanText, SizesNamesPathsAndLowerCase) {
         EXPECT_EQ(formatFileSize(bytes), text) << bytes;
     EXPECT_EQ(displayNameOf("Readme.First.txt"), "Readme");
     EXPECT_EQ(displayNameOf("README"), "README");
-    EXPECT_EQ(qualifyPath("C:\\Data"), "C:\\Data\\");
-    EXPECT_EQ(qualifyPath("D:\\"), "D:\\");
-    EXPECT_EQ(trimNull(std::string("abc\0def", 7)), "abc");
+    EXPECT_EQ(common::qualifyPath("C:\\Data"), "C:\\Data\\");
+    EXPECT_EQ(common::qualifyPath("D:\\"), "D:\\");
+    EXPECT_EQ(common::trimNull(std::string("abc\0def", 7)), "abc");
     EXPECT_EQ(lowerCase("ПРИЛОЖЕНИЕ Ярлык ÀÉ Ξ"), "приложение ярлык àé ξ");
 }
 

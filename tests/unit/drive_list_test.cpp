@@ -2,11 +2,11 @@
 // A to Z without gaps, at most twelve, in a panel sized to its slots and
 // standing on the "Drives" button.
 
+#include "app/orvela_app.h"
 #include "forms/runtime.h"
 #include "platform/fake/fake_platform.h"
 #include "shell/drive_list.h"
 #include "shell/form2_design.h"
-#include "shell/orvela_app.h"
 
 #include <gtest/gtest.h>
 
@@ -118,7 +118,7 @@ TEST(DriveListApp, IsFilledBeforeTheLayoutScalesThePanel) {
     platform::Platform platform = fake.platform();
     forms::ManualClock clock;
     {
-        shell::OrvelaApp app(platform, clock, 12000, 9000);
+        app::OrvelaApp app(platform, clock, 12000, 9000);
         app.start();
         const forms::Form& form2 = *app.runtime().findForm("Form2");
         const forms::Control& panel = form2.control("Frame2");

@@ -1,7 +1,7 @@
 // The list view's sorting by header and menu, the check marks, the views,
 // the pop-up menu, and the folder picker.
 
-#include "desktopitems/folder_picker.h"
+#include "common/folder_picker.h"
 #include "desktopitems/item_list_view.h"
 #include "started_app.h"
 
@@ -105,13 +105,13 @@ TEST(FolderPicker, ChosenFolderQualifiedCancelEmpty) {
     auto& machine = app.fake().machine();
     machine.folderAnswers = {std::string("D:\\"), std::string("C:\\Data"), std::nullopt};
     app.fake().takeCalls();
-    EXPECT_EQ(desktopitems::vbGetBrowseDirectory(app.fake(), "Text Files"), "D:\\");
+    EXPECT_EQ(common::vbGetBrowseDirectory(app.fake(), "Text Files"), "D:\\");
     EXPECT_EQ(app.fake().takeCalls(),
               (std::vector<std::string>{
                   "call SHBrowseForFolderA 0 \"Select the search directory for Text Files.\" 1",
                   "call SHGetPathFromIDListA 5002", "call CoTaskMemFree 5002"}));
-    EXPECT_EQ(desktopitems::vbGetBrowseDirectory(app.fake(), "Text Files"), "C:\\Data\\");
-    EXPECT_EQ(desktopitems::vbGetBrowseDirectory(app.fake(), "Text Files"), "");
+    EXPECT_EQ(common::vbGetBrowseDirectory(app.fake(), "Text Files"), "C:\\Data\\");
+    EXPECT_EQ(common::vbGetBrowseDirectory(app.fake(), "Text Files"), "");
 }
 
 } // namespace

@@ -3,11 +3,11 @@
 // rounded down, the 600-line exceptions, the overlays covering the screen,
 // and the design layout when the display mode cannot be read.
 
+#include "app/orvela_app.h"
 #include "forms/runtime.h"
 #include "platform/fake/fake_platform.h"
 #include "shell/form2_design.h"
 #include "shell/layout.h"
-#include "shell/orvela_app.h"
 #include "started_app.h"
 
 #include <gtest/gtest.h>

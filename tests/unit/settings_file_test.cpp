@@ -2,16 +2,16 @@
 // of file into the settings record, rewriting it, and running on the
 // defaults when the program folder cannot be written.
 
+#include "app/orvela_app.h"
+#include "common/value_text.h"
 #include "desktopitems/form1_design.h"
 #include "forms/runtime.h"
 #include "platform/fake/fake_platform.h"
 #include "shell/clock_faces.h"
 #include "shell/desktop_settings.h"
 #include "shell/form2_design.h"
-#include "shell/orvela_app.h"
 #include "shell/settings_file.h"
 #include "shell/star_field.h"
-#include "shell/value_text.h"
 
 #include <gtest/gtest.h>
 
@@ -266,7 +266,7 @@ TEST(SettingsFileApp, StartUpCreatesTheFileOrRunsWithoutItAndExitWritesNothing) 
         FakePlatform fake(machineIn(folder));
         platform::Platform platform = fake.platform();
         forms::ManualClock clock;
-        shell::OrvelaApp app(platform, clock, 15360, 11520);
+        app::OrvelaApp app(platform, clock, 15360, 11520);
         ASSERT_NO_THROW(app.start());
         const forms::Form& form2 = *app.runtime().findForm("Form2");
         EXPECT_TRUE(form2.visible());

@@ -1,11 +1,11 @@
 // The shortcut service and autostart on the fake: the files they leave in
 // real folders and the shell calls they make.
+#include "common/shortcut_service.h"
 #include "desktopitems/form1_design.h"
 #include "forms/clock.h"
 #include "forms/design.h"
 #include "forms/runtime.h"
 #include "options/autostart.h"
-#include "options/shortcut_service.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/fake/fake_shortcut.h"
 
@@ -21,8 +21,8 @@ namespace orvela {
 namespace {
 
 namespace fs = std::filesystem;
-using options::ShortcutRequest;
-using options::ShortcutService;
+using common::ShortcutRequest;
+using common::ShortcutService;
 using platform::fake::FakePlatform;
 
 ShortcutRequest request(int location, const char* name, const char* target = "",
@@ -71,7 +71,7 @@ TEST_F(ShortcutTest, LocationCodesNameTheScriptingShellsFolders) {
                                                                 {5, std::nullopt},
                                                                 {-1, std::nullopt}};
     for (const auto& [code, key] : cases)
-        EXPECT_EQ(options::locationKey(code), key) << code;
+        EXPECT_EQ(common::locationKey(code), key) << code;
 }
 
 TEST_F(ShortcutTest, ASubFolderIsMadeOnFirstUseAndAShortcutOverwritten) {

@@ -3,9 +3,9 @@
 // by the test, the program folder a fresh temporary one.
 #pragma once
 
+#include "app/orvela_app.h"
 #include "forms/runtime.h"
 #include "platform/fake/fake_platform.h"
-#include "shell/orvela_app.h"
 
 #include <filesystem>
 #include <fstream>
@@ -101,7 +101,7 @@ private:
     platform::fake::FakePlatform fake_;
     platform::Platform platform_ = fake_.platform();
     forms::ManualClock clock_;
-    shell::OrvelaApp app_;
+    app::OrvelaApp app_;
 };
 
 } // namespace orvela::test

@@ -2,7 +2,7 @@
 // leading-number parse that never fails, half-to-even integers, and number
 // texts that read back to the same value.
 
-#include "shell/value_text.h"
+#include "common/value_text.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +12,9 @@
 
 namespace {
 
-using orvela::shell::numberToText;
-using orvela::shell::textToInt;
-using orvela::shell::textToNumber;
+using orvela::common::numberToText;
+using orvela::common::textToInt;
+using orvela::common::textToNumber;
 
 TEST(ValueText, TextToNumberTakesTheLeadingNumberOrZero) {
     const std::pair<std::string, double> cases[] = {

@@ -1,9 +1,9 @@
 #include "sim_programs.h"
 
+#include "app/orvela_app.h"
 #include "installer/installer_app.h"
 #include "installer/uninstaller.h"
 #include "platform/fake/text_format.h"
-#include "shell/orvela_app.h"
 
 #include <filesystem>
 #include <optional>
@@ -28,7 +28,7 @@ public:
     }
 
 private:
-    shell::OrvelaApp app_;
+    app::OrvelaApp app_;
 };
 
 class InstallerProgram final : public SimProgram {

@@ -1,4 +1,4 @@
-#include "shell/orvela_app.h"
+#include "app/orvela_app.h"
 
 #include "desktopitems/desktop_scan.h"
 #include "desktopitems/form1_design.h"
@@ -17,15 +17,16 @@
 #include "shell/settings_file.h"
 #include "shell/system_info.h"
 
-namespace orvela::shell {
+namespace orvela::app {
 
 // Everything the program is made of, in the order it is wired.
 struct OrvelaApp::Parts {
     Parts(platform::Platform& platform, forms::Clock& clock, float screenWidth, float screenHeight)
         : runtime(clock, screenWidth, screenHeight),
           form1(runtime.addForm(desktopitems::form1Design())),
-          form2(runtime.addForm(form2Design())), form3(runtime.addForm(options::form3Design())),
-          form6(runtime.addForm(form6Design())), settings(form1),
+          form2(runtime.addForm(shell::form2Design())),
+          form3(runtime.addForm(options::form3Design())),
+          form6(runtime.addForm(shell::form6Design())), settings(form1),
           settingsFile(platform.files, settings), system(platform, form2), itemLayout(form2),
           mainWindow(platform, form1, form2, settings, settingsFile, system, itemTable, itemLayout),
           scan(platform, form1, itemTable, itemLayout), listView(form1),
@@ -37,16 +38,16 @@ struct OrvelaApp::Parts {
     forms::Form& form2;
     forms::Form& form3;
     forms::Form& form6;
-    DesktopSettings settings;
-    SettingsFile settingsFile;
-    SystemInfo system;
+    shell::DesktopSettings settings;
+    shell::SettingsFile settingsFile;
+    shell::SystemInfo system;
     desktopitems::DesktopItemTable itemTable;
     desktopitems::ItemLayout itemLayout;
-    MainWindow mainWindow;
+    shell::MainWindow mainWindow;
     desktopitems::DesktopScan scan;
     desktopitems::ItemListView listView;
     desktopitems::StartupWindow startupWindow;
-    Lifecycle lifecycle;
+    shell::Lifecycle lifecycle;
     options::OptionsDialog options;
 };
 
@@ -57,7 +58,7 @@ OrvelaApp::OrvelaApp(platform::Platform& platform, forms::Clock& clock, float sc
     parts_->mainWindow.bind([this] { exitProgram(); });
     parts_->listView.bind();
     parts_->scan.onItemScanned([this](const std::string& type, const std::string& created) {
-        showScannedItem(parts_->form2, type, created);
+        shell::showScannedItem(parts_->form2, type, created);
     });
     parts_->options.bind();
     parts_->mainWindow.actions().setOpenOptions([this] { parts_->options.showDialog(); });
@@ -99,4 +100,4 @@ bool OrvelaApp::ended() const {
     return parts_->runtime.ended();
 }
 
-} // namespace orvela::shell
+} // namespace orvela::app

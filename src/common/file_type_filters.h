@@ -4,7 +4,7 @@
 // description.
 #pragma once
 
-namespace orvela::desktopitems {
+namespace orvela::common {
 
 inline constexpr const char* fileTypeFilters[] = {"All Files and Folders (*.*)",
                                                   "Applications (*.exe)",
@@ -23,4 +23,4 @@ inline constexpr const char* fileTypeFilters[] = {"All Files and Folders (*.*)",
                                                   "Windows Help Files (*.hlp)",
                                                   "Windows Shortcuts (*.lnk)"};
 
-} // namespace orvela::desktopitems
+} // namespace orvela::common

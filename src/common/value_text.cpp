@@ -1,4 +1,4 @@
-#include "shell/value_text.h"
+#include "common/value_text.h"
 
 #include <cctype>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <limits>
 
-namespace orvela::shell {
+namespace orvela::common {
 
 double textToNumber(const std::string& text) {
     std::size_t i = 0;
@@ -64,4 +64,4 @@ std::string numberToText(double value) {
     return buf;
 }
 
-} // namespace orvela::shell
+} // namespace orvela::common

@@ -1,8 +1,8 @@
-#include "desktopitems/folder_picker.h"
+#include "common/folder_picker.h"
 
-#include "desktopitems/scan_text.h"
+#include "common/path_text.h"
 
-namespace orvela::desktopitems {
+namespace orvela::common {
 
 namespace {
 constexpr unsigned bifReturnOnlyFsDirs = 1;
@@ -21,4 +21,4 @@ std::string vbGetBrowseDirectory(platform::ShellServices& shell, const std::stri
     return found && !path.empty() ? qualifyPath(path) : std::string();
 }
 
-} // namespace orvela::desktopitems
+} // namespace orvela::common

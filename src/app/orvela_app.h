@@ -11,7 +11,7 @@
 
 #include <memory>
 
-namespace orvela::shell {
+namespace orvela::app {
 
 class OrvelaApp {
 public:
@@ -43,4 +43,4 @@ private:
     std::unique_ptr<Parts> parts_;
 };
 
-} // namespace orvela::shell
+} // namespace orvela::app

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-namespace orvela::options {
+namespace orvela::common {
 
 // Where a shortcut lives and what it starts, in the order the routines take it.
 struct ShortcutRequest {
@@ -64,4 +64,4 @@ private:
     ShortcutStyle style_;
 };
 
-} // namespace orvela::options
+} // namespace orvela::common

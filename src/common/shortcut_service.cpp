@@ -1,8 +1,8 @@
-#include "options/shortcut_service.h"
+#include "common/shortcut_service.h"
 
 #include <array>
 
-namespace orvela::options {
+namespace orvela::common {
 
 std::optional<std::string> locationKey(int location) {
     static constexpr std::array<const char*, 5> keys = {"Desktop", "Programs", "StartMenu",
@@ -68,4 +68,4 @@ std::optional<std::string> ShortcutService::ProvLink(const ShortcutRequest& requ
     return path;
 }
 
-} // namespace orvela::options
+} // namespace orvela::common

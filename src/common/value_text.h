@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace orvela::shell {
+namespace orvela::common {
 
 // The number at the start of text (blanks before it skipped), or 0.
 double textToNumber(const std::string& text);
@@ -16,4 +16,4 @@ int textToInt(const std::string& text);
 // 15 significant digits, no trailing zeros ("45", "1.46666666666667").
 std::string numberToText(double value);
 
-} // namespace orvela::shell
+} // namespace orvela::common
