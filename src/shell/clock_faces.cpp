@@ -104,6 +104,13 @@ void ClockFaces::setClockGroupVisible(bool visible) {
         f.control(name).setVisible(visible);
 }
 
+void ClockFaces::showVariantTwoClock(bool shown) {
+    forms::Form& f = form2_.touch();
+    for (const char* label :
+         {"Label26", "Label27", "Label28", "Label29", "Label30", "Label31", "Label32"})
+        f.control(label).setVisible(shown);
+}
+
 void ClockFaces::setHourHandColor(forms::Color color) {
     form2_.touch().control("Line3").setBorderColor(color);
 }

@@ -51,6 +51,9 @@ public:
     bool clockShown();
     // The analogue clock of variant 1 at time t around centre, scaled by k:
     // Line1..Line3 the hands, Line4 the centre dot in dotColor.
+    // The variant-2 clock (its digits, date and frame labels), which the
+    // item information replaces while the pointer is on an item.
+    void showVariantTwoClock(bool shown);
     void setHourHandColor(forms::Color color);
     void moveHands(const forms::DateTime& t, TwipsPoint centre, double k, forms::Color dotColor);
 

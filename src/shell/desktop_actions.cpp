@@ -1,5 +1,8 @@
 #include "shell/desktop_actions.h"
 
+#include "shell/drive_list.h"
+#include "shell/popup_menu.h"
+
 namespace orvela::shell {
 
 namespace {
@@ -38,11 +41,9 @@ void DesktopActions::run(DesktopAction action) {
     case DesktopAction::Minimize:
         form().setWindowState(1);
         break;
-    case DesktopAction::DrivesPanel: {
-        forms::Control& panel = form().control("Frame2");
-        panel.setVisible(!panel.visible());
+    case DesktopAction::DrivesPanel:
+        toggleDrivesPanel(form());
         break;
-    }
     }
 }
 
@@ -63,7 +64,7 @@ void DesktopActions::openItem(int slot) {
 }
 
 void DesktopActions::hideMenu() {
-    form().control("Frame1").setVisible(false);
+    hidePopupMenu(form());
 }
 
 void DesktopActions::emptyRecycleBin() {
@@ -75,7 +76,7 @@ void DesktopActions::emptyRecycleBin() {
 
 void DesktopActions::showRecycleBin(const std::string& summary) {
     forms::Form& f = form();
-    for (const char* label : {"korzinainf", "Label33", "Label59"})
+    for (const char* label : recycleBinLabels)
         f.control(label).setCaption(summary);
 }
 

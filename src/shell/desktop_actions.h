@@ -9,9 +9,11 @@
 #include "desktopitems/item_table.h"
 #include "forms/form.h"
 #include "platform/platform.h"
+#include "shell/clock_faces.h"
 #include "shell/desktop_settings.h"
 #include "shell/system_info.h"
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -33,12 +35,16 @@ enum class DesktopAction {
 
 class DesktopActions {
 public:
+    // The labels that show the recycle-bin text; the last is variant 3's.
+    static constexpr std::array<const char*, 3> recycleBinLabels{"korzinainf", "Label33",
+                                                                 "Label59"};
+
     DesktopActions(platform::Platform& platform, forms::Form& form1, forms::Form& form2,
                    DesktopSettings& settings, SystemInfo& system,
                    const desktopitems::DesktopItemTable& items,
-                   const desktopitems::ItemLayout& layout)
+                   const desktopitems::ItemLayout& layout, ClockFaces& clocks)
         : platform_(platform), form1_(form1), form2_(form2), settings_(settings), system_(system),
-          items_(items), layout_(layout) {}
+          items_(items), layout_(layout), clocks_(clocks) {}
 
     // Set by the main window when it binds its handlers.
     void setExitProgram(std::function<void()> exitProgram) {
@@ -80,6 +86,7 @@ public:
     // gone.
     forms::Picture holderPicture(const char* holder) const;
     DesktopSettings& settings() { return settings_; }
+    ClockFaces& clocks() { return clocks_; }
     const desktopitems::DesktopItemTable& items() const { return items_; }
 
 private:
@@ -90,6 +97,7 @@ private:
     SystemInfo& system_;
     const desktopitems::DesktopItemTable& items_;
     const desktopitems::ItemLayout& layout_;
+    ClockFaces& clocks_;
     std::function<void()> exitProgram_;
     std::function<void(bool)> showStartButton_;
     std::function<void()> openOptions_;

@@ -56,4 +56,13 @@ int fillDriveList(forms::Form& form2, platform::SystemServices& system) {
     return n;
 }
 
+void showDrivesPanel(forms::Form& form2, bool shown) {
+    form2.control("Frame2").setVisible(shown);
+}
+
+void toggleDrivesPanel(forms::Form& form2) {
+    forms::Control& panel = form2.control("Frame2");
+    panel.setVisible(!panel.visible());
+}
+
 } // namespace orvela::shell

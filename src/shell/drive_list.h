@@ -24,4 +24,8 @@ DriveKind driveKindFor(unsigned driveType);
 // twelfth recognised one get no slot. Returns the number of slots filled.
 int fillDriveList(forms::Form& form2, platform::SystemServices& system);
 
+// The drives panel Frame2.
+void showDrivesPanel(forms::Form& form2, bool shown);
+void toggleDrivesPanel(forms::Form& form2);
+
 } // namespace orvela::shell

@@ -29,7 +29,7 @@ MainWindow::MainWindow(platform::Platform& platform, forms::Form& form1, forms::
       calendar_(form2, settings, form2.runtime().clock()),
       stars_(form2, settings, form2.runtime().random(), clocks_),
       variants_(form2, settings, platform.display, clocks_, calendar_, stars_, layout),
-      actions_(platform, form1, form2, settings, system, items, layout) {}
+      actions_(platform, form1, form2, settings, system, items, layout, clocks_) {}
 
 void MainWindow::bind(std::function<void()> exitProgram) {
     form2_.onLoad([this](const Event&) { loadMainWindow(); });
@@ -55,7 +55,7 @@ void MainWindow::loadMainWindow() {
     clocks_.setHourHandColor(forms::rgb(72, 162, 255));
     f.clearSurface();
     f.control("Fon").setVisible(false);
-    f.control("kompinfo").setCaption("");
+    system_.clearComputerInfo();
     const std::string programFiles = system_.specialFolderPath(programFilesFolder);
     actions_.setFolders(programFiles, system_.specialFolderPath(documentsFolder));
     system_.showComputerName();

@@ -51,6 +51,15 @@ void showMenuAt(forms::Form& f, MenuPlace place) {
 
 } // namespace
 
+void hidePopupMenu(forms::Form& form2) {
+    form2.control("Frame1").setVisible(false);
+}
+
+forms::Rect popupMenuSize(const forms::Form& form2) {
+    const forms::Control& menu = form2.control("Frame1");
+    return {0, 0, menu.width(), menu.height()};
+}
+
 MenuPlace placeMenu(float x, float y, float windowWidth, float windowHeight, float menuWidth,
                     float menuHeight) {
     MenuPlace p{x, y};

@@ -2,6 +2,7 @@
 // entries' highlight and their actions. Twips of the main window.
 #pragma once
 
+#include "forms/form.h"
 #include "forms/geometry.h"
 
 namespace orvela::shell {
@@ -20,5 +21,9 @@ MenuPlace placeMenu(float x, float y, float windowWidth, float windowHeight, flo
 // the panel's own twips, panel its place in the window; no bottom-edge rule,
 // and the right edge is the panel's own.
 MenuPlace placeMenuOverLowerPanel(float x, float y, const forms::Rect& panel, float menuWidth);
+
+void hidePopupMenu(forms::Form& form2);
+// The menu's width and height in twips.
+forms::Rect popupMenuSize(const forms::Form& form2);
 
 } // namespace orvela::shell

@@ -1,5 +1,7 @@
 #include "shell/star_field.h"
 
+#include "shell/popup_menu.h"
+
 #include "common/value_text.h"
 
 #include <array>
@@ -56,9 +58,9 @@ void StarField::variant2Tick() {
         return;
     forms::Form& f = form2_.touch();
     // Both draws happen on every tick, whether a star restarts or not.
-    const forms::Control& menu = f.control("Frame1");
-    const double x = random_.next() * menu.width() / 2.35;
-    const double y = random_.next() * menu.height() / 2.35;
+    const forms::Rect menu = popupMenuSize(f);
+    const double x = random_.next() * menu.width / 2.35;
+    const double y = random_.next() * menu.height / 2.35;
 
     forms::Control& counter = f.control("Starcoun");
     int c = textToInt(counter.caption()) + 1;

@@ -61,6 +61,10 @@ void SystemInfo::appendNameLine(bool user) {
                         trimAtNul(buffer) + "\r\n");
 }
 
+void SystemInfo::clearComputerInfo() {
+    form2_.touch().control("kompinfo").setCaption("");
+}
+
 void SystemInfo::showComputerName() {
     appendNameLine(false);
 }

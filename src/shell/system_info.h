@@ -37,8 +37,9 @@ public:
         : platform_(platform), form2_(form2) {}
 
     // Append "Computer Name : name\r\n" / "User Name : name\r\n" to the main
-    // window's kompinfo; a failed lookup leaves its line out. showUserName
-    // then copies kompinfo into Label34.
+    // window's kompinfo (clearComputerInfo empties it); a failed lookup leaves its line out.
+    // showUserName then copies kompinfo into Label34.
+    void clearComputerInfo();
     void showComputerName();
     void showUserName();
     // The folder's path, or the empty text.

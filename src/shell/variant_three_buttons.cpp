@@ -83,7 +83,8 @@ void bindVariantThreeButtons(DesktopActions& actions) {
         actions.settings().update([](shell::SettingsValues& v) { v.stripStep = v.configuredStep; });
         reset(actions);
     });
-    form2.on("Label59", EventType::MouseMove, [&actions](const Event&) { reset(actions); });
+    form2.on(DesktopActions::recycleBinLabels[2], EventType::MouseMove,
+             [&actions](const Event&) { reset(actions); });
     form2.on("Frame5", EventType::MouseMove, [&actions](const Event&) {
         actions.settings().update([](shell::SettingsValues& v) { v.stripStep.set(0); });
     });

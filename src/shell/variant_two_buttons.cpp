@@ -3,6 +3,7 @@
 // (lit picture, lighter text) and unlights the others of the same group.
 
 #include "shell/desktop_buttons.h"
+#include "shell/drive_list.h"
 #include "shell/item_info.h"
 
 #include <array>
@@ -49,9 +50,6 @@ constexpr std::array<ButtonRow, 9> buttons{{
 }};
 
 // The clock and date labels, hidden while an item's information stands there.
-constexpr std::array<const char*, 7> clockLabels{"Label26", "Label27", "Label28", "Label29",
-                                                 "Label30", "Label31", "Label32"};
-
 void setButton(DesktopActions& actions, const ButtonRow& row, bool lit) {
     forms::Form& f = actions.form();
     f.control(row.image).setPicture(
@@ -65,21 +63,15 @@ void lightInGroup(DesktopActions& actions, const ButtonRow& lit) {
             setButton(actions, row, &row == &lit);
 }
 
-void showClock(forms::Form& f, bool visible) {
-    for (const char* label : clockLabels)
-        f.control(label).setVisible(visible);
-}
-
 // The pointer is back on the panel background: every button normal, the
 // drives panel and the item information gone, the clock back.
 void reset(DesktopActions& actions) {
     for (const ButtonRow& row : buttons)
         setButton(actions, row, false);
     forms::Form& f = actions.form();
-    f.control("Frame2").setVisible(false);
-    for (const char* label : {"Label22", "Label23", "Label24", "Label25"})
-        f.control(label).setCaption("");
-    showClock(f, true);
+    showDrivesPanel(f, false);
+    showItemInfo2(f, actions.items(), noItem);
+    actions.clocks().showVariantTwoClock(true);
     actions.hideMenu();
 }
 
@@ -101,7 +93,7 @@ void bindVariantTwoButtons(DesktopActions& actions) {
              [&actions](const Event&) { showItemInfo2(actions.form(), actions.items(), noItem); });
     form2.on("Image4", EventType::MouseMove, [&actions](const Event& e) {
         showItemInfo2(actions.form(), actions.items(), e.index);
-        showClock(actions.form(), false);
+        actions.clocks().showVariantTwoClock(false);
     });
     form2.on("Image4", EventType::Click, [&actions](const Event& e) { actions.openItem(e.index); });
 }
