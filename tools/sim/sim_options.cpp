@@ -199,7 +199,7 @@ constexpr std::array options{
     OptionRow{"--display-height", "N",
               "the display-mode query reports N instead (0: the query fails)", displayHeight},
     OptionRow{"--now", "\"YYYY-MM-DD HH:MM:SS\"",
-              "the clock at start (2004-10-01 12:00:00); each tick adds 100 ms", now},
+              "the clock at start (2004-10-01 12:00:00); a tick adds 100 ms", now},
     OptionRow{"--program-dir", "DIR",
               "a real folder used as the program folder (a new temporary one)", programDir},
     OptionRow{"--desktop", "DIR", "the folder WScript.Shell reports as Desktop (none: no scan)",
