@@ -48,9 +48,9 @@ bool DialogKeys::stepTab(int step) {
     return false;
 }
 
-std::vector<ControlKey> DialogKeys::tabOrder() const {
+std::vector<ControlKey> DialogKeys::tabOrder(const Form& form) {
     std::vector<ControlKey> order, strips;
-    for (const auto& c : form_.controls()) {
+    for (const auto& c : form.controls()) {
         if (!rulesOf(c->kind()).native)
             continue;
         (c->kind() == ControlKind::TabStrip ? strips : order).push_back(ControlKey::of(c.get()));

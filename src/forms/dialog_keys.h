@@ -35,7 +35,7 @@ public:
     // Ctrl+Tab (step 1) or Ctrl+Shift+Tab (-1); from no selection, forward
     // picks the first tab and back the last. True when a tab was picked.
     bool stepTab(int step);
-    std::vector<ControlKey> tabOrder() const;
+    static std::vector<ControlKey> tabOrder(const Form& form);
 
 private:
     Form& form_;

@@ -112,7 +112,7 @@ TEST(DialogKeysTest, CtrlTabLeavesAStripTheUserCannotReach) {
 TEST(DialogKeysTest, TabOrderIsTheDialogControlsInDesignOrderTabStripsLast) {
     TestDialog d;
     std::vector<std::string> names;
-    for (const ControlKey& key : DialogKeys(d.form).tabOrder())
+    for (const ControlKey& key : DialogKeys::tabOrder(d.form))
         names.push_back(key.name);
     EXPECT_EQ(names, (std::vector<std::string>{"Choice", "Name", "Inner", "Ok", "Cancel", "Apply",
                                                "Pages"}));
