@@ -554,7 +554,7 @@ const CommandRow Simulator::commandTable[] = {
     {"type", "T TEXT", "type TEXT into a text box as a user", 3, 3, &Simulator::type},
     {"tab", "T CAPTION", "pick the tab with that caption as a user, then its Click", 3, 3,
      &Simulator::tab},
-    {"key", "FORM KEY", "enter, escape, close, ctrl+tab or ctrl+shift+tab to a dialog", 3, 3,
+    {"key", "FORM KEY", "enter, escape, close, ctrl+tab, ctrl+shift+tab to a dialog", 3, 3,
      &Simulator::key},
     {"answer-file", "PATH", "what the next file-open dialog returns", 2, 2, &Simulator::answerFile},
     {"answer-folder", "PATH", "what the next folder picker returns", 2, 2,
