@@ -13,10 +13,15 @@
 // owned by the main window (WindowHost::ownerFor: above it, no taskbar
 // button of their own) and take the keyboard as Windows dialogs do
 // (dialogMessage(): Tab and Shift+Tab between the controls, arrows inside
-// them, Ctrl+Tab through the tabs of the tab strip, Enter for the default
-// button, Esc for the cancel button). The close box, Esc and Alt+F4 press the
-// cancel button (Click on the control with cancelButton()); a dialog without
-// one is hidden. Showing a dialog puts the focus on its first tab stop.
+// them). Which button Enter, Esc, Alt+F4 and the close box press, and which
+// tab Ctrl+Tab picks, the runtime's DialogKeys decides. Showing a dialog puts
+// the focus on its first tab stop.
+//
+// The class is split by concern: form_window.cpp (the window procedure),
+// form_window_placement.cpp (creating, placing and showing the window),
+// form_window_painting.cpp, form_window_input.cpp (mouse, timers and the
+// native controls' notifications, reflected to their adapters) and
+// form_window_dialog.cpp (the dialog keyboard and focus).
 #pragma once
 
 #include "forms/form.h"
@@ -76,20 +81,39 @@ public:
     std::size_t timerCount() const { return timers_.count(); }
 
 private:
+    // One message as the handlers below take it. A handler returns true when
+    // it handled the message (result is then the answer), and sets
+    // dispatched when an event reached the runtime.
+    struct Message {
+        UINT id;
+        WPARAM wParam;
+        LPARAM lParam;
+        LRESULT result = 0;
+        bool dispatched = false;
+    };
+
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    // Handles a message; sets dispatched when an event reached the runtime.
-    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result, bool& dispatched);
+    bool onMessage(Message& m);
+    void forgetWindow();
+
+    // Placement (form_window_placement.cpp).
     void create();
     void place();
     void applyState();
+    void onSize(WPARAM kind);
+
+    // Painting (form_window_painting.cpp).
     void onPaint();
-    // Dispatches Click to the control if the user could click it now.
-    bool clickIfUsable(const ControlKey& key);
-    bool pressDefault();
-    bool pressCancel();
-    bool stepTab(int step);
-    // The id Enter presses: a focused push button's, else the default button's.
-    int defaultId() const;
+
+    // Input (form_window_input.cpp).
+    bool onMouse(Message& m);
+    bool onTimer(Message& m);
+    // WM_COMMAND, WM_NOTIFY and WM_CTLCOLOR* of a child, to its adapter.
+    bool onChildMessage(Message& m);
+
+    // The dialog keyboard and focus (form_window_dialog.cpp); false for
+    // messages a dialog does not take.
+    bool onDialogMessage(Message& m);
     // Focus to the control that had it, or to the first tab stop; false
     // when there is no such control.
     bool restoreFocus();
@@ -107,9 +131,6 @@ private:
     int stateBeforeMinimize_ = 0;
     bool firstFramePainted_ = false;
     HWND focus_ = nullptr; // the dialog's focused control while it is inactive
-    // The background of text boxes in their BackColor (one brush per colour).
-    HBRUSH editBrush_ = nullptr;
-    COLORREF editBrushColour_ = 0;
 };
 
 } // namespace orvela::win32

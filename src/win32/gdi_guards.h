@@ -32,6 +32,8 @@ public:
             DeleteObject(handle_);
         handle_ = handle;
     }
+    // Gives the handle up to a new owner (a window taking a region).
+    Handle release() { return std::exchange(handle_, nullptr); }
 
 private:
     Handle handle_ = nullptr;

@@ -52,8 +52,12 @@ public:
         }
         return false;
     }
-    Notified command(NativeChild&, forms::Control&, UINT code) const override {
-        return code == BN_CLICKED ? Notified::click : Notified::nothing;
+    Notified command(NativeChild&, forms::Control& c, UINT code,
+                     forms::UserInput& input) const override {
+        if (code != BN_CLICKED)
+            return Notified::nothing;
+        input.press(c);
+        return Notified::input;
     }
 };
 
@@ -90,12 +94,13 @@ public:
             r.bottom += itemHeight * shown + 2;
         moveTo(child.window, r);
     }
-    Notified command(NativeChild& child, forms::Control& c, UINT code) const override {
+    Notified command(NativeChild& child, forms::Control& c, UINT code,
+                     forms::UserInput& input) const override {
         if (code != CBN_SELCHANGE)
             return Notified::nothing;
         child.selection = static_cast<int>(SendMessageW(child.window, CB_GETCURSEL, 0, 0));
-        c.setListIndex(child.selection);
-        return Notified::click;
+        input.select(c, child.selection);
+        return Notified::input;
     }
 };
 
@@ -112,12 +117,30 @@ public:
         }
         return false;
     }
-    Notified command(NativeChild& child, forms::Control& c, UINT code) const override {
+    Notified command(NativeChild& child, forms::Control& c, UINT code,
+                     forms::UserInput& input) const override {
         if (code != EN_CHANGE)
             return Notified::nothing;
         child.text = windowText(child.window);
-        c.setText(child.text);
-        return Notified::changed;
+        input.type(c, child.text);
+        return Notified::input;
+    }
+    // A text box shows its BackColor and ForeColor, as the designer sets them
+    // (a disabled one, which asks with WM_CTLCOLORSTATIC, the system's).
+    HBRUSH colour(NativeChild& child, const forms::Control& c, UINT message,
+                  HDC dc) const override {
+        if (message != WM_CTLCOLOREDIT)
+            return nullptr;
+        const COLORREF colour = c.backColor();
+        if (!child.background || child.backgroundColour != colour) {
+            child.background.reset(CreateSolidBrush(colour));
+            child.backgroundColour = colour;
+        }
+        if (!child.background)
+            return nullptr;
+        SetBkColor(dc, colour);
+        SetTextColor(dc, c.foreColor());
+        return child.background.get();
     }
 };
 
@@ -165,21 +188,21 @@ public:
         RECT whole{0, 0, child.box.right - child.box.left, child.box.bottom - child.box.top};
         RECT page = whole;
         SendMessageW(child.window, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
-        HRGN ring = CreateRectRgnIndirect(&whole);
-        HRGN inside = IntersectRect(&page, &page, &whole) ? CreateRectRgnIndirect(&page) : nullptr;
+        Region ring(CreateRectRgnIndirect(&whole));
+        const Region inside(IntersectRect(&page, &page, &whole) ? CreateRectRgnIndirect(&page)
+                                                                : nullptr);
         if (ring && inside)
-            CombineRgn(ring, ring, inside, RGN_DIFF);
-        if (inside)
-            DeleteObject(inside);
+            CombineRgn(ring.get(), ring.get(), inside.get(), RGN_DIFF);
         // The window owns the region once it is set.
-        if (ring && !SetWindowRgn(child.window, ring, TRUE))
-            DeleteObject(ring);
+        if (ring && SetWindowRgn(child.window, ring.get(), TRUE))
+            ring.release();
     }
-    Notified notify(NativeChild& child, forms::Control& c, NMHDR& header) const override {
+    Notified notify(NativeChild& child, forms::Control& c, NMHDR& header,
+                    forms::UserInput& input) const override {
         if (header.code == TCN_SELCHANGE && header.hwndFrom == child.window) {
             child.selection = static_cast<int>(SendMessageW(child.window, TCM_GETCURSEL, 0, 0));
-            c.setListIndex(child.selection);
-            return Notified::click;
+            input.pickTab(c, child.selection);
+            return Notified::input;
         }
         if (header.code == TTN_GETDISPINFOW) {
             auto& info = reinterpret_cast<NMTTDISPINFOW&>(header);

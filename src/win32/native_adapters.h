@@ -1,12 +1,18 @@
 // One adapter per kind of native control (command button, combo box, text
 // box, tab strip): the window class and styles it is created with, how the
-// model is pushed to the window, and how the window's notifications go back
-// into the model. NativeControls (native_controls.h) drives them; the
-// adapters hold no state of their own, each window's state is a NativeChild.
+// model is pushed to the window, how the window's notifications go back into
+// the model, and the colours it is drawn in. The form's window reflects
+// WM_COMMAND, WM_NOTIFY and WM_CTLCOLOR* of a child to its adapter, through
+// NativeControls (native_controls.h). A notification of the user's input
+// goes through the runtime's UserInput, so a hidden or disabled control never
+// gets its Click. The adapters hold no state of their own, each window's
+// state is a NativeChild.
 #pragma once
 
 #include "forms/control_key.h"
 #include "forms/form.h"
+#include "forms/user_input.h"
+#include "win32/gdi_guards.h"
 
 #include <windows.h>
 
@@ -32,13 +38,14 @@ struct NativeChild {
     int selection = -1;             // selected entry or tab; unknownSelection after a reset
     std::string text;               // text boxes
     std::wstring tipShown;          // the tab tool tip Windows is reading
+    Brush background;               // text boxes: the brush of their BackColor
+    COLORREF backgroundColour = 0;  // the colour of background
 };
 
-// How a notification of a child window changed the model.
+// What a notification of a child window did.
 enum class Notified {
     nothing, // not a notification the control reacts to
-    changed, // the model changed; no event follows
-    click,   // the model changed (or not) and the control's Click follows
+    input,   // the user's input went to the model (or was refused): sync after
 };
 
 class NativeAdapter {
@@ -52,15 +59,20 @@ public:
     virtual bool push(NativeChild& child, const forms::Control& control) const = 0;
     // Places the window for child.box after the box, font or content changed.
     virtual void layout(NativeChild& child) const;
-    // A WM_COMMAND notification code from the window.
-    virtual Notified command(NativeChild&, forms::Control&, UINT) const {
+    // A WM_COMMAND notification code from the window. The user's input goes
+    // through input as the last step: its handler may unload the form, so
+    // neither child nor the control may be used after it.
+    virtual Notified command(NativeChild&, forms::Control&, UINT, forms::UserInput&) const {
         return Notified::nothing;
     }
     // A WM_NOTIFY from the window (or from its tool tip, which reads its
-    // text from the header).
-    virtual Notified notify(NativeChild&, forms::Control&, NMHDR&) const {
+    // text from the header); as command().
+    virtual Notified notify(NativeChild&, forms::Control&, NMHDR&, forms::UserInput&) const {
         return Notified::nothing;
     }
+    // A WM_CTLCOLOR* message (its id) of the window, drawing on dc: the brush
+    // of its background with dc's colours set, or null for the system's.
+    virtual HBRUSH colour(NativeChild&, const forms::Control&, UINT, HDC) const { return nullptr; }
 
 protected:
     ~NativeAdapter() = default;

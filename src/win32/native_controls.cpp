@@ -1,5 +1,6 @@
 #include "win32/native_controls.h"
 
+#include "forms/dialog_keys.h"
 #include "win32/pixel_geometry.h"
 
 #include <commctrl.h>
@@ -76,7 +77,7 @@ void NativeControls::sync(HWND parent, const forms::Form& form) {
             DestroyWindow(gone.window);
     children_ = std::move(kept);
     if (created)
-        restack();
+        restack(form);
 }
 
 void NativeControls::update(NativeChild& child, const forms::Control& c,
@@ -107,20 +108,18 @@ void NativeControls::update(NativeChild& child, const forms::Control& c,
     }
 }
 
-// Stacking is the tab order: design order from the top, tab strips at the
-// bottom (below the controls of the pages they frame).
-void NativeControls::restack() {
+// Stacking is the tab order, from the top: the dialog's own Tab key walks
+// the windows in that order.
+void NativeControls::restack(const forms::Form& form) {
     constexpr UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
     HWND above = HWND_TOP;
-    for (const NativeChild& child : children_) {
-        if (child.kind == forms::ControlKind::TabStrip)
+    for (const ControlKey& key : forms::DialogKeys::tabOrder(form)) {
+        HWND window = windowOf(key);
+        if (!window)
             continue;
-        SetWindowPos(child.window, above, 0, 0, 0, 0, keep);
-        above = child.window;
+        SetWindowPos(window, above, 0, 0, 0, 0, keep);
+        above = window;
     }
-    for (const NativeChild& child : children_)
-        if (child.kind == forms::ControlKind::TabStrip)
-            SetWindowPos(child.window, HWND_BOTTOM, 0, 0, 0, 0, keep);
 }
 
 NativeChild* NativeControls::childOf(HWND window) {
@@ -130,18 +129,18 @@ NativeChild* NativeControls::childOf(HWND window) {
     return nullptr;
 }
 
-Notified NativeControls::command(HWND window, UINT code, forms::Form& form, ControlKey& clicked) {
+// The adapter's handling may run the control's handler, which may change
+// children_ (a nested message loop syncs): nothing of the child is used after.
+Notified NativeControls::command(HWND window, UINT code, forms::Form& form) {
     NativeChild* child = pushing_ ? nullptr : childOf(window);
     forms::Control* c = child ? child->key.find(form) : nullptr;
     if (!c)
         return Notified::nothing;
-    const Notified result = nativeAdapterOf(child->kind)->command(*child, *c, code);
-    if (result == Notified::click)
-        clicked = child->key;
-    return result;
+    forms::UserInput input(form);
+    return nativeAdapterOf(child->kind)->command(*child, *c, code, input);
 }
 
-Notified NativeControls::notify(NMHDR& header, forms::Form& form, ControlKey& clicked) {
+Notified NativeControls::notify(NMHDR& header, forms::Form& form) {
     if (pushing_)
         return Notified::nothing;
     NativeChild* child = childOf(header.hwndFrom);
@@ -156,10 +155,14 @@ Notified NativeControls::notify(NMHDR& header, forms::Form& form, ControlKey& cl
     forms::Control* c = child ? child->key.find(form) : nullptr;
     if (!c)
         return Notified::nothing;
-    const Notified result = nativeAdapterOf(child->kind)->notify(*child, *c, header);
-    if (result == Notified::click)
-        clicked = child->key;
-    return result;
+    forms::UserInput input(form);
+    return nativeAdapterOf(child->kind)->notify(*child, *c, header, input);
+}
+
+HBRUSH NativeControls::colour(HWND window, UINT message, HDC dc, const forms::Form& form) {
+    NativeChild* child = childOf(window);
+    const forms::Control* c = child ? child->key.find(form) : nullptr;
+    return c ? nativeAdapterOf(child->kind)->colour(*child, *c, message, dc) : nullptr;
 }
 
 const ControlKey* NativeControls::keyOf(HWND window) const {

@@ -6,13 +6,16 @@
 // frames' origin), fills, shows, enables and destroys them to match the
 // model, touching a window only where the model differs from what was last
 // pushed. A control is shown while it and every frame around it are visible.
-// Tab order and stacking follow the design order, tab strips last and at the
-// bottom, so the frames' controls lie above their tab strip.
+// Stacking is the dialog's tab order (DialogKeys::tabOrder: design order, tab
+// strips last and at the bottom, so the frames' controls lie above their tab
+// strip).
 //
-// A notification from a window goes into the model before its control's
-// handler runs (the combo's ListIndex, the tab strip's selected tab, the text
-// box's Text), so the next sync has nothing to push back. Notifications the
-// sync's own pushes cause are ignored.
+// The form's window reflects its children's WM_COMMAND, WM_NOTIFY and
+// WM_CTLCOLOR* here, and each goes to the adapter of the child's kind. A
+// notification of the user's input goes into the model through UserInput
+// before its control's handler runs (the combo's ListIndex, the tab strip's
+// selected tab, the text box's Text), so the next sync has nothing to push
+// back. Notifications the sync's own pushes cause are ignored.
 #pragma once
 
 #include "forms/control_key.h"
@@ -37,10 +40,12 @@ public:
     void sync(HWND parent, const forms::Form& form);
 
     // A WM_COMMAND notification code of child, or a WM_NOTIFY header; the
-    // model is updated here. For Notified::click, clicked names the control
-    // whose Click follows (the caller dispatches it).
-    Notified command(HWND child, UINT code, forms::Form& form, ControlKey& clicked);
-    Notified notify(NMHDR& header, forms::Form& form, ControlKey& clicked);
+    // model is updated and the control's handler runs here.
+    Notified command(HWND child, UINT code, forms::Form& form);
+    Notified notify(NMHDR& header, forms::Form& form);
+    // A WM_CTLCOLOR* message of child drawing on dc: the brush to return, or
+    // null to leave it to the system.
+    HBRUSH colour(HWND child, UINT message, HDC dc, const forms::Form& form);
 
     // The control of a child window, or null.
     const ControlKey* keyOf(HWND child) const;
@@ -51,7 +56,7 @@ public:
 private:
     NativeChild* childOf(HWND window);
     void update(NativeChild& child, const forms::Control& control, const NativeAdapter& adapter);
-    void restack();
+    void restack(const forms::Form& form);
 
     FontCache& fonts_;
     std::vector<NativeChild> children_;

@@ -2,15 +2,18 @@
 
 #include "dump.h"
 #include "forms/clock.h"
+#include "forms/dialog_keys.h"
 #include "forms/mouse_router.h"
+#include "forms/user_input.h"
+#include "help_text.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/fake/fake_shortcut.h"
 #include "platform/fake/text_format.h"
 #include "platform/fake/utf8_path.h"
+#include "script_values.h"
+#include "sim_options.h"
 #include "sim_programs.h"
 
-#include <cctype>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <istream>
@@ -18,6 +21,7 @@
 #include <optional>
 #include <ostream>
 #include <random>
+#include <span>
 #include <sstream>
 #include <stdexcept>
 
@@ -38,78 +42,20 @@ struct ScriptError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-bool parseInt(const std::string& text, long long& value) {
-    if (text.empty())
-        return false;
-    std::size_t used = 0;
-    try {
-        value = std::stoll(text, &used);
-    } catch (const std::exception&) {
-        return false;
-    }
-    return used == text.size();
-}
+using Words = std::vector<std::string>;
 
-bool parseFloat(const std::string& text, float& value) {
-    if (text.empty())
-        return false;
-    std::size_t used = 0;
-    try {
-        value = std::stof(text, &used);
-    } catch (const std::exception&) {
-        return false;
-    }
-    return used == text.size();
-}
+class Simulator;
 
-bool parseDate(const std::string& text, forms::DateTime& t) {
-    int y, m, d;
-    char tail;
-    if (std::sscanf(text.c_str(), "%d-%d-%d%c", &y, &m, &d, &tail) != 3 || m < 1 || m > 12 ||
-        d < 1 || d > 31)
-        return false;
-    t.year = y;
-    t.month = m;
-    t.day = d;
-    return true;
-}
-
-bool parseTime(const std::string& text, forms::DateTime& t) {
-    int h, mi, s;
-    char tail;
-    if (std::sscanf(text.c_str(), "%d:%d:%d%c", &h, &mi, &s, &tail) != 3 || h < 0 || h > 23 ||
-        mi < 0 || mi > 59 || s < 0 || s > 59)
-        return false;
-    t.hour = h;
-    t.minute = mi;
-    t.second = s;
-    t.millisecond = 0;
-    return true;
-}
-
-// Splits a script line into words; "double quoted" words may hold blanks.
-std::vector<std::string> splitWords(const std::string& line) {
-    std::vector<std::string> words;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
-            ++i;
-        if (i >= line.size())
-            break;
-        std::string word;
-        if (line[i] == '"') {
-            ++i;
-            while (i < line.size() && line[i] != '"')
-                word += line[i++];
-            ++i;
-        } else {
-            while (i < line.size() && line[i] != ' ' && line[i] != '\t')
-                word += line[i++];
-        }
-        words.push_back(word);
-    }
-    return words;
-}
+// A script command: its name, the syntax of its arguments, one line of help,
+// the number of words a line of it has (the command included) and what it
+// does. The same table runs the script and prints `orvela-sim --help`.
+struct CommandRow {
+    const char* name;
+    const char* syntax;
+    const char* help;
+    std::size_t minWords, maxWords;
+    void (Simulator::*run)(const Words& words);
+};
 
 class Simulator {
 public:
@@ -121,13 +67,18 @@ public:
         }
     }
 
-    // Returns false after an unknown option; scriptFile receives a positional argument.
-    bool parseOptions(const std::vector<std::string>& args, std::string& scriptFile,
-                      std::ostream& err);
+    // Takes the machine the options describe; without a program folder, a
+    // private empty one is made (false when that fails).
+    bool configure(const SimSetup& setup, std::ostream& err);
     void setUp();
     void runLine(const std::string& line);
 
+    // Every command, in the order --help lists them.
+    static std::span<const CommandRow> commands();
+
 private:
+    static const CommandRow commandTable[];
+
     struct Target {
         forms::Form* form = nullptr;
         forms::Control* control = nullptr; // null: the form itself
@@ -137,6 +88,8 @@ private:
 
     Target resolve(const std::string& text, bool allowProperty);
     forms::Control& controlTarget(const std::string& text);
+    // Fails the line when the user could not do it (a hidden or disabled control).
+    static void userCould(forms::Refusal refusal, const char* verb, const std::string& target);
     void deliver(const Target& t, EventType type, int button, std::optional<float> x,
                  std::optional<float> y);
     void dump(const std::string& text);
@@ -146,10 +99,35 @@ private:
     void afterCommand();
     int buttonCode(const std::string& word);
     float number(const std::string& word);
+    void optionalPoint(const Words& w, std::size_t at, std::optional<float>& x,
+                       std::optional<float>& y);
+
+    // The commands, one each (some serve two names).
+    void start(const Words& w);
+    void tick(const Words& w);
+    void setClock(const Words& w);
+    void event(const Words& w);
+    void up(const Words& w);
+    void at(const Words& w);
+    void press(const Words& w);
+    void select(const Words& w);
+    void type(const Words& w);
+    void tab(const Words& w);
+    void key(const Words& w);
+    void answerFile(const Words& w);
+    void answerMessage(const Words& w);
+    void answerFolder(const Words& w);
+    void answerCancel(const Words& w);
+    void shortcut(const Words& w);
+    void column(const Words& w);
+    void menu(const Words& w);
+    void dumpCommand(const Words& w);
+    void calls(const Words& w);
+    void file(const Words& w);
 
     std::ostream& out_;
     FakeMachine machine_;
-    forms::DateTime start_{2004, 10, 1, 12, 0, 0, 0};
+    forms::DateTime start_;
     std::string tempDir_;
     std::unique_ptr<FakePlatform> fake_;
     std::unique_ptr<platform::Platform> platform_;
@@ -162,160 +140,11 @@ private:
     bool endedReported_ = false;
 };
 
-bool Simulator::parseOptions(const std::vector<std::string>& args, std::string& scriptFile,
-                             std::ostream& err) {
-    bool haveProgramDir = false;
-    bool nt = false;
-    long long osMajor = 5;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&]() -> std::optional<std::string> {
-            if (i + 1 >= args.size())
-                return std::nullopt;
-            return args[++i];
-        };
-        auto bad = [&](const std::string& why) {
-            err << "orvela-sim: " << a << ": " << why << "\n";
-            return false;
-        };
-        if (a == "--screen") {
-            auto v = value();
-            unsigned w = 0, h = 0;
-            char tail;
-            if (!v || std::sscanf(v->c_str(), "%ux%u%c", &w, &h, &tail) != 2 || !w || !h)
-                return bad("expects WxH");
-            machine_.screenWidth = w;
-            machine_.screenHeight = h;
-        } else if (a == "--display-height") {
-            auto v = value();
-            long long n = 0;
-            if (!v || !parseInt(*v, n) || n < 0)
-                return bad("expects a number");
-            machine_.displayHeight = static_cast<unsigned>(n);
-        } else if (a == "--now") {
-            auto v = value();
-            forms::DateTime t;
-            if (!v || v->size() < 19 || !parseDate(v->substr(0, 10), t) ||
-                !parseTime(v->substr(11), t))
-                return bad("expects \"YYYY-MM-DD HH:MM:SS\"");
-            start_ = t;
-        } else if (a == "--program-dir") {
-            auto v = value();
-            if (!v)
-                return bad("expects a folder");
-            machine_.programDir = *v;
-            haveProgramDir = true;
-        } else if (a == "--desktop") {
-            auto v = value();
-            if (!v)
-                return bad("expects a folder");
-            machine_.desktop = *v;
-        } else if (a == "--special" || a == "--wsh") {
-            auto v = value();
-            std::size_t eq = v ? v->find('=') : std::string::npos;
-            if (eq == std::string::npos)
-                return bad("expects KEY=PATH");
-            if (a == "--wsh") {
-                machine_.wshFolders[v->substr(0, eq)] = v->substr(eq + 1);
-            } else {
-                long long n = 0;
-                if (!parseInt(v->substr(0, eq), n))
-                    return bad("expects N=PATH");
-                machine_.specialFolders[static_cast<int>(n)] = v->substr(eq + 1);
-            }
-        } else if (a == "--root") {
-            auto v = value();
-            if (!v || v->size() < 3 || (*v)[1] != '=' ||
-                !std::isalpha(static_cast<unsigned char>((*v)[0])))
-                return bad("expects X=DIR");
-            machine_
-                .driveRoots[static_cast<char>(std::toupper(static_cast<unsigned char>((*v)[0])))] =
-                v->substr(2);
-        } else if (a == "--os-major") {
-            auto v = value();
-            if (!v || !parseInt(*v, osMajor) || osMajor < 0 || osMajor > 255)
-                return bad("expects a number");
-        } else if (a == "--nt") {
-            nt = true;
-        } else if (a == "--computer" || a == "--user") {
-            auto v = value();
-            if (!v)
-                return bad("expects a name");
-            (a == "--computer" ? machine_.computerName : machine_.userName) = *v;
-        } else if (a == "--no-computer") {
-            machine_.computerName.reset();
-        } else if (a == "--no-user") {
-            machine_.userName.reset();
-        } else if (a == "--drives") {
-            auto v = value();
-            if (!v)
-                return bad("expects \"A:2 C:3 ...\"");
-            machine_.driveTypes.clear();
-            for (const std::string& d : splitWords(*v)) {
-                long long type = 0;
-                if (d.size() < 3 || d[1] != ':' || !parseInt(d.substr(2), type) ||
-                    !std::isalpha(static_cast<unsigned char>(d[0])))
-                    return bad("expects \"A:2 C:3 ...\"");
-                machine_.driveTypes[static_cast<char>(std::toupper(d[0]))] =
-                    static_cast<unsigned>(type);
-            }
-        } else if (a == "--recycle") {
-            auto v = value();
-            std::size_t colon = v ? v->find(':') : std::string::npos;
-            long long count = 0, bytes = 0;
-            if (colon == std::string::npos || !parseInt(v->substr(0, colon), count) ||
-                !parseInt(v->substr(colon + 1), bytes))
-                return bad("expects COUNT:BYTES");
-            machine_.recycleItems = count;
-            machine_.recycleBytes = bytes;
-        } else if (a == "--short-date") {
-            auto v = value();
-            if (!v)
-                return bad("expects a date picture such as M/d/yyyy");
-            machine_.shortDatePicture = *v;
-        } else if (a == "--file-times") {
-            auto v = value();
-            forms::DateTime t;
-            if (!v || v->size() < 19 || !parseDate(v->substr(0, 10), t) ||
-                !parseTime(v->substr(11), t))
-                return bad("expects \"YYYY-MM-DD HH:MM:SS\"");
-            // FILETIME: 100 ns steps since 1601-01-01, which lies 134774 days before 1970.
-            const std::int64_t days = forms::daysFromCivil(t.year, t.month, t.day) + 134774;
-            machine_.fileTime =
-                static_cast<std::uint64_t>(((days * 24 + t.hour) * 60 + t.minute) * 60 + t.second) *
-                10000000ULL;
-        } else if (a == "--type") {
-            auto v = value();
-            std::size_t eq = v ? v->find('=') : std::string::npos;
-            if (eq == std::string::npos || eq == 0)
-                return bad("expects EXT=NAME");
-            std::string ext = v->substr(0, eq);
-            for (char& c : ext)
-                c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-            machine_.typeNames[ext] = v->substr(eq + 1);
-        } else if (a == "--installer" || a == "--uninstaller") {
-            kind_ = a == "--installer" ? ProgramKind::installer : ProgramKind::uninstaller;
-            machine_.programName = a == "--installer" ? "install" : "Uninstall";
-        } else if (a == "--another-instance") {
-            machine_.anotherInstance = true;
-        } else if (a.rfind("--", 0) == 0) {
-            return bad("unknown option");
-        } else if (scriptFile.empty()) {
-            scriptFile = a;
-        } else {
-            return bad("only one script file");
-        }
-    }
-    machine_.osMajor = static_cast<unsigned>(osMajor);
-    machine_.ntFamily = osMajor >= 5 || nt;
-    if (machine_.ntFamily) {
-        machine_.osMinor = osMajor == 5 ? 1 : 0;
-        machine_.osBuild = osMajor == 5 ? 2600 : osMajor == 4 ? 1381 : 6000;
-    } else {
-        machine_.osMinor = 10;
-        machine_.osBuild = 2222;
-    }
-    if (!haveProgramDir) {
+bool Simulator::configure(const SimSetup& setup, std::ostream& err) {
+    machine_ = setup.machine;
+    start_ = setup.start;
+    kind_ = setup.kind;
+    if (!setup.programDirGiven) {
         // A private, empty program folder that disappears with the driver.
         std::random_device entropy;
         for (int attempt = 0; attempt < 100 && tempDir_.empty(); ++attempt) {
@@ -524,164 +353,280 @@ void Simulator::afterCommand() {
     }
 }
 
+void Simulator::optionalPoint(const Words& w, std::size_t at, std::optional<float>& x,
+                              std::optional<float>& y) {
+    if (w.size() == at + 2) {
+        x = number(w[at]);
+        y = number(w[at + 1]);
+    } else if (w.size() != at) {
+        throw ScriptError("expects X and Y together");
+    }
+}
+
+void Simulator::userCould(forms::Refusal refusal, const char* verb, const std::string& target) {
+    if (refusal != forms::Refusal::none)
+        throw ScriptError(std::string("cannot ") + verb + " " + target + ": " +
+                          forms::refusalText(refusal));
+}
+
+void Simulator::start(const Words&) {
+    app_->start();
+}
+
+void Simulator::tick(const Words& w) {
+    long long n = 1;
+    if (w.size() == 2 && (!parseInt(w[1], n) || n < 0))
+        throw ScriptError("tick expects a count");
+    for (long long i = 0; i < n && !app_->ended(); ++i) {
+        clock_->advanceMilliseconds(100);
+        app_->runtime().advance(100);
+    }
+}
+
+void Simulator::setClock(const Words& w) {
+    const std::string& cmd = w[0];
+    forms::DateTime t = clock_->now();
+    if (!(cmd == "time" ? parseTime(w[1], t) : parseDate(w[1], t)))
+        throw ScriptError("bad " + cmd + ": " + w[1]);
+    clock_->set(t);
+}
+
+void Simulator::event(const Words& w) {
+    const std::string& cmd = w[0];
+    std::optional<float> x, y;
+    optionalPoint(w, 2, x, y);
+    EventType type = cmd == "move"    ? EventType::MouseMove
+                     : cmd == "click" ? EventType::Click
+                                      : EventType::DblClick;
+    deliver(resolve(w[1], false), type, forms::noButton, x, y);
+}
+
+void Simulator::up(const Words& w) {
+    std::optional<float> x, y;
+    optionalPoint(w, 3, x, y);
+    deliver(resolve(w[1], false), EventType::MouseUp, buttonCode(w[2]), x, y);
+}
+
+void Simulator::at(const Words& w) {
+    forms::Form* main = app_->runtime().findForm("Form2");
+    if (!main)
+        throw ScriptError("at: this program has no main window Form2");
+    if (!main->loaded())
+        throw ScriptError("Form2: not loaded");
+    if (!mouse_)
+        mouse_ = std::make_unique<forms::MouseRouter>(*main);
+    const float x = number(w[1]), y = number(w[2]);
+    if (w[3] == "move" && w.size() == 4)
+        mouse_->move(x, y, mouse_->held());
+    else if (w[3] == "down" && w.size() == 5)
+        mouse_->press(buttonCode(w[4]), x, y);
+    else if (w[3] == "up" && w.size() == 5)
+        mouse_->release(buttonCode(w[4]), x, y);
+    else if (w[3] == "click" && w.size() == 4)
+        mouse_->click(forms::leftButton, x, y);
+    else if (w[3] == "dblclick" && w.size() == 4)
+        mouse_->doubleClickGesture(x, y);
+    else
+        throw ScriptError("at X Y expects move, down BUTTON, up BUTTON, click or dblclick");
+}
+
+void Simulator::press(const Words& w) {
+    forms::Control& c = controlTarget(w[1]);
+    userCould(forms::UserInput(c.form()).press(c), "press", w[1]);
+}
+
+void Simulator::select(const Words& w) {
+    forms::Control& c = controlTarget(w[1]);
+    long long i = 0;
+    if (!parseInt(w[2], i) || i < 0 || i >= static_cast<long long>(c.items().size()))
+        throw ScriptError("no entry " + w[2] + " in " + w[1]);
+    userCould(forms::UserInput(c.form()).select(c, static_cast<int>(i)), "select in", w[1]);
+}
+
+void Simulator::type(const Words& w) {
+    forms::Control& c = controlTarget(w[1]);
+    userCould(forms::UserInput(c.form()).type(c, w[2]), "type into", w[1]);
+}
+
+void Simulator::tab(const Words& w) {
+    forms::Control& c = controlTarget(w[1]);
+    int found = -1;
+    for (std::size_t i = 0; i < c.items().size(); ++i)
+        if (c.items()[i] == w[2])
+            found = static_cast<int>(i);
+    if (found < 0)
+        throw ScriptError("no tab " + w[2] + " in " + w[1]);
+    userCould(forms::UserInput(c.form()).pickTab(c, found), "pick a tab of", w[1]);
+}
+
+void Simulator::key(const Words& w) {
+    const Target t = resolve(w[1], false);
+    if (t.control)
+        throw ScriptError("key expects a form: " + w[1]);
+    if (!t.form->loaded())
+        throw ScriptError(t.form->name() + ": not loaded");
+    if (!t.form->dialog())
+        throw ScriptError("not a dialog: " + w[1]);
+    if (!t.form->visible())
+        throw ScriptError(t.form->name() + ": not shown");
+    forms::DialogKeys keys(*t.form);
+    if (w[2] == "enter")
+        keys.enter({}); // the driver's dialogs have no focus: the default button
+    else if (w[2] == "escape" || w[2] == "close")
+        keys.cancel();
+    else if (w[2] == "ctrl+tab" || w[2] == "ctrl+shift+tab")
+        keys.stepTab(w[2] == "ctrl+tab" ? 1 : -1);
+    else
+        throw ScriptError("unknown key: " + w[2] + " (enter, escape, close, ctrl+tab or " +
+                          "ctrl+shift+tab)");
+}
+
+void Simulator::answerFile(const Words& w) {
+    // A relative name is a file of the program folder.
+    const bool relative = utf8Path(w[1]).is_relative() && (w[1].size() < 2 || w[1][1] != ':');
+    fake_->machine().fileAnswers.emplace_back(relative ? machine_.programDir + "/" + w[1] : w[1]);
+}
+
+void Simulator::answerMessage(const Words& w) {
+    fake_->machine().messageAnswers.push_back(w[0] == "answer-no" ? platform::idNo
+                                                                  : platform::idYes);
+}
+
+void Simulator::answerFolder(const Words& w) {
+    fake_->machine().folderAnswers.emplace_back(w[1]);
+}
+
+void Simulator::answerCancel(const Words&) {
+    fake_->machine().folderAnswers.emplace_back(std::nullopt);
+}
+
+void Simulator::shortcut(const Words& w) {
+    printShortcut(w[1]);
+}
+
+void Simulator::column(const Words& w) {
+    forms::Control& c = controlTarget(w[1]);
+    long long n = 0;
+    if (c.kind() != forms::ControlKind::ListView || !parseInt(w[2], n) || n < 1 ||
+        n > static_cast<long long>(c.items().size()))
+        throw ScriptError("no column " + w[2] + " in " + w[1]);
+    Event e{EventType::ColumnClick};
+    e.column = static_cast<int>(n);
+    c.form().dispatch(&c, e);
+}
+
+void Simulator::menu(const Words& w) {
+    forms::Control& c = controlTarget(w[1]);
+    if (c.kind() != forms::ControlKind::Menu)
+        throw ScriptError("not a menu entry: " + w[1]);
+    c.form().dispatch(&c, Event{EventType::Click});
+}
+
+void Simulator::dumpCommand(const Words& w) {
+    dump(w[1]);
+}
+
+void Simulator::calls(const Words&) {
+    for (const std::string& call : fake_->takeCalls())
+        out_ << call << "\n";
+}
+
+void Simulator::file(const Words& w) {
+    printFile(w[1]);
+}
+
+const CommandRow Simulator::commandTable[] = {
+    {"start", "", "run the program's start-up", 1, 1, &Simulator::start},
+    {"tick", "[N]", "N timer ticks (1), the clock advancing 100 ms each", 1, 2, &Simulator::tick},
+    {"time", "HH:MM:SS", "set the clock's time", 2, 2, &Simulator::setClock},
+    {"date", "YYYY-MM-DD", "set the clock's date", 2, 2, &Simulator::setClock},
+    {"move", "T [X Y]", "MouseMove to T, no button (X Y relative to T; its centre)", 2, 4,
+     &Simulator::event},
+    {"up", "T BUTTON [X Y]", "MouseUp to T with BUTTON left, right or middle", 3, 5,
+     &Simulator::up},
+    {"click", "T", "Click to T", 2, 2, &Simulator::event},
+    {"dblclick", "T", "DblClick to T", 2, 2, &Simulator::event},
+    {"at", "X Y move|down B|up B|click|dblclick",
+     "the pointer at X Y of Form2 (twips), through hit-testing", 4, 5, &Simulator::at},
+    {"press", "T", "its Click, as a user could (not hidden or disabled)", 2, 2, &Simulator::press},
+    {"select", "T INDEX", "pick entry INDEX of a combo box as a user, then its Click", 3, 3,
+     &Simulator::select},
+    {"type", "T TEXT", "type TEXT into a text box as a user", 3, 3, &Simulator::type},
+    {"tab", "T CAPTION", "pick the tab with that caption as a user, then its Click", 3, 3,
+     &Simulator::tab},
+    {"key", "FORM KEY", "enter, escape, close, ctrl+tab, ctrl+shift+tab to a dialog", 3, 3,
+     &Simulator::key},
+    {"answer-file", "PATH", "what the next file-open dialog returns", 2, 2, &Simulator::answerFile},
+    {"answer-folder", "PATH", "what the next folder picker returns", 2, 2,
+     &Simulator::answerFolder},
+    {"answer-cancel", "", "the next folder picker is cancelled", 1, 1, &Simulator::answerCancel},
+    {"answer-no", "", "the next Yes/No message box is answered No", 1, 1,
+     &Simulator::answerMessage},
+    {"answer-yes", "", "the next Yes/No message box is answered Yes", 1, 1,
+     &Simulator::answerMessage},
+    {"shortcut", "PATH", "the fields of the shortcut file at PATH", 2, 2, &Simulator::shortcut},
+    {"column", "T N", "click header N (from 1) of list view T", 3, 3, &Simulator::column},
+    {"menu", "T", "choose menu entry T", 2, 2, &Simulator::menu},
+    {"dump", "T[.Prop]", "every property of T, or one; a form's also every control's", 2, 2,
+     &Simulator::dumpCommand},
+    {"calls", "", "the platform calls recorded since the last calls", 1, 1, &Simulator::calls},
+    {"file", "PATH", "the file's bytes", 2, 2, &Simulator::file},
+};
+
+std::span<const CommandRow> Simulator::commands() {
+    return commandTable;
+}
+
 void Simulator::runLine(const std::string& rawLine) {
     std::string line = rawLine;
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
-    std::vector<std::string> w = splitWords(line);
+    const Words w = splitWords(line);
     if (w.empty() || w[0][0] == '#')
         return;
     const std::string& cmd = w[0];
-    auto need = [&](std::size_t min, std::size_t max) {
-        if (w.size() < min || w.size() > max)
-            throw ScriptError("wrong number of arguments for " + cmd);
-    };
-    auto optionalPoint = [&](std::size_t at, std::optional<float>& x, std::optional<float>& y) {
-        if (w.size() == at + 2) {
-            x = number(w[at]);
-            y = number(w[at + 1]);
-        } else if (w.size() != at) {
-            throw ScriptError("expects X and Y together");
-        }
-    };
-
-    if (cmd == "start") {
-        need(1, 1);
-        app_->start();
-    } else if (cmd == "tick") {
-        need(1, 2);
-        long long n = 1;
-        if (w.size() == 2 && (!parseInt(w[1], n) || n < 0))
-            throw ScriptError("tick expects a count");
-        for (long long i = 0; i < n && !app_->ended(); ++i) {
-            clock_->advanceMilliseconds(100);
-            app_->runtime().advance(100);
-        }
-    } else if (cmd == "time" || cmd == "date") {
-        need(2, 2);
-        forms::DateTime t = clock_->now();
-        if (!(cmd == "time" ? parseTime(w[1], t) : parseDate(w[1], t)))
-            throw ScriptError("bad " + cmd + ": " + w[1]);
-        clock_->set(t);
-    } else if (cmd == "move" || cmd == "click" || cmd == "dblclick") {
-        need(2, cmd == "move" ? 4 : 2);
-        std::optional<float> x, y;
-        optionalPoint(2, x, y);
-        EventType type = cmd == "move"    ? EventType::MouseMove
-                         : cmd == "click" ? EventType::Click
-                                          : EventType::DblClick;
-        deliver(resolve(w[1], false), type, forms::noButton, x, y);
-    } else if (cmd == "up") {
-        need(3, 5);
-        std::optional<float> x, y;
-        optionalPoint(3, x, y);
-        deliver(resolve(w[1], false), EventType::MouseUp, buttonCode(w[2]), x, y);
-    } else if (cmd == "at") {
-        need(4, 5);
-        forms::Form* main = app_->runtime().findForm("Form2");
-        if (!main)
-            throw ScriptError("at: this program has no main window Form2");
-        if (!main->loaded())
-            throw ScriptError("Form2: not loaded");
-        if (!mouse_)
-            mouse_ = std::make_unique<forms::MouseRouter>(*main);
-        const float x = number(w[1]), y = number(w[2]);
-        if (w[3] == "move" && w.size() == 4)
-            mouse_->move(x, y, mouse_->held());
-        else if (w[3] == "down" && w.size() == 5)
-            mouse_->press(buttonCode(w[4]), x, y);
-        else if (w[3] == "up" && w.size() == 5)
-            mouse_->release(buttonCode(w[4]), x, y);
-        else if (w[3] == "click" && w.size() == 4)
-            mouse_->click(forms::leftButton, x, y);
-        else if (w[3] == "dblclick" && w.size() == 4)
-            mouse_->doubleClickGesture(x, y);
-        else
-            throw ScriptError("at X Y expects move, down BUTTON, up BUTTON, click or dblclick");
-    } else if (cmd == "press") {
-        need(2, 2);
-        forms::Control& c = controlTarget(w[1]);
-        c.form().dispatch(&c, Event{EventType::Click});
-    } else if (cmd == "select") {
-        need(3, 3);
-        forms::Control& c = controlTarget(w[1]);
-        long long i = 0;
-        if (!parseInt(w[2], i) || i < 0 || i >= static_cast<long long>(c.items().size()))
-            throw ScriptError("no entry " + w[2] + " in " + w[1]);
-        c.setListIndex(static_cast<int>(i));
-        c.form().dispatch(&c, Event{EventType::Click});
-    } else if (cmd == "type") {
-        need(3, 3);
-        controlTarget(w[1]).setText(w[2]);
-    } else if (cmd == "tab") {
-        need(3, 3);
-        forms::Control& c = controlTarget(w[1]);
-        int found = -1;
-        for (std::size_t i = 0; i < c.items().size(); ++i)
-            if (c.items()[i] == w[2])
-                found = static_cast<int>(i);
-        if (found < 0)
-            throw ScriptError("no tab " + w[2] + " in " + w[1]);
-        c.setListIndex(found);
-        c.form().dispatch(&c, Event{EventType::Click});
-    } else if (cmd == "answer-file") {
-        need(2, 2);
-        // A relative name is a file of the program folder.
-        const bool relative = utf8Path(w[1]).is_relative() && (w[1].size() < 2 || w[1][1] != ':');
-        fake_->machine().fileAnswers.emplace_back(relative ? machine_.programDir + "/" + w[1]
-                                                           : w[1]);
-    } else if (cmd == "answer-no" || cmd == "answer-yes") {
-        need(1, 1);
-        fake_->machine().messageAnswers.push_back(cmd == "answer-no" ? platform::idNo
-                                                                     : platform::idYes);
-    } else if (cmd == "shortcut") {
-        need(2, 2);
-        printShortcut(w[1]);
-    } else if (cmd == "answer-folder") {
-        need(2, 2);
-        fake_->machine().folderAnswers.emplace_back(w[1]);
-    } else if (cmd == "answer-cancel") {
-        need(1, 1);
-        fake_->machine().folderAnswers.emplace_back(std::nullopt);
-    } else if (cmd == "column") {
-        need(3, 3);
-        forms::Control& c = controlTarget(w[1]);
-        long long n = 0;
-        if (c.kind() != forms::ControlKind::ListView || !parseInt(w[2], n) || n < 1 ||
-            n > static_cast<long long>(c.items().size()))
-            throw ScriptError("no column " + w[2] + " in " + w[1]);
-        Event e{EventType::ColumnClick};
-        e.column = static_cast<int>(n);
-        c.form().dispatch(&c, e);
-    } else if (cmd == "menu") {
-        need(2, 2);
-        forms::Control& c = controlTarget(w[1]);
-        if (c.kind() != forms::ControlKind::Menu)
-            throw ScriptError("not a menu entry: " + w[1]);
-        c.form().dispatch(&c, Event{EventType::Click});
-    } else if (cmd == "dump") {
-        need(2, 2);
-        dump(w[1]);
-    } else if (cmd == "calls") {
-        need(1, 1);
-        for (const std::string& call : fake_->takeCalls())
-            out_ << call << "\n";
-    } else if (cmd == "file") {
-        need(2, 2);
-        printFile(w[1]);
-    } else {
+    const CommandRow* row = nullptr;
+    for (const CommandRow& r : commands())
+        if (cmd == r.name)
+            row = &r;
+    if (!row)
         throw ScriptError("unknown command: " + cmd);
-    }
+    if (w.size() < row->minWords || w.size() > row->maxWords)
+        throw ScriptError("wrong number of arguments for " + cmd);
+    (this->*row->run)(w);
     afterCommand();
+}
+
+void printHelp(std::ostream& out) {
+    out << "usage: orvela-sim [OPTIONS] [SCRIPT-FILE]\n"
+           "Runs Orvela, its installer or its uninstaller on a simulated machine and answers\n"
+           "the script (SCRIPT-FILE, or stdin without one) in plain text, one fact a line.\n"
+           "\n"
+           "Options:\n";
+    printHelpRows(out, optionTable());
+    out << "\n"
+           "Commands, one a line (# starts a comment; \"double quotes\" hold blanks; T is\n"
+           "Form, Form.Control or Form.Control(i)):\n";
+    printHelpRows(out, Simulator::commands());
+    out << "\n"
+           "An unknown option, command or target, or input a user could not give (a hidden\n"
+           "or disabled control), is an error on stderr with the line number; exit status 2.\n";
 }
 
 } // namespace
 
 int runSimulator(const std::vector<std::string>& args, std::istream& stdinScript, std::ostream& out,
                  std::ostream& err) {
-    Simulator sim(out);
+    SimSetup setup;
     std::string scriptFile;
-    if (!sim.parseOptions(args, scriptFile, err))
+    if (!parseOptions(args, setup, scriptFile, err))
+        return 2;
+    if (setup.helpAsked) {
+        printHelp(out);
+        return 0;
+    }
+    Simulator sim(out);
+    if (!sim.configure(setup, err))
         return 2;
     std::ifstream file;
     std::istream* script = &stdinScript;
