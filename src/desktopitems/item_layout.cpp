@@ -44,11 +44,11 @@ int stripItem(int element, int n) {
 }
 
 void ItemLayout::placeStripSlot(forms::Form& f, int slot, int item, float cellLeft) {
-    forms::Control& icon = f.control("Image21", slot);
+    forms::Control& icon = f.control(stripIcons, slot);
     icon.setVisible(true);
-    icon.setPicture(f.control("Image4", item).picture());
-    forms::Control& caption = f.control("Labe59", slot);
-    caption.setCaption(f.control("Label6", item).caption());
+    icon.setPicture(f.control(gridIcons, item).picture());
+    forms::Control& caption = f.control(stripCaptions, slot);
+    caption.setCaption(f.control(ringCaptions, item).caption());
     caption.setVisible(true);
     caption.setWordWrap(true);
     const float h = icon.height(), w = icon.width();
@@ -60,15 +60,15 @@ void ItemLayout::layoutDesktopItems(int n) {
     n = std::clamp(n, 0, maxItems);
     forms::Form& f = form2_.touch();
     const forms::Runtime& rt = f.runtime();
-    const float screenWidth = rt.screenWidth(), screenHeight = rt.screenHeight();
+    const float screenWidth = rt.screenWidth();
 
     itemCount_ = n;
-    f.control("Label6", 0).setCaption(std::to_string(n));
-    f.control("Frame5").setWidth(stripPitch * static_cast<float>(n) + 2 * screenWidth);
+    f.control(ringCaptions, 0).setCaption(std::to_string(n));
+    f.control(strip).setWidth(stripPitch * static_cast<float>(n) + 2 * screenWidth);
     for (int k = 1; k <= n; ++k) {
-        f.control("Image3", k).setVisible(true);
-        f.control("Image4", k).setVisible(true);
-        f.control("Label6", k).setVisible(true);
+        f.control(ringIcons, k).setVisible(true);
+        f.control(gridIcons, k).setVisible(true);
+        f.control(ringCaptions, k).setVisible(true);
         placeStripSlot(f, k, k, static_cast<float>(k - 1) * stripPitch);
     }
     // Copies after one empty slot; with fewer items than the copies need,
@@ -83,56 +83,65 @@ void ItemLayout::layoutDesktopItems(int n) {
     }
 
     for (int i = n + 1; i <= ringElements; ++i) {
-        f.control("Image3", i).setVisible(false);
-        f.control("Label6", i).setVisible(false);
+        f.control(ringIcons, i).setVisible(false);
+        f.control(ringCaptions, i).setVisible(false);
     }
     for (int i = n + 1; i <= gridElements; ++i)
-        f.control("Image4", i).setVisible(false);
+        f.control(gridIcons, i).setVisible(false);
     for (int j = 0; j <= stripSlots; ++j) {
         const bool shown = j >= 1 && j <= lastShown && j != n + 1;
         if (!shown) {
             if (j >= 1)
-                f.control("Image21", j).setVisible(false);
-            f.control("Labe59", j).setVisible(false);
+                f.control(stripIcons, j).setVisible(false);
+            f.control(stripCaptions, j).setVisible(false);
         }
     }
-    f.control("Image3", 0).setVisible(false);
-    f.control("Label6", 0).setVisible(false);
+    f.control(ringIcons, 0).setVisible(false);
+    f.control(ringCaptions, 0).setVisible(false);
 
-    forms::Control& overlay = f.control("V1Frame");
-    overlay.move(0, 0, screenWidth, screenHeight);
-    f.control("Image1").move(0, 0, overlay.width(), overlay.height());
     layoutGrid(f, n);
 }
 
 void ItemLayout::setItemCaption(int n, const std::string& caption) {
-    form2_.touch().control("Label6", n).setCaption(caption);
+    form2_.touch().control(ringCaptions, n).setCaption(caption);
 }
 
 void ItemLayout::setItemPicture(int n, const forms::Picture& picture) {
     forms::Form& f = form2_.touch();
-    f.control("Image3", n).setPicture(picture);
-    f.control("Image4", n).setPicture(picture);
+    f.control(ringIcons, n).setPicture(picture);
+    f.control(gridIcons, n).setPicture(picture);
 }
 
 void ItemLayout::placeRingItem(int i, float left, float top) {
     forms::Form& f = form2_.touch();
-    forms::Control& icon = f.control("Image3", i);
+    forms::Control& icon = f.control(ringIcons, i);
     icon.move(left, top, icon.width(), icon.height());
-    forms::Control& caption = f.control("Label6", i);
+    forms::Control& caption = f.control(ringCaptions, i);
     caption.move(left + ringIconHalf - caption.width() / 2, top + ringCaptionDrop, caption.width(),
                  caption.height());
 }
 
+float ItemLayout::stripLeft() const {
+    return form2_.touch().control(strip).left();
+}
+
+float ItemLayout::stripWidth() const {
+    return form2_.touch().control(strip).width();
+}
+
+void ItemLayout::setStripLeft(float left) {
+    form2_.touch().control(strip).setLeft(left);
+}
+
 float ItemLayout::stripIconWidth() const {
-    const forms::Control* icon = form2_.touch().find("Image21", 1);
+    const forms::Control* icon = form2_.touch().find(stripIcons, 1);
     return icon ? icon->width() : 0;
 }
 
 void ItemLayout::layoutGrid(forms::Form& f, int n) {
     const forms::Runtime& rt = f.runtime();
     const double screenWidth = rt.screenWidth(), screenHeight = rt.screenHeight();
-    const forms::Control& first = f.control("Image4", 1);
+    const forms::Control& first = f.control(gridIcons, 1);
     const double w = first.width();
     const GridShape g = gridShape(n);
     const float top0 = rounded(screenHeight / 3 - g.rows / 2.0 * w);
@@ -148,20 +157,21 @@ void ItemLayout::layoutGrid(forms::Form& f, int n) {
                 ++r;
             m = 1;
         }
-        forms::Control& icon = f.control("Image4", (r - 1) * g.columns + m);
+        forms::Control& icon = f.control(gridIcons, (r - 1) * g.columns + m);
         const int shift = r == g.rows && empty > 1 ? empty / 2 : 0;
         icon.setLeft(left0 + cell * static_cast<float>(m + shift));
         icon.setTop(top0 + static_cast<float>(r) * cell);
     }
 
-    const float gridLeft = f.control("Image4", 1).left();
+    const float gridLeft = f.control(gridIcons, 1).left();
     const float gridWidth = static_cast<float>(g.columns) * cell;
     const auto panelTop = static_cast<float>(screenHeight / 7 * 1.3);
     const auto panelHeight = static_cast<float>(screenHeight / 2 / 1.08);
-    f.control("Frame3").move(0, panelTop, gridLeft / 1.1f, panelHeight);
-    f.control("Frame4").move(
-        gridLeft + gridWidth * 1.05f, panelTop,
-        static_cast<float>(screenWidth) - (gridLeft + gridWidth) - gridWidth * 0.05f, panelHeight);
+    f.control(gridPanels[0]).move(0, panelTop, gridLeft / 1.1f, panelHeight);
+    f.control(gridPanels[1])
+        .move(gridLeft + gridWidth * 1.05f, panelTop,
+              static_cast<float>(screenWidth) - (gridLeft + gridWidth) - gridWidth * 0.05f,
+              panelHeight);
 }
 
 } // namespace orvela::desktopitems

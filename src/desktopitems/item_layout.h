@@ -7,6 +7,7 @@
 
 #include "forms/form.h"
 
+#include <array>
 #include <string>
 
 namespace orvela::desktopitems {
@@ -33,6 +34,17 @@ public:
     static constexpr int stripSlots = 130;
     static constexpr float stripPitch = 1400;
 
+    // The item controls, which other parts bind their mouse handlers to:
+    // arrays indexed by item slot (ring, grid) or strip element.
+    static constexpr const char* ringIcons = "Image3";
+    static constexpr const char* ringCaptions = "Label6";
+    static constexpr const char* gridIcons = "Image4";
+    static constexpr const char* stripIcons = "Image21";
+    static constexpr const char* stripCaptions = "Labe59";
+    static constexpr const char* strip = "Frame5";
+    // The two black panels beside the grid, upper and lower.
+    static constexpr std::array<const char*, 2> gridPanels = {"Frame3", "Frame4"};
+
     explicit ItemLayout(forms::Form& form2) : form2_(form2) {}
 
     // Lays out n items (0..100; slots 1..n of the item table), whatever the
@@ -47,6 +59,10 @@ public:
     // Puts ring element i (0..101) with its icon's top-left at (left, top)
     // and its caption centred below the icon.
     void placeRingItem(int i, float left, float top);
+    // The strip's left edge and width in twips, and a new left edge.
+    float stripLeft() const;
+    float stripWidth() const;
+    void setStripLeft(float left);
     // The width of the strip's first icon in twips, 0 when it has none.
     float stripIconWidth() const;
 

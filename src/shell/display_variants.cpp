@@ -86,13 +86,13 @@ void DisplayVariants::setBackground(const forms::Picture& picture) {
 }
 
 void DisplayVariants::showVariant(Variant v) {
-    form().control("V3Frame").setVisible(v == Variant::Three);
-    form().control("V1Frame").setVisible(v == Variant::Two);
+    form().control(variantThreeOverlay).setVisible(v == Variant::Three);
+    form().control(variantTwoOverlay).setVisible(v == Variant::Two);
 }
 
 void DisplayVariants::setOverlays(bool v1Frame, bool v3Frame) {
-    form().control("V1Frame").setVisible(v1Frame);
-    form().control("V3Frame").setVisible(v3Frame);
+    form().control(variantTwoOverlay).setVisible(v1Frame);
+    form().control(variantThreeOverlay).setVisible(v3Frame);
 }
 
 void DisplayVariants::showVariantOne() {
@@ -163,10 +163,9 @@ void DisplayVariants::turnRing(double a, TwipsPoint centre, double k) {
 
 void DisplayVariants::stepVariantThree() {
     clocks_.timeshow3();
-    forms::Control& strip = form().control("Frame5");
     const double step = std::clamp(settings_.stripStep(), -maxStripStep, maxStripStep);
-    strip.setLeft(nextStripLeft(strip.left(), strip.width(), form().runtime().screenWidth(),
-                                static_cast<float>(step)));
+    items_.setStripLeft(nextStripLeft(items_.stripLeft(), items_.stripWidth(),
+                                      form().runtime().screenWidth(), static_cast<float>(step)));
 }
 
 } // namespace orvela::shell

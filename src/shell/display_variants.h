@@ -29,6 +29,13 @@ float nextStripLeft(float left, float width, float screenWidth, float step);
 
 class DisplayVariants {
 public:
+    // The overlays and backgrounds of variants 2 and 3, which other parts
+    // bind their mouse handlers to.
+    static constexpr const char* variantTwoOverlay = "V1Frame";
+    static constexpr const char* variantTwoBackground = "Image1";
+    static constexpr const char* variantThreeOverlay = "V3Frame";
+    static constexpr const char* variantThreeBackground = "Image20";
+
     DisplayVariants(forms::Form& form2, DesktopSettings& settings,
                     platform::DisplayServices& display, ClockFaces& clocks, MonthCalendar& calendar,
                     StarField& stars, desktopitems::ItemLayout& items)

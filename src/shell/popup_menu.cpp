@@ -1,5 +1,8 @@
 #include "shell/popup_menu.h"
 
+#include "desktopitems/item_layout.h"
+#include "shell/display_variants.h"
+
 #include "shell/desktop_buttons.h"
 
 #include <array>
@@ -28,7 +31,9 @@ constexpr std::array<EntryRow, 5> entries{{
 
 // Controls over which a released button opens (right) or hides (other
 // buttons) the menu; empty is the window background.
-constexpr std::array<const char*, 5> openers{"", "Image1", "V1Frame", "Frame3", "Image20"};
+constexpr std::array<const char*, 5> openers{
+    "", DisplayVariants::variantTwoBackground, DisplayVariants::variantTwoOverlay,
+    desktopitems::ItemLayout::gridPanels[0], DisplayVariants::variantThreeBackground};
 
 // The control's own place in window twips (its frames' offsets added).
 forms::Rect placeInWindow(const forms::Control& c) {
@@ -116,15 +121,18 @@ void bindPopupMenu(DesktopActions& actions) {
             }
             showMenuAt(f, placeMenu(x, y, f.width(), f.height(), menu.width(), menu.height()));
         });
-    form2.on("Frame4", EventType::MouseUp, [&actions](const Event& e) {
-        if (e.button != forms::rightButton) {
-            actions.hideMenu();
-            return;
-        }
-        forms::Form& f = actions.form();
-        showMenuAt(f, placeMenuOverLowerPanel(e.x, e.y, placeInWindow(f.control("Frame4")),
-                                              f.control("Frame1").width()));
-    });
+    form2.on(
+        desktopitems::ItemLayout::gridPanels[1], EventType::MouseUp, [&actions](const Event& e) {
+            if (e.button != forms::rightButton) {
+                actions.hideMenu();
+                return;
+            }
+            forms::Form& f = actions.form();
+            showMenuAt(f, placeMenuOverLowerPanel(
+                              e.x, e.y,
+                              placeInWindow(f.control(desktopitems::ItemLayout::gridPanels[1])),
+                              f.control("Frame1").width()));
+        });
 }
 
 } // namespace orvela::shell

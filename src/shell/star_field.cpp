@@ -1,5 +1,6 @@
 #include "shell/star_field.h"
 
+#include "desktopitems/item_layout.h"
 #include "shell/popup_menu.h"
 
 #include "common/value_text.h"
@@ -43,8 +44,8 @@ void StarField::setStarLines(bool visible) {
 
 void StarField::showStarPanels(bool shown) {
     forms::Form& f = form2_.touch();
-    f.control("Frame3").setVisible(shown);
-    f.control("Frame4").setVisible(shown);
+    for (const char* panel : desktopitems::ItemLayout::gridPanels)
+        f.control(panel).setVisible(shown);
 }
 
 void StarField::showPanelsAsSet() {

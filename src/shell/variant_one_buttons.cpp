@@ -62,10 +62,11 @@ void bindVariantOneButtons(DesktopActions& actions) {
         showItemInfo(actions.form(), actions.items(), noItem);
         actions.hideMenu();
     });
-    form2.on("Image3", EventType::MouseMove, [&actions](const Event& e) {
+    form2.on(desktopitems::ItemLayout::ringIcons, EventType::MouseMove, [&actions](const Event& e) {
         showItemInfo(actions.form(), actions.items(), e.index);
     });
-    form2.on("Image3", EventType::Click, [&actions](const Event& e) { actions.openItem(e.index); });
+    form2.on(desktopitems::ItemLayout::ringIcons, EventType::Click,
+             [&actions](const Event& e) { actions.openItem(e.index); });
 }
 
 } // namespace orvela::shell

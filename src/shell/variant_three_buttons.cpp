@@ -5,6 +5,7 @@
 
 #include "desktopitems/item_layout.h"
 #include "shell/desktop_buttons.h"
+#include "shell/display_variants.h"
 
 #include <array>
 
@@ -79,16 +80,19 @@ void bindVariantThreeButtons(DesktopActions& actions) {
                 if (const ButtonRow* b = button(image))
                     setButton(actions, *b, false);
         });
-    form2.on("Image20", EventType::MouseMove, [&actions](const Event&) {
-        actions.settings().update([](shell::SettingsValues& v) { v.stripStep = v.configuredStep; });
-        reset(actions);
-    });
+    form2.on(DisplayVariants::variantThreeBackground, EventType::MouseMove,
+             [&actions](const Event&) {
+                 actions.settings().update(
+                     [](shell::SettingsValues& v) { v.stripStep = v.configuredStep; });
+                 reset(actions);
+             });
     form2.on(DesktopActions::recycleBinLabels[2], EventType::MouseMove,
              [&actions](const Event&) { reset(actions); });
-    form2.on("Frame5", EventType::MouseMove, [&actions](const Event&) {
+    form2.on(desktopitems::ItemLayout::strip, EventType::MouseMove, [&actions](const Event&) {
         actions.settings().update([](shell::SettingsValues& v) { v.stripStep.set(0); });
     });
-    for (const char* control : {"Image21", "Labe59"})
+    for (const char* control :
+         {desktopitems::ItemLayout::stripIcons, desktopitems::ItemLayout::stripCaptions})
         form2.on(control, EventType::Click, [&actions](const Event& e) {
             const int item = desktopitems::stripItem(e.index, actions.itemCount());
             if (item > 0)

@@ -3,6 +3,7 @@
 // (lit picture, lighter text) and unlights the others of the same group.
 
 #include "shell/desktop_buttons.h"
+#include "shell/display_variants.h"
 #include "shell/drive_list.h"
 #include "shell/item_info.h"
 
@@ -10,6 +11,7 @@
 
 namespace orvela::shell {
 
+using desktopitems::ItemLayout;
 using forms::Event;
 using forms::EventType;
 
@@ -85,17 +87,18 @@ void bindVariantTwoButtons(DesktopActions& actions) {
         form2.on(row.hitLabel, row.trigger,
                  [&actions, &row](const Event&) { actions.run(row.action); });
     }
-    for (const char* background : {"Frame14", "Image1"})
+    for (const char* background : {"Frame14", DisplayVariants::variantTwoBackground})
         form2.on(background, EventType::MouseMove, [&actions](const Event&) { reset(actions); });
-    for (const char* starPanel : {"Frame3", "Frame4"})
+    for (const char* starPanel : ItemLayout::gridPanels)
         form2.on(starPanel, EventType::MouseMove, [&actions](const Event&) { actions.hideMenu(); });
-    form2.on("V1Frame", EventType::MouseMove,
+    form2.on(DisplayVariants::variantTwoOverlay, EventType::MouseMove,
              [&actions](const Event&) { showItemInfo2(actions.form(), actions.items(), noItem); });
-    form2.on("Image4", EventType::MouseMove, [&actions](const Event& e) {
+    form2.on(ItemLayout::gridIcons, EventType::MouseMove, [&actions](const Event& e) {
         showItemInfo2(actions.form(), actions.items(), e.index);
         actions.clocks().showVariantTwoClock(false);
     });
-    form2.on("Image4", EventType::Click, [&actions](const Event& e) { actions.openItem(e.index); });
+    form2.on(ItemLayout::gridIcons, EventType::Click,
+             [&actions](const Event& e) { actions.openItem(e.index); });
 }
 
 } // namespace orvela::shell
