@@ -1,7 +1,7 @@
 // What the buttons of the main window do, whichever variant's button it is:
 // open the Options dialog, folders, drives and desktop items, the Start
 // toggle, emptying the recycle bin, exit, switch off and restart. The
-// button files (variant_*_buttons.cpp, drives_panel.cpp, popup_menu.cpp)
+// button files (variant_*_buttons.cpp, drive_list.cpp, popup_menu.cpp)
 // bind their controls to these actions from tables.
 #pragma once
 

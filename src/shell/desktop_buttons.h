@@ -21,9 +21,22 @@ void bindVariantTwoButtons(DesktopActions& actions);
 // variant_three_buttons.cpp: the eight buttons, their small frames, the
 // background and the item strip.
 void bindVariantThreeButtons(DesktopActions& actions);
-// drives_panel.cpp: the drive entries of Frame2.
+// drive_list.cpp: the drive entries of the drives panel.
 void bindDrivesPanel(DesktopActions& actions);
-// popup_menu.cpp: opening Frame1, its entries and their highlight.
+// popup_menu.cpp: opening the menu, its entries and their highlight.
 void bindPopupMenu(DesktopActions& actions);
+
+// The variant-2 drives button (its hit label) and the frame of its group,
+// which the drives panel stands on.
+inline constexpr const char* v2DrivesButton = "Label42";
+inline constexpr const char* v2ButtonPanel = "Frame14";
+
+// The captions of each group, written once at start-up; variant 2 copies
+// the variant-1 texts of the buttons that share an action, so it comes last.
+void setVariantOneCaptions(forms::Form& form2);
+void setPopupMenuCaptions(forms::Form& form2);
+void setVariantTwoCaptions(forms::Form& form2);
+// The caption of the variant-1 button of an action; empty for none.
+const char* variantOneCaption(DesktopAction action);
 
 } // namespace orvela::shell

@@ -1,6 +1,16 @@
+// The drives panel Frame2 of variant 2: its drive list, placed over the
+// variant-2 drives button, and its handlers: the drive under the pointer
+// reads lighter; a click hides the panel and opens the drive (the path the
+// drive list left in Label3).
+
 #include "shell/drive_list.h"
 
+#include "shell/desktop_buttons.h"
+
 namespace orvela::shell {
+
+using forms::Event;
+using forms::EventType;
 
 DriveKind driveKindFor(unsigned driveType) {
     switch (driveType) {
@@ -32,10 +42,10 @@ int fillDriveList(forms::Form& form2, platform::SystemServices& system) {
         form2.control("Label21", n).setCaption("Drive " + root + kind.suffix);
     }
 
-    // The panel stands on Label42 of Frame14, centred over it.
+    // The panel stands on the variant-2 drives button, centred over it.
     forms::Control& panel = form2.control("Frame2");
-    const forms::Control& anchor = form2.control("Label42");
-    const forms::Control& buttons = form2.control("Frame14");
+    const forms::Control& anchor = form2.control(v2DrivesButton);
+    const forms::Control& buttons = form2.control(v2ButtonPanel);
     const float panelHeight = static_cast<float>(n) * 1000 + 500;
     panel.setHeight(panelHeight);
     panel.setTop(anchor.top() + buttons.top() - panelHeight);
@@ -63,6 +73,37 @@ void showDrivesPanel(forms::Form& form2, bool shown) {
 void toggleDrivesPanel(forms::Form& form2) {
     forms::Control& panel = form2.control("Frame2");
     panel.setVisible(!panel.visible());
+}
+
+namespace {
+
+// Lights drive lit (0 for none) and gives the others the normal colour.
+void lightDrive(forms::Form& f, int lit) {
+    for (int j = 1; j <= driveSlotCount; ++j)
+        if (forms::Control* name = f.find("Label21", j))
+            name->setForeColor(j == lit ? driveLitColor : v2LitColor);
+}
+
+} // namespace
+
+void bindDrivesPanel(DesktopActions& actions) {
+    forms::Form& form2 = actions.bindingForm();
+    for (const char* control : {"Image12", "Label21"}) {
+        form2.on(control, EventType::MouseMove,
+                 [&actions](const Event& e) { lightDrive(actions.form(), e.index); });
+        form2.on(control, EventType::Click, [&actions](const Event& e) {
+            forms::Form& f = actions.form();
+            forms::Control* name = f.find("Label21", e.index);
+            forms::Control* path = f.find("Label3", e.index);
+            if (!name || !path)
+                return;
+            name->setForeColor(v2LitColor);
+            f.control("Frame2").setVisible(false);
+            actions.open(path->caption());
+        });
+    }
+    form2.on("Image13", EventType::MouseMove,
+             [&actions](const Event&) { lightDrive(actions.form(), 0); });
 }
 
 } // namespace orvela::shell

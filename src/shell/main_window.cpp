@@ -1,7 +1,6 @@
 #include "shell/main_window.h"
 
 #include "forms/runtime.h"
-#include "shell/captions.h"
 #include "shell/desktop_buttons.h"
 #include "shell/drive_list.h"
 
@@ -89,7 +88,10 @@ void MainWindow::setStartButtonVisible(bool visible) {
 }
 
 void MainWindow::setCaptions() {
-    shell::setCaptions(form2_);
+    forms::Form& f = form();
+    setVariantOneCaptions(f);
+    setPopupMenuCaptions(f);
+    setVariantTwoCaptions(f);
     if (otherCaptions_)
         otherCaptions_();
 }

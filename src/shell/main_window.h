@@ -35,7 +35,7 @@ public:
     // Shows or hides the Start button of the Windows taskbar.
     void setStartButtonVisible(bool visible);
 
-    // The captions of the interface language (captions.h), then those of
+    // The captions of the button groups (desktop_buttons.h), then those of
     // the other forms through the hook; the Options dialog's load form3 hidden.
     void setCaptions();
     void setOtherCaptions(std::function<void()> hook) { otherCaptions_ = std::move(hook); }

@@ -19,14 +19,15 @@ constexpr float pointerOffset = 60, edgeMargin = 30;
 struct EntryRow {
     const char* label;
     DesktopAction action;
+    const char* caption;
 };
 
 constexpr std::array<EntryRow, 5> entries{{
-    {"Label18", DesktopAction::Options},
-    {"Label9", DesktopAction::Minimize},
-    {"Label20", DesktopAction::Restart},
-    {"Label19", DesktopAction::SwitchOff},
-    {"Label5", DesktopAction::Exit},
+    {"Label18", DesktopAction::Options, "   Options"},
+    {"Label9", DesktopAction::Minimize, "   Minimize"},
+    {"Label20", DesktopAction::Restart, "   Restart the computer"},
+    {"Label19", DesktopAction::SwitchOff, "   Switch off the computer"},
+    {"Label5", DesktopAction::Exit, "   Exit Orvela"},
 }};
 
 // Controls over which a released button opens (right) or hides (other
@@ -55,6 +56,11 @@ void showMenuAt(forms::Form& f, MenuPlace place) {
 }
 
 } // namespace
+
+void setPopupMenuCaptions(forms::Form& form2) {
+    for (const EntryRow& row : entries)
+        form2.control(row.label).setCaption(row.caption);
+}
 
 void hidePopupMenu(forms::Form& form2) {
     form2.control("Frame1").setVisible(false);

@@ -18,17 +18,19 @@ struct ButtonRow {
     const char* label;
     EventType trigger; // switch off and restart want a double click
     DesktopAction action;
+    const char* caption;
 };
 
 constexpr std::array<ButtonRow, 8> buttons{{
-    {"nastroyki", "Label14", EventType::Click, DesktopAction::Options},
-    {"ProgrFiles", "Label15", EventType::Click, DesktopAction::ProgramFiles},
-    {"MoiDok", "Label16", EventType::Click, DesktopAction::Documents},
-    {"Pusk", "Label13", EventType::Click, DesktopAction::Start},
-    {"exitbut", "Label12", EventType::Click, DesktopAction::Exit},
-    {"Korzina", "Label17", EventType::Click, DesktopAction::EmptyRecycleBin},
-    {"Vihod", "Label10", EventType::DblClick, DesktopAction::SwitchOff},
-    {"Perezagruzka", "Label11", EventType::DblClick, DesktopAction::Restart},
+    {"nastroyki", "Label14", EventType::Click, DesktopAction::Options, "Options"},
+    {"ProgrFiles", "Label15", EventType::Click, DesktopAction::ProgramFiles, "Program Files"},
+    {"MoiDok", "Label16", EventType::Click, DesktopAction::Documents, "Documents"},
+    {"Pusk", "Label13", EventType::Click, DesktopAction::Start, "Start"},
+    {"exitbut", "Label12", EventType::Click, DesktopAction::Exit, "Exit"},
+    {"Korzina", "Label17", EventType::Click, DesktopAction::EmptyRecycleBin, "Empty Recycle"},
+    {"Vihod", "Label10", EventType::DblClick, DesktopAction::SwitchOff, "Switch off the computer"},
+    {"Perezagruzka", "Label11", EventType::DblClick, DesktopAction::Restart,
+     "Restart the computer"},
 }};
 
 // Lights button lit (none for -1) and gives every other one the normal face.
@@ -41,6 +43,18 @@ void light(forms::Form& f, int lit) {
 }
 
 } // namespace
+
+void setVariantOneCaptions(forms::Form& form2) {
+    for (const ButtonRow& row : buttons)
+        form2.control(row.label).setCaption(row.caption);
+}
+
+const char* variantOneCaption(DesktopAction action) {
+    for (const ButtonRow& row : buttons)
+        if (row.action == action)
+            return row.caption;
+    return "";
+}
 
 void bindVariantOneButtons(DesktopActions& actions) {
     forms::Form& form2 = actions.bindingForm();

@@ -28,30 +28,30 @@ struct ButtonRow {
     Group group;
     EventType trigger;
     DesktopAction action;
+    const char* caption; // null: the variant-1 button's of the same action
 };
 
 constexpr std::array<ButtonRow, 9> buttons{{
     {"Label38", "Image6", "v2pro1", "v2pro2", "Label35", folders, EventType::Click,
-     DesktopAction::ProgramFiles},
+     DesktopAction::ProgramFiles, nullptr},
     {"Label39", "Image5", "v2doc1", "v2doc2", "Label36", folders, EventType::Click,
-     DesktopAction::Documents},
+     DesktopAction::Documents, nullptr},
     {"Label40", "Image2", "v2st1", "v2st2", "Label37", folders, EventType::Click,
-     DesktopAction::Start},
-    {"Label42", "Image7", "v2dr1", "v2dr2", "Label41", drives, EventType::Click,
-     DesktopAction::DrivesPanel},
+     DesktopAction::Start, nullptr},
+    {v2DrivesButton, "Image7", "v2dr1", "v2dr2", "Label41", drives, EventType::Click,
+     DesktopAction::DrivesPanel, "Drives"},
     {"Label45", "Image14", "v2reb1", "v2reb2", "Label43", power, EventType::DblClick,
-     DesktopAction::Restart},
+     DesktopAction::Restart, nullptr},
     {"Label46", "Image15", "v2off1", "v2off2", "Label44", power, EventType::DblClick,
-     DesktopAction::SwitchOff},
+     DesktopAction::SwitchOff, nullptr},
     {"Label49", "Image16", "v2opt1", "v2opt2", "Label47", program, EventType::Click,
-     DesktopAction::Options},
+     DesktopAction::Options, nullptr},
     {"Label50", "Image17", "v2ex1", "v2ex2", "Label48", program, EventType::Click,
-     DesktopAction::Exit},
+     DesktopAction::Exit, "Exit Orvela"},
     {"Label52", "Image18", "v2rec1", "v2rec2", "Label51", recycle, EventType::Click,
-     DesktopAction::EmptyRecycleBin},
+     DesktopAction::EmptyRecycleBin, nullptr},
 }};
 
-// The clock and date labels, hidden while an item's information stands there.
 void setButton(DesktopActions& actions, const ButtonRow& row, bool lit) {
     forms::Form& f = actions.form();
     f.control(row.image).setPicture(
@@ -79,6 +79,12 @@ void reset(DesktopActions& actions) {
 
 } // namespace
 
+void setVariantTwoCaptions(forms::Form& form2) {
+    for (const ButtonRow& row : buttons)
+        form2.control(row.textLabel)
+            .setCaption(row.caption ? row.caption : variantOneCaption(row.action));
+}
+
 void bindVariantTwoButtons(DesktopActions& actions) {
     forms::Form& form2 = actions.bindingForm();
     for (const ButtonRow& row : buttons) {
@@ -87,7 +93,7 @@ void bindVariantTwoButtons(DesktopActions& actions) {
         form2.on(row.hitLabel, row.trigger,
                  [&actions, &row](const Event&) { actions.run(row.action); });
     }
-    for (const char* background : {"Frame14", DisplayVariants::variantTwoBackground})
+    for (const char* background : {v2ButtonPanel, DisplayVariants::variantTwoBackground})
         form2.on(background, EventType::MouseMove, [&actions](const Event&) { reset(actions); });
     for (const char* starPanel : ItemLayout::gridPanels)
         form2.on(starPanel, EventType::MouseMove, [&actions](const Event&) { actions.hideMenu(); });
