@@ -1,6 +1,7 @@
 #include "win32/form_window.h"
 
 #include "forms/runtime.h"
+#include "win32/failure_report.h"
 #include "win32/pixel_geometry.h"
 #include "win32/utf.h"
 
@@ -436,23 +437,6 @@ bool FormWindow::dialogMessage(MSG& msg) {
     }
     return IsDialogMessageW(window_, &msg) != FALSE;
 }
-
-namespace {
-
-// Writes the exception being handled to the debug output (where a debugger,
-// DebugView or Wine's debug channels show it): it must not vanish silently.
-void reportFailure(const char* where) {
-    std::string what = "unknown exception";
-    try {
-        throw;
-    } catch (const std::exception& e) {
-        what = e.what();
-    } catch (...) {
-    }
-    OutputDebugStringW((L"orvela: " + wide(where) + L" failed: " + wide(what) + L"\n").c_str());
-}
-
-} // namespace
 
 LRESULT CALLBACK FormWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
