@@ -76,7 +76,8 @@ void DesktopActions::hideMenu() {
 }
 
 void DesktopActions::emptyRecycleBin() {
-    platform_.shell.emptyRecycleBin(0, "", 0);
+    // Emptied or not (the user may refuse), the bin's text is read afresh.
+    (void)platform_.shell.emptyRecycleBin(0, "", 0);
     std::int64_t bytes = 0, count = 0;
     system_.queryRecycleBin("", bytes, count);
     forms::Form& f = form();
@@ -89,7 +90,7 @@ void DesktopActions::toggleStart() {
     taskbar_ = platform_.windows.findWindow("Shell_traywnd", "");
     const std::string state = settings_.get("checkpusk");
     if (state == "0")
-        platform_.windows.setWindowPos(taskbar_, 0, 0, 0, 0, 0, swpShowWindow);
+        (void)platform_.windows.setWindowPos(taskbar_, 0, 0, 0, 0, 0, swpShowWindow);
     else if (state == "1" && showStartButton_)
         showStartButton_(true);
     settings_.set("checkpusk", state == "0" ? "1" : "0");
