@@ -2,9 +2,10 @@
 // loaded form, kept in step with the runtime by sync(), which runs after
 // start-up and after every message that dispatched an event (mouse, native
 // control, timer, close). A start-up that throws is reported (debug output
-// and a message box, failure_report.h), as a failing handler is. When the program has ended, sync()
-// destroys the windows and ends the message loop. The loop gives the keyboard messages of a dialog
-// form's window to its dialog handling first (preTranslate).
+// and a message box, failure_report.h), as a failing handler is. When the
+// program has ended, sync() destroys the windows and ends the message loop.
+// The loop gives the keyboard messages of a dialog form's window to its
+// dialog handling first (preTranslate).
 #pragma once
 
 #include "win32/font_cache.h"
