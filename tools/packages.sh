@@ -9,7 +9,7 @@ export DEBIAN_FRONTEND=noninteractive
 $SUDO apt-get update -qq
 $SUDO apt-get install -y -qq --no-install-recommends \
     cmake make g++ git ca-certificates \
-    googletest libgtest-dev clang-format \
+    googletest libgtest-dev clang-format clang \
     mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix \
     g++-mingw-w64-x86-64-win32 g++-mingw-w64-i686-win32 \
     wine wine64 xvfb xauth imagemagick xdotool x11-utils procps \

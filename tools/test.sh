@@ -18,6 +18,9 @@ cmake -S . -B build/native -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build build/native -j$jobs
 ctest --test-dir build/native --output-on-failure -j$jobs
 
+echo "== no dropped result of a [[nodiscard]] platform call (clang)"
+bash tools/check_nodiscard.sh build/native
+
 echo "== shipped programs: Windows i686 and x86_64, loadable on XP"
 # The target dist builds the three programs and makes the shipping folder
 # dist/ and its zip in each build folder.

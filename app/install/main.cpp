@@ -4,6 +4,7 @@
 #include "forms/geometry.h"
 #include "installer/installer_app.h"
 #include "win32/com_apartment.h"
+#include "win32/failure_report.h"
 #include "win32/front_end.h"
 #include "win32/system_clock.h"
 #include "win32/win32_platform.h"
@@ -15,9 +16,14 @@
 
 namespace {
 
+// The installer's window title, its name in a failure report.
+constexpr const wchar_t* programName = L"Orvela Setup";
+
 class InstallerProgram final : public orvela::win32::Program {
 public:
     explicit InstallerProgram(orvela::installer::InstallerApp& app) : app_(app) {}
+    void start() override { app_.start(); }
+    std::wstring name() const override { return programName; }
     orvela::forms::Runtime& runtime() override { return app_.runtime(); }
     void closeRequested(orvela::forms::Form& form) override { app_.closeRequested(form); }
     bool ended() const override { return app_.ended(); }
@@ -38,7 +44,6 @@ int runInstaller() {
     orvela::installer::InstallerApp app(platform, clock, screenWidth, screenHeight);
     InstallerProgram program(app);
     orvela::win32::FrontEnd frontEnd(program);
-    app.start();
     return frontEnd.run();
 }
 
@@ -48,6 +53,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     try {
         return runInstaller();
     } catch (...) {
-        return 1;
+        return orvela::win32::reportStartFailure(programName);
     }
 }

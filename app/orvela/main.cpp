@@ -3,6 +3,7 @@
 #include "app/orvela_app.h"
 #include "forms/geometry.h"
 #include "win32/com_apartment.h"
+#include "win32/failure_report.h"
 #include "win32/front_end.h"
 #include "win32/system_clock.h"
 #include "win32/win32_platform.h"
@@ -31,6 +32,7 @@ class OrvelaProgram final : public orvela::win32::Program {
 public:
     OrvelaProgram(orvela::app::OrvelaApp& app, const orvela::win32::Win32Platform& windows)
         : app_(app), windows_(windows) {}
+    void start() override { app_.start(); }
     orvela::forms::Runtime& runtime() override { return app_.runtime(); }
     void closeRequested(orvela::forms::Form& form) override { app_.closeRequested(form); }
     bool ended() const override { return app_.ended(); }
@@ -56,7 +58,6 @@ int runOrvela() {
     orvela::app::OrvelaApp app(platform, clock, screenWidth, screenHeight);
     OrvelaProgram program(app, windows);
     orvela::win32::FrontEnd frontEnd(program);
-    app.start();
     return frontEnd.run();
 }
 
@@ -66,6 +67,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     try {
         return runOrvela();
     } catch (...) {
-        return 1;
+        return orvela::win32::reportStartFailure(L"Orvela");
     }
 }

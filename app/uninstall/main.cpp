@@ -4,13 +4,12 @@
 #include "cmd_self_removal.h"
 #include "installer/uninstaller.h"
 #include "win32/com_apartment.h"
+#include "win32/failure_report.h"
 #include "win32/win32_platform.h"
 
 #include <windows.h>
 
 #include <objbase.h>
-
-namespace {} // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     try {
@@ -21,6 +20,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         orvela::installer::Uninstaller(platform, selfRemoval).run();
         return 0;
     } catch (...) {
-        return 1;
+        // The title of the uninstaller's own message boxes.
+        return orvela::win32::reportStartFailure(L"Orvela Uninstall");
     }
 }

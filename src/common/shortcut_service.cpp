@@ -24,7 +24,7 @@ std::optional<std::string> ShortcutService::shortcutFolder(const ShortcutRequest
         folder = join(folder, request.subFolder);
         if (create && !platform_.files.directoryExists(folder) &&
             !platform_.files.fileExists(folder))
-            platform_.files.createDirectory(folder);
+            (void)platform_.files.createDirectory(folder); // the save reports a failure
     }
     return folder;
 }

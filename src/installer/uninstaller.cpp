@@ -103,7 +103,7 @@ void Uninstaller::removeShortcuts(const std::string& folder, std::vector<std::st
     menu.subFolder = startMenuFolder;
     if (const auto menuFolder = shortcuts.shortcutFolder(menu, false))
         if (platform_.files.directoryExists(*menuFolder))
-            platform_.files.removeDirectory(*menuFolder);
+            (void)platform_.files.removeDirectory(*menuFolder); // a user's own shortcut keeps it
 }
 
 void Uninstaller::removeFiles(const std::string& folder, const std::string& ownName,

@@ -14,7 +14,7 @@ class DisplayServices {
 public:
     virtual ~DisplayServices() = default;
     // EnumDisplaySettingsA(no device, ENUM_CURRENT_SETTINGS). False on failure.
-    virtual bool enumCurrentDisplaySettings(DisplayMode& mode) = 0;
+    [[nodiscard]] virtual bool enumCurrentDisplaySettings(DisplayMode& mode) = 0;
     // GetSysColor: a system colour as 0x00BBGGRR (index 3: the active title bar).
     virtual std::uint32_t getSysColor(int index) = 0;
 };

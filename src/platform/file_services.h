@@ -36,21 +36,21 @@ public:
     virtual std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) = 0;
     // Writes the file whole or leaves the old one as it was (temporary file,
     // then replace). False on failure.
-    virtual bool replaceFile(const std::string& path, const std::string& bytes) = 0;
+    [[nodiscard]] virtual bool replaceFile(const std::string& path, const std::string& bytes) = 0;
     // A folder exists at path.
     virtual bool directoryExists(const std::string& path) = 0;
     // Creates one folder; false when it exists already or cannot be made.
-    virtual bool createDirectory(const std::string& path) = 0;
+    [[nodiscard]] virtual bool createDirectory(const std::string& path) = 0;
     // Removes an empty folder; false otherwise.
-    virtual bool removeDirectory(const std::string& path) = 0;
+    [[nodiscard]] virtual bool removeDirectory(const std::string& path) = 0;
     // Deletes a file; force also deletes a read-only one. False on failure.
-    virtual bool deleteFile(const std::string& path, bool force) = 0;
+    [[nodiscard]] virtual bool deleteFile(const std::string& path, bool force) = 0;
     // Copies a file, replacing the target. False on failure.
-    virtual bool copyFile(const std::string& from, const std::string& to) = 0;
+    [[nodiscard]] virtual bool copyFile(const std::string& from, const std::string& to) = 0;
     // FindFirstFileA / FindNextFileA / FindClose on a pattern such as
     // "C:\\Users\\me\\Desktop\\*.*". findFirstFile gives 0 when nothing is found.
     virtual FindHandle findFirstFile(const std::string& pattern, FindData& data) = 0;
-    virtual bool findNextFile(FindHandle search, FindData& data) = 0;
+    [[nodiscard]] virtual bool findNextFile(FindHandle search, FindData& data) = 0;
     virtual void findClose(FindHandle search) = 0;
 };
 

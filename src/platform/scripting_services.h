@@ -26,7 +26,7 @@ public:
     virtual std::string specialFolder(const std::string& key) = 0;
     // WScript.Shell CreateShortcut(path), its properties, Save: creates or
     // overwrites the shortcut file. False when it could not be written.
-    virtual bool saveShortcut(const std::string& path, const Shortcut& shortcut) = 0;
+    [[nodiscard]] virtual bool saveShortcut(const std::string& path, const Shortcut& shortcut) = 0;
 };
 
 } // namespace orvela::platform

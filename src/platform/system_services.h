@@ -34,22 +34,22 @@ public:
     virtual ~SystemServices() = default;
     // GetComputerNameA / GetUserNameA on a caller-filled buffer: buffer
     // receives the raw contents (name, NUL, the rest as it was).
-    virtual bool getComputerName(std::string& buffer, std::uint32_t& size) = 0;
-    virtual bool getUserName(std::string& buffer, std::uint32_t& size) = 0;
+    [[nodiscard]] virtual bool getComputerName(std::string& buffer, std::uint32_t& size) = 0;
+    [[nodiscard]] virtual bool getUserName(std::string& buffer, std::uint32_t& size) = 0;
     virtual unsigned getDriveType(const std::string& root) = 0;
     virtual std::uint32_t getVersion() = 0;
-    virtual bool getVersionEx(OsVersion& version) = 0;
+    [[nodiscard]] virtual bool getVersionEx(OsVersion& version) = 0;
     virtual ObjectHandle getCurrentProcess() = 0;
-    virtual bool openProcessToken(ObjectHandle process, std::uint32_t access,
-                                  ObjectHandle& token) = 0;
-    virtual bool lookupPrivilegeValue(const std::string& systemName, const std::string& name,
-                                      Luid& luid) = 0;
-    virtual bool adjustTokenPrivileges(ObjectHandle token, bool disableAll,
-                                       const TokenPrivilege& privilege) = 0;
-    virtual bool exitWindowsEx(std::uint32_t flags, std::uint32_t reason) = 0;
+    [[nodiscard]] virtual bool openProcessToken(ObjectHandle process, std::uint32_t access,
+                                                ObjectHandle& token) = 0;
+    [[nodiscard]] virtual bool lookupPrivilegeValue(const std::string& systemName,
+                                                    const std::string& name, Luid& luid) = 0;
+    [[nodiscard]] virtual bool adjustTokenPrivileges(ObjectHandle token, bool disableAll,
+                                                     const TokenPrivilege& privilege) = 0;
+    [[nodiscard]] virtual bool exitWindowsEx(std::uint32_t flags, std::uint32_t reason) = 0;
     // FileTimeToSystemTime (no conversion to local time); false for a time
     // Windows cannot convert.
-    virtual bool fileTimeToSystemTime(std::uint64_t fileTime, SystemTime& time) = 0;
+    [[nodiscard]] virtual bool fileTimeToSystemTime(std::uint64_t fileTime, SystemTime& time) = 0;
     // GetDateFormat(user default locale, DATE_SHORTDATE) of a day: the date
     // in the user's short date format, UTF-8; empty on failure.
     virtual std::string shortDate(int year, int month, int day) = 0;

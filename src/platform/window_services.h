@@ -14,8 +14,8 @@ public:
     virtual WindowHandle findWindowEx(WindowHandle parent, WindowHandle childAfter,
                                       const std::string& className, const std::string& title) = 0;
     virtual bool showWindow(WindowHandle window, int command) = 0;
-    virtual bool setWindowPos(WindowHandle window, WindowHandle insertAfter, int x, int y, int cx,
-                              int cy, unsigned flags) = 0;
+    [[nodiscard]] virtual bool setWindowPos(WindowHandle window, WindowHandle insertAfter, int x,
+                                            int y, int cx, int cy, unsigned flags) = 0;
 };
 
 } // namespace orvela::platform

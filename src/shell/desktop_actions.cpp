@@ -68,7 +68,8 @@ void DesktopActions::hideMenu() {
 }
 
 void DesktopActions::emptyRecycleBin() {
-    platform_.shell.emptyRecycleBin(0, "", 0);
+    // Emptied or not (the user may refuse), the bin's text is read afresh.
+    (void)platform_.shell.emptyRecycleBin(0, "", 0);
     std::int64_t bytes = 0, count = 0;
     system_.queryRecycleBin("", bytes, count);
     showRecycleBin(recycleBinSummary(count, bytes));
@@ -90,7 +91,7 @@ void DesktopActions::toggleStart() {
     taskbar_ = platform_.windows.findWindow("Shell_traywnd", "");
     const std::optional<bool> state = settings_.values().taskbarToggle.value();
     if (state == false)
-        platform_.windows.setWindowPos(taskbar_, 0, 0, 0, 0, 0, swpShowWindow);
+        (void)platform_.windows.setWindowPos(taskbar_, 0, 0, 0, 0, 0, swpShowWindow);
     else if (state == true && showStartButton_)
         showStartButton_(true);
     settings_.update([state](SettingsValues& v) { v.taskbarToggle.set(state == false); });

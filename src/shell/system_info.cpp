@@ -94,7 +94,8 @@ void SystemInfo::queryRecycleBin(const std::string& root, std::int64_t& sizeByte
     sizeBytes = 0;
     items = 0;
     platform::RecycleBinInfo info;
-    platform_.shell.queryRecycleBin(root, info);
+    if (platform_.shell.queryRecycleBin(root, info) < 0)
+        return; // a query that failed: an empty bin
     sizeBytes = info.size;
     items = info.items;
 }
@@ -109,25 +110,28 @@ int SystemInfo::getOSVer() {
 void SystemInfo::enableShutdownPrivilege() {
     if (platform_.system.getVersion() & 0x80000000u)
         return; // the 9x family has no privileges
+    // Each step is tried even when the one before failed; a privilege that
+    // could not be had makes ExitWindowsEx refuse, which ends nothing.
     platform::ObjectHandle token = 0;
-    platform_.system.openProcessToken(platform_.system.getCurrentProcess(), tokenAdjustAndQuery,
-                                      token);
+    (void)platform_.system.openProcessToken(platform_.system.getCurrentProcess(),
+                                            tokenAdjustAndQuery, token);
     platform::TokenPrivilege privilege;
-    platform_.system.lookupPrivilegeValue("", "SeShutdownPrivilege", privilege.luid);
+    (void)platform_.system.lookupPrivilegeValue("", "SeShutdownPrivilege", privilege.luid);
     privilege.attributes = privilegeEnabled;
-    platform_.system.adjustTokenPrivileges(token, false, privilege);
+    (void)platform_.system.adjustTokenPrivileges(token, false, privilege);
 }
 
 void SystemInfo::ShutDownWindows(bool reboot, bool force, bool powerOff) {
     enableShutdownPrivilege();
-    platform_.system.exitWindowsEx(shutdownFlags(reboot, force, powerOff), allReasonBits);
+    // Refused, the program runs on as if the command had not been given.
+    (void)platform_.system.exitWindowsEx(shutdownFlags(reboot, force, powerOff), allReasonBits);
 }
 
 void SystemInfo::switchOffComputer() {
     if (getOSVer() < 5) {
         // NT 4 refuses to shut down without the privilege; 9x skips it.
         enableShutdownPrivilege();
-        platform_.system.exitWindowsEx(1, 0);
+        (void)platform_.system.exitWindowsEx(1, 0);
     } else {
         ShutDownWindows(false, true, true);
     }
@@ -136,7 +140,7 @@ void SystemInfo::switchOffComputer() {
 void SystemInfo::restartComputer() {
     if (getOSVer() < 5) {
         enableShutdownPrivilege();
-        platform_.system.exitWindowsEx(2, 0);
+        (void)platform_.system.exitWindowsEx(2, 0);
     } else {
         ShutDownWindows(true, true, false);
     }

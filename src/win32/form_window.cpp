@@ -4,30 +4,13 @@
 // file of its concern.
 #include "win32/form_window.h"
 
+#include "win32/failure_report.h"
 #include "win32/utf.h"
 
 #include <exception>
 #include <string>
 
 namespace orvela::win32 {
-
-namespace {
-
-// Writes the exception being handled to the debug output (where a debugger,
-// DebugView or Wine's debug channels show it): it must not vanish silently.
-void reportFailure(const char* where) {
-    std::string what = "unknown exception";
-    try {
-        throw;
-    } catch (const std::exception& e) {
-        what = e.what();
-    } catch (...) {
-    }
-    OutputDebugStringW(
-        (L"orvela: " + wideOrEmpty(where) + L" failed: " + wideOrEmpty(what) + L"\n").c_str());
-}
-
-} // namespace
 
 FormWindow::FormWindow(forms::Form& form, WindowHost& host)
     : form_(form), host_(host), mouse_(form), controls_(host.fonts()), paint_(host.painter()) {}

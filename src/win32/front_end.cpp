@@ -1,5 +1,7 @@
 #include "win32/front_end.h"
 
+#include "win32/failure_report.h"
+
 namespace orvela::win32 {
 
 FrontEnd::FrontEnd(Program& program)
@@ -91,9 +93,10 @@ bool FrontEnd::preTranslate(MSG& msg) {
 
 int FrontEnd::run() {
     try {
+        program_.start();
         sync();
     } catch (...) {
-        return 1;
+        return reportStartFailure(program_.name());
     }
     MSG msg{};
     int result;

@@ -1,9 +1,11 @@
 // The Win32 front end of a program made of forms: one native window per
 // loaded form, kept in step with the runtime by sync(), which runs after
 // start-up and after every message that dispatched an event (mouse, native
-// control, timer, close). When the program has ended, sync() destroys the
-// windows and ends the message loop. The loop gives the keyboard messages of
-// a dialog form's window to its dialog handling first (preTranslate).
+// control, timer, close). A start-up that throws is reported (debug output
+// and a message box, failure_report.h), as a failing handler is. When the
+// program has ended, sync() destroys the windows and ends the message loop.
+// The loop gives the keyboard messages of a dialog form's window to its
+// dialog handling first (preTranslate).
 #pragma once
 
 #include "win32/font_cache.h"
@@ -27,7 +29,9 @@ public:
     ~FrontEnd();
 
     void sync();
-    // Syncs, then runs the message loop until the program ends; the exit code.
+    // Starts the program and syncs, then runs the message loop until the
+    // program ends; the exit code. A start-up or first sync that throws is
+    // reported as the program's failed start-up, and gives 1.
     int run();
     bool quitPosted() const { return quitPosted_; }
     // What the loop does with a message before dispatching it: a message for

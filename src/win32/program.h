@@ -1,5 +1,5 @@
-// What the front end needs from the program it shows: its forms, and the two
-// decisions that belong to the program's logic.
+// What the front end needs from the program it shows: its start-up, its
+// forms, and the two decisions that belong to the program's logic.
 #pragma once
 
 #include "forms/runtime.h"
@@ -7,12 +7,19 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 
 namespace orvela::win32 {
 
 class Program {
 public:
     virtual ~Program() = default;
+    // The program's start-up (its first forms load); the front end runs it
+    // first, inside the guard that reports a failing start-up.
+    virtual void start() {}
+    // The program's name in the report of a start-up that failed, and the
+    // title of its message box.
+    virtual std::wstring name() const { return L"Orvela"; }
     virtual forms::Runtime& runtime() = 0;
     // The user asked the window system to close this form (Alt+F4).
     virtual void closeRequested(forms::Form& form) = 0;
