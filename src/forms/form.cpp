@@ -77,6 +77,13 @@ void Form::setPicture(const Picture& p) {
     }
 }
 
+void Form::setPictureArea(const Rect& area) {
+    if (!(area == pictureArea_)) {
+        pictureArea_ = area;
+        invalidateAll();
+    }
+}
+
 void Form::build() {
     caption_ = design_.caption;
     left_ = design_.left;

@@ -55,6 +55,10 @@ public:
     void setTop(float v) { move(left_, v, width_, height_); }
     const Picture& picture() const { return picture_; }
     void setPicture(const Picture& p);
+    // Where the form's picture is drawn, twips, stretched to fit; empty (the
+    // default) draws it at its own size from the form's top-left corner.
+    const Rect& pictureArea() const { return pictureArea_; }
+    void setPictureArea(const Rect& area);
     Color backColor() const { return backColor_; }
     int windowState() const { return windowState_; } // 0 normal, 1 minimised, 2 maximised
     void setWindowState(int s) { windowState_ = s; }
@@ -112,6 +116,7 @@ private:
     std::string caption_;
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     Picture picture_;
+    Rect pictureArea_;
     Color backColor_ = 0;
     int windowState_ = 0;
     std::string popUpMenu_;

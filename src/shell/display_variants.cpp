@@ -55,16 +55,17 @@ float nextStripLeft(float left, float width, float screenWidth, float step) {
 }
 
 double DisplayVariants::scale() {
-    return screenHeight_ / designHeight;
+    return composition_.height / designHeight;
 }
 
 void DisplayVariants::setScreenHeight(unsigned pixels) {
-    screenHeight_ = pixels;
+    const forms::Runtime& rt = form().runtime();
+    composition_ = compositionFor(pixels, rt.screenWidth(), rt.screenHeight());
     form().control("screeny").setCaption(std::to_string(pixels));
 }
 
 void DisplayVariants::applyDisplayVariant() {
-    ScreenLayout layout(form(), screenHeight_);
+    ScreenLayout layout(form(), composition_);
     layout.scaleMainLayout();
     layout.scaleV1Frame();
     layout.scaleV3Frame();

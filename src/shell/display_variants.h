@@ -10,6 +10,7 @@
 #include "forms/form.h"
 #include "platform/display_services.h"
 #include "shell/clock_faces.h"
+#include "shell/composition.h"
 #include "shell/desktop_settings.h"
 #include "shell/month_calendar.h"
 #include "shell/star_field.h"
@@ -42,9 +43,10 @@ public:
         : form2_(form2), settings_(settings), display_(display), clocks_(clocks),
           calendar_(calendar), stars_(stars), items_(items) {}
 
-    // The screen height in pixels the layout and the tick scale by; shown
-    // in screeny.
+    // The screen height in pixels the display reports, shown in screeny;
+    // the layout and the tick follow the composition it gives.
     void setScreenHeight(unsigned pixels);
+    const Composition& composition() const { return composition_; }
 
     // Lays the window out for the screen and shows the overlay of the variant.
     void applyDisplayVariant();
@@ -77,7 +79,7 @@ private:
     MonthCalendar& calendar_;
     StarField& stars_;
     desktopitems::ItemLayout& items_;
-    double screenHeight_ = 768;
+    Composition composition_;
     int placedItems_ = 0; // the item count the ring was last placed for
 };
 

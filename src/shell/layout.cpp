@@ -33,9 +33,22 @@ forms::Control& ScreenLayout::c(const char* name, int index) const {
     return form2_.control(name, index);
 }
 
+bool ScreenLayout::placedFromScreenCorner(const forms::Control& control) const {
+    const forms::Control* parent = control.parent();
+    return !parent || parent->name() == "V1Frame" || parent->name() == "V3Frame";
+}
+
+float ScreenLayout::offsetX(const forms::Control& control) const {
+    return placedFromScreenCorner(control) ? composition_.left : 0;
+}
+
+float ScreenLayout::offsetY(const forms::Control& control) const {
+    return placedFromScreenCorner(control) ? composition_.top : 0;
+}
+
 void ScreenLayout::scale(forms::Control& control, double h) const {
-    control.setTop(scaledLength(control.top(), h));
-    control.setLeft(scaledLength(control.left(), h));
+    control.setTop(scaledLength(control.top(), h) + offsetY(control));
+    control.setLeft(scaledLength(control.left(), h) + offsetX(control));
     control.setHeight(scaledLength(control.height(), h));
     control.setWidth(scaledLength(control.width(), h));
 }
@@ -50,8 +63,13 @@ void ScreenLayout::coverScreen(forms::Control& control) const {
     control.move(0, 0, rt.screenWidth(), rt.screenHeight());
 }
 
+void ScreenLayout::coverDesign(forms::Control& control) const {
+    const forms::Rect area = composition_.area();
+    control.move(area.left, area.top, area.width, area.height);
+}
+
 void ScreenLayout::scaleMainLayout() {
-    const double h = screenHeight_;
+    const double h = composition_.height;
     const forms::Runtime& rt = form2_.runtime();
 
     forms::Control& fon = c("Fon");
@@ -75,11 +93,12 @@ void ScreenLayout::scaleMainLayout() {
     // The recycle-bin text sits a little higher and taller on 600-line screens.
     forms::Control& korzinainf = c("korzinainf");
     if (h != 600)
-        korzinainf.setTop(scaledLength(korzinainf.top(), h));
+        korzinainf.setTop(scaledLength(korzinainf.top(), h) + offsetY(korzinainf));
     else
         korzinainf.setTop(
-            static_cast<float>(h * static_cast<double>(korzinainf.top() / 768.0f) - 150));
-    korzinainf.setLeft(scaledLength(korzinainf.left(), h));
+            static_cast<float>(h * static_cast<double>(korzinainf.top() / 768.0f) - 150) +
+            offsetY(korzinainf));
+    korzinainf.setLeft(scaledLength(korzinainf.left(), h) + offsetX(korzinainf));
     if (h != 600)
         korzinainf.setHeight(scaledLength(korzinainf.height(), h));
     else
@@ -108,8 +127,8 @@ void ScreenLayout::scaleMainLayout() {
     // Calendar headers and cells: always moved, resized only above 700 lines.
     for (int n = 103; n <= 151; ++n) {
         forms::Control& cell = c(("Label" + std::to_string(n)).c_str());
-        cell.setTop(scaledLength(cell.top(), h));
-        cell.setLeft(scaledLength(cell.left(), h));
+        cell.setTop(scaledLength(cell.top(), h) + offsetY(cell));
+        cell.setLeft(scaledLength(cell.left(), h) + offsetX(cell));
         if (h > 700) {
             cell.setHeight(scaledLength(cell.height(), h));
             cell.setWidth(scaledLength(cell.width(), h));
@@ -119,9 +138,9 @@ void ScreenLayout::scaleMainLayout() {
 }
 
 void ScreenLayout::scaleV1Frame() {
-    const double h = screenHeight_;
+    const double h = composition_.height;
     coverScreen(c("V1Frame"));
-    coverScreen(c("Image1"));
+    coverDesign(c("Image1"));
 
     for (const char* name :
          {"Label33", "Label52", "Label34", "Label49", "Label47", "Label50", "Label48", "Label38",
@@ -142,11 +161,11 @@ void ScreenLayout::scaleV1Frame() {
 }
 
 void ScreenLayout::scaleV3Frame() {
-    const double h = screenHeight_;
+    const double h = composition_.height;
     forms::Control& v3 = c("V3Frame");
     coverScreen(v3);
-    coverScreen(c("Image19"));
-    coverScreen(c("Image20"));
+    coverDesign(c("Image19"));
+    coverDesign(c("Image20"));
 
     forms::Control& strip = c("Frame5");
     strip.setTop(static_cast<float>(static_cast<double>(v3.height() / 4) * 2.85));

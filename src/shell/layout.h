@@ -1,11 +1,14 @@
-// Layout of the main window by screen height. The window is designed for a
-// 768-pixel-high screen; every listed control is scaled once, at start-up,
-// by h / 768 (h = the screen height in pixels), horizontal
-// values with the same factor. Coordinates are twips relative to the parent.
+// Layout of the main window by screen size. The window is designed for a
+// 1024 x 768 screen; every listed control is scaled once, at start-up, by
+// the composition's scale (composition.h), horizontal values with the same
+// factor, and what is placed from the screen's top-left corner (on the form
+// or directly on a full-screen overlay) moves with the composition's
+// offset. Coordinates are twips relative to the parent.
 #pragma once
 
 #include "forms/control.h"
 #include "forms/form.h"
+#include "shell/composition.h"
 
 #include <string>
 
@@ -21,8 +24,8 @@ std::string backgroundHolderFor(double h);
 
 class ScreenLayout {
 public:
-    ScreenLayout(forms::Form& form2, double screenHeightPixels)
-        : form2_(form2), screenHeight_(screenHeightPixels) {}
+    ScreenLayout(forms::Form& form2, const Composition& composition)
+        : form2_(form2), composition_(composition) {}
 
     void scaleMainLayout();
     void scaleV1Frame();
@@ -33,9 +36,17 @@ private:
     void scale(forms::Control& control, double h) const;
     void scaleWithFont(forms::Control& control, double h) const;
     void coverScreen(forms::Control& control) const;
+    // A background picture of the design: over the design's area, which is
+    // the whole screen on a 4:3 screen.
+    void coverDesign(forms::Control& control) const;
+    // The composition's offset for a control placed from the screen's
+    // corner, none for one inside a frame of the design.
+    float offsetX(const forms::Control& control) const;
+    float offsetY(const forms::Control& control) const;
+    bool placedFromScreenCorner(const forms::Control& control) const;
 
     forms::Form& form2_;
-    double screenHeight_;
+    Composition composition_;
 };
 
 } // namespace orvela::shell

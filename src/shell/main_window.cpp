@@ -78,6 +78,7 @@ void MainWindow::loadMainWindow() {
     calendar_.fillCalendar();
     clocks_.datash();
     f.setPicture(f.control("Fon").picture());
+    f.setPictureArea(variants_.composition().area());
     f.invalidateAll();
 }
 

@@ -90,8 +90,11 @@ void FormPainter::paint(HDC dc, const forms::Form& form) {
         // The form's own surface first: colour, then picture; the window may
         // be larger than the form, so fill the whole clip box.
         fill(dc, clip, surfaceColor(form, form.backColor()));
-        if (const DecodedPicture* picture = pictures_.get(form.picture()))
-            picture->draw(dc, {0, 0, picture->width(), picture->height()});
+        if (const DecodedPicture* picture = pictures_.get(form.picture())) {
+            const forms::Rect& area = form.pictureArea();
+            picture->draw(dc, area.empty() ? RECT{0, 0, picture->width(), picture->height()}
+                                           : toPixels(area));
+        }
     }
     for (std::size_t i = first; i < order.size(); ++i) {
         const forms::Control* c = order[i];

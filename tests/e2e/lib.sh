@@ -133,6 +133,27 @@ e2e_screen_shows() {
     done
 }
 
+# e2e_composition W H: how the main window's 1024 x 768 design fits a W x H
+# screen: its height at its scale (768 s, s = min(H / 768, W / 1024)), and
+# its left and top on the screen, in pixels.
+e2e_composition() {
+    awk -v w="$1" -v h="$2" 'BEGIN { d = h; if (w * 0.75 < d) d = w * 0.75;
+        printf "%s %d %d\n", d, (w - d * 4 / 3) / 2, (h - d) / 2 }'
+}
+
+# e2e_background HEIGHT: the background picture the layout takes for the
+# design's height at its scale.
+e2e_background() {
+    awk -v h="$1" 'BEGIN { b = "Fon1024.jpg"; if (h <= 650) b = "Fon800.jpg";
+        if (h > 820 && h < 1000) b = "Fon1152.jpg"; if (h > 1000) b = "Fon1600.jpg"; print b }'
+}
+
+# e2e_scaled_art FILE HEIGHT OUT: the picture FILE as the window draws it
+# over the design's area HEIGHT pixels high.
+e2e_scaled_art() {
+    convert "$1" -resize "$(awk -v h="$2" 'BEGIN { printf "%dx%d!", h * 4 / 3 + 0.5, h }')" "$3"
+}
+
 # e2e_screenshot_until FILE REFERENCE OFFSET_X OFFSET_Y POINTS...: takes
 # screenshots until the picture is on screen (at most about 30 s); the last
 # one stays in FILE.

@@ -26,24 +26,24 @@ window=$(e2e_window "Orvela" 60)
 cmp "$E2E_WORK/expected-ovdata.dat" "$folder/ovdata.dat" ||
     e2e_fail "ovdata.dat differs from the default settings"
 
-# The background picture chosen by the screen height, at its natural size at
-# the top-left: compare points where no control lies.
-if [ "$height" -le 650 ]; then background=Fon800.jpg
-elif [ "$height" -gt 1000 ]; then background=Fon1600.jpg
-elif [ "$height" -gt 820 ] && [ "$height" -lt 1000 ]; then background=Fon1152.jpg
-else background=Fon1024.jpg
-fi
+# The background picture chosen for the design's height, drawn over the
+# design's area (centred on the screen): compare points where no control lies.
+read -r design x0 y0 <<<"$(e2e_composition "$width" "$height")"
+dw=$((design * 4 / 3))
+background=$E2E_WORK/background.png
+e2e_scaled_art "$art/$(e2e_background "$design")" "$design" "$background"
 shot=$E2E_SHOTS/orvela-$screen.png
-e2e_screenshot_until "$shot" "$art/$background" 0 0 \
-    $((width / 2)) $((height - 4)) 4 $((height / 2)) $((width / 2)) 4 $((width - 4)) $((height / 3)) ||
+e2e_screenshot_until "$shot" "$background" "$x0" "$y0" \
+    $((dw / 2)) $((design - 4)) 4 $((design / 2)) $((dw / 2)) 4 $((dw - 4)) $((design / 3)) ||
     e2e_fail "the background picture is not on the screen (see $shot)"
 colours=$(convert "$shot" -format %k info:)
 [ "$colours" -gt 1000 ] || e2e_fail "the screenshot has only $colours colours (see $shot)"
 
-# The exit button: 1680 x 495 twips at (12960, 720), scaled by height / 768.
+# The exit button: 1680 x 495 twips at (12960, 720) of the design, scaled
+# and moved with it.
 read -r x y <<EOF2
-$(awk -v h="$height" 'BEGIN { k = h / 768;
-    printf "%d %d\n", (12960 + 1680 / 2) * k / 15 + 0.5, (720 + 495 / 2) * k / 15 + 0.5 }')
+$(awk -v d="$design" -v x0="$x0" -v y0="$y0" 'BEGIN { k = d / 768;
+    printf "%d %d\n", x0 + (12960 + 1680 / 2) * k / 15 + 0.5, y0 + (720 + 495 / 2) * k / 15 + 0.5 }')
 EOF2
 e2e_click "$x" "$y" || e2e_fail "xdotool could not click"
 e2e_wait_exit "$pid" 15

@@ -27,18 +27,24 @@ pid=$E2E_PID
 # Per variant, in screen pixels: what must show, the region that animates
 # (WxH+X+Y), and the centre of the variant's exit control.
 shot=$E2E_SHOTS/variant$variant-$screen.png
-# px X_TWIPS Y_TWIPS: the screen pixel of a design point, scaled by height / 768.
-px() { awk -v h="$height" -v x="$1" -v y="$2" 'BEGIN { k = h / 768;
-    printf "%d %d\n", x * k / 15 + 0.5, y * k / 15 + 0.5 }'; }
+read -r design x0 y0 <<<"$(e2e_composition "$width" "$height")"
+# px X_TWIPS Y_TWIPS: the screen pixel of a design point, scaled and moved
+# with the design.
+px() { awk -v d="$design" -v x0="$x0" -v y0="$y0" -v x="$1" -v y="$2" 'BEGIN { k = d / 768;
+    printf "%d %d\n", x0 + x * k / 15 + 0.5, y0 + y * k / 15 + 0.5 }'; }
 case $variant in
 1) # The background around the analogue clock; the second hand moves.
-    if [ "$height" -gt 1000 ]; then background=Fon1600.jpg; else background=Fon1024.jpg; fi
-    e2e_screenshot_until "$shot" "$art/$background" 0 0 512 $((height - 4)) 4 384 512 4 ||
+    # Drawn over the design's area, centred on the screen.
+    background=$E2E_WORK/background.png
+    e2e_scaled_art "$art/$(e2e_background "$design")" "$design" "$background"
+    dw=$((design * 4 / 3))
+    e2e_screenshot_until "$shot" "$background" "$x0" "$y0" \
+        $((dw / 2)) $((design - 4)) 4 $((design / 2)) $((dw / 2)) 4 ||
         e2e_fail "variant 1: the background is not on the screen (see $shot)"
-    # A square around the clock centre (W / 2 + 200k, H / 2 - 250k), 4000k twips wide.
-    read -r cx cy <<<"$(awk -v w="$width" -v h="$height" 'BEGIN { k = h / 768;
+    # A square around the clock centre (W / 2 + 200s, H / 2 - 250s), 4000s twips wide.
+    read -r cx cy <<<"$(awk -v w="$width" -v h="$height" -v d="$design" 'BEGIN { k = d / 768;
         printf "%d %d\n", w / 2 + 200 * k / 15, h / 2 - 250 * k / 15 }')"
-    side=$((4000 * height / 768 / 15))
+    side=$((4000 * design / 768 / 15))
     region=${side}x${side}+$((cx - side / 2))+$((cy - side / 2))
     exit_at=$(px $((12960 + 840)) $((720 + 247))) ;;
 2) # The black star panels Frame3 and Frame4 beside the grid of six items

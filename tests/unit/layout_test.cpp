@@ -46,10 +46,14 @@ TEST(Layout, EachScreenGetsItsBackgroundScaleAndFullScreenOverlays) {
         {800, 600, {}, "600", "Fon800.jpg", 10125, 1312.5f, 18},
         {1024, 768, {}, "768", "Fon1024.jpg", 12960, 1680, 24},
         {1152, 864, {}, "864", "Fon1152.jpg", 14580, 1890, 27},
-        {1280, 1000, {}, "1000", "Fon1024.jpg", 16875, 2187.5f, 31},
-        {1280, 1024, {}, "1024", "Fon1600.jpg", 17280, 2240, 32}, // ends past the screen edge
         {1600, 1200, {}, "1200", "Fon1600.jpg", 20250, 2625, 37},
-        {1280, 1024, 0u, "768", "Fon1024.jpg", 12960, 1680, 24}, // the query fails
+        // Not 4:3: the width decides (s = 1.25, the column ends inside the
+        // screen), or the height does and the design moves right.
+        {1280, 1000, {}, "1000", "Fon1152.jpg", 16200, 2100, 30},
+        {1280, 1024, {}, "1024", "Fon1152.jpg", 16200, 2100, 30},
+        {1366, 768, {}, "768", "Fon1024.jpg", 12960 + 2565, 1680, 24},
+        {1920, 1080, {}, "1080", "Fon1600.jpg", 18225 + 3600, 2362.5f, 33},
+        {1280, 1024, 0u, "768", "Fon1024.jpg", 12960 + 1920, 1680, 24}, // the query fails
     };
     for (const Case& k : cases) {
         SCOPED_TRACE(testing::Message() << k.w << "x" << k.h << (k.display ? " failed query" : ""));
@@ -65,8 +69,14 @@ TEST(Layout, EachScreenGetsItsBackgroundScaleAndFullScreenOverlays) {
         }
         EXPECT_EQ(app.c("Label209").font().size, k.clockPoints);
         EXPECT_EQ(app.c("Label57").font().size, k.clockPoints);
-        for (const char* cover : {"V1Frame", "Image1", "V3Frame", "Image19", "Image20"})
+        for (const char* cover : {"V1Frame", "V3Frame"})
             EXPECT_EQ(app.c(cover).bounds(), (forms::Rect{0, 0, sw, sh})) << cover;
+        // The design's backgrounds keep its shape, centred.
+        const float left = k.buttonLeft - 12960 * k.buttonWidth / 1680;
+        const float dw = 15360 * k.buttonWidth / 1680, dh = 11520 * k.buttonWidth / 1680;
+        for (const char* background : {"Image1", "Image19", "Image20"})
+            EXPECT_EQ(app.c(background).bounds(), (forms::Rect{left, (sh - dh) / 2, dw, dh}))
+                << background;
         const forms::Control& strip = app.c("Frame5");
         EXPECT_FLOAT_EQ(strip.top(), static_cast<float>(sh / 4 * 2.85));
         EXPECT_FLOAT_EQ(strip.height(), static_cast<float>(sh / 8 * 0.98));
