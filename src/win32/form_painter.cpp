@@ -1,5 +1,7 @@
 #include "win32/form_painter.h"
 
+#include "forms/text_fit.h"
+
 #include "forms/control_kinds.h"
 #include "win32/gdi_guards.h"
 #include "win32/pixel_geometry.h"
@@ -143,11 +145,37 @@ void FormPainter::paintLabel(HDC dc, const forms::Control& label, const RECT& bo
     std::wstring text = toWide(label.caption()).value_or(std::wstring());
     if (text.empty())
         return;
-    Selection font(dc, fonts_.fontFor(label));
+    Selection font(dc, label.form().dialog() ? fonts_.fontFor(label)
+                                             : fittedFont(dc, label, text, box));
     SetTextColor(dc, toColorRef(label.foreColor()));
     SetBkMode(dc, TRANSPARENT);
     RECT area = box;
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, labelTextFlags(label));
+}
+
+HFONT FormPainter::fittedFont(HDC dc, const forms::Control& label, const std::wstring& text,
+                              const RECT& box) {
+    const int width = box.right - box.left, height = box.bottom - box.top;
+    const forms::Font design = label.font();
+    const FitKey key{label.qualifiedName(), text, width, height, design.size};
+    auto found = fittedSizes_.find(key);
+    if (found == fittedSizes_.end()) {
+        const UINT flags = labelTextFlags(label) | DT_CALCRECT;
+        const float size = forms::fittingFontSize(
+            design.size, {static_cast<float>(width), static_cast<float>(height)}, [&](float s) {
+                forms::Font f = design;
+                f.size = s;
+                Selection trial(dc, fonts_.font(f));
+                RECT r{0, 0, width, 0};
+                DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, flags);
+                return forms::TextSize{static_cast<float>(r.right - r.left),
+                                       static_cast<float>(r.bottom - r.top)};
+            });
+        found = fittedSizes_.emplace(key, size).first;
+    }
+    forms::Font f = design;
+    f.size = found->second;
+    return fonts_.font(f);
 }
 
 void FormPainter::paintPicture(HDC dc, const forms::Picture& reference, const RECT& box,

@@ -15,6 +15,10 @@
 
 #include <windows.h>
 
+#include <map>
+#include <string>
+#include <tuple>
+
 namespace orvela::win32 {
 
 class FormPainter {
@@ -28,9 +32,15 @@ private:
     void paintLabel(HDC dc, const forms::Control& label, const RECT& box);
     void paintPicture(HDC dc, const forms::Picture& picture, const RECT& box, bool stretch);
     void paintLine(HDC dc, const forms::Control& line);
+    // The font a label's caption fits its box in (forms/text_fit.h), its
+    // own where it fits; measured once per label, caption, box and font.
+    HFONT fittedFont(HDC dc, const forms::Control& label, const std::wstring& text,
+                     const RECT& box);
 
     PictureCache& pictures_;
     FontCache& fonts_;
+    using FitKey = std::tuple<std::string, std::wstring, int, int, float>;
+    std::map<FitKey, float> fittedSizes_;
 };
 
 // Colours of the model are COLORREFs: red in the low byte.
