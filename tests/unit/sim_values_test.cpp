@@ -139,6 +139,16 @@ TEST(SimValues, WordsAndQuotes) {
     EXPECT_EQ(open.why, "a quote is not closed: \"type Form1.Text1 \\\"abc\"");
 }
 
+TEST(SimValues, ALoneCarriageReturnEndsALine) {
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(splitAtCarriageReturns("start"), (Lines{"start"}));
+    EXPECT_EQ(splitAtCarriageReturns("start\r"), (Lines{"start"}));
+    EXPECT_EQ(splitAtCarriageReturns("a\rb\r"), (Lines{"a", "b"}));
+    EXPECT_EQ(splitAtCarriageReturns("a\r\rb"), (Lines{"a", "", "b"}));
+    EXPECT_EQ(splitAtCarriageReturns(""), (Lines{""}));
+    EXPECT_EQ(splitAtCarriageReturns("\r"), (Lines{""}));
+}
+
 TEST(SimValues, MessagesEscapeWhatCannotBePrinted) {
     EXPECT_EQ(printable(bytes("a\0b")), "a\\x00b");
     EXPECT_EQ(printable("x\x01\x7f\xff\r\n"), "x\\x01\\x7F\\xFF\\r\\n");
@@ -160,6 +170,11 @@ TEST(SimValues, BadInputOnlyAProgramGivesIsNamedWhole) {
          bytes("# a comment\0\n"),
          "orvela-sim: line 1: a NUL byte in the line: \"# a comment\\x00\"\n"},
         {{}, "fo\x1bo\n", "orvela-sim: line 1: unknown command: fo\\x1Bo\n"},
+        // Line numbers count a lone CR as a line end.
+        {{},
+         "dump Form2.Visible\rtick x\r\n",
+         "orvela-sim: line 2: tick expects a count: \"x\" is not a whole number from 0 to "
+         "10000000\n"},
         {{"--program-dir", ""},
          "dump Form2.Visible\n",
          "orvela-sim: --program-dir: expects a folder, not the empty text\n"},

@@ -143,6 +143,18 @@ std::string printable(std::string_view message) {
     return out;
 }
 
+std::vector<std::string> splitAtCarriageReturns(std::string_view text) {
+    std::vector<std::string> lines;
+    for (std::size_t cr; (cr = text.find('\r')) != std::string_view::npos;) {
+        lines.emplace_back(text.substr(0, cr));
+        text.remove_prefix(cr + 1);
+        if (text.empty())
+            return lines;
+    }
+    lines.emplace_back(text);
+    return lines;
+}
+
 Checked<std::vector<std::string>> splitWords(std::string_view line) {
     std::vector<std::string> words;
     std::size_t i = 0;

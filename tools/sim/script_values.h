@@ -52,6 +52,11 @@ std::string quoteValue(std::string_view text);
 // UTF-8 escaped as in quoteValue() (a NUL as \x00), the rest as it stands.
 std::string printable(std::string_view message);
 
+// The lines of a text read up to an LF (the LF not included): a lone CR
+// ends a line as an LF does, and a CR at the end is that of a CR LF.
+// "a\rb\r" is "a" and "b".
+std::vector<std::string> splitAtCarriageReturns(std::string_view text);
+
 // The words of a line, split at blanks and tabs; "double quoted" words may
 // hold blanks. A quote left open is refused.
 Checked<std::vector<std::string>> splitWords(std::string_view line);

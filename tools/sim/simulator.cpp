@@ -592,10 +592,7 @@ std::span<const CommandRow> Simulator::commands() {
     return commandTable;
 }
 
-void Simulator::runLine(const std::string& rawLine) {
-    std::string line = rawLine;
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
+void Simulator::runLine(const std::string& line) {
     if (line.find('\0') != std::string::npos)
         throw ScriptError("a NUL byte in the line: " + quoteValue(line));
     // A comment is a line whose first character after blanks is '#'; a
@@ -662,17 +659,19 @@ int runSimulator(const std::vector<std::string>& args, std::istream& stdinScript
         script = &file;
     }
     sim.setUp();
-    std::string line;
+    std::string text;
     int lineNumber = 0;
-    while (std::getline(*script, line)) {
-        ++lineNumber;
-        try {
-            sim.runLine(line);
-        } catch (const std::exception& e) {
-            out.flush();
-            err << printable("orvela-sim: line " + std::to_string(lineNumber) + ": " + e.what())
-                << "\n";
-            return 2;
+    while (std::getline(*script, text)) {
+        for (const std::string& line : splitAtCarriageReturns(text)) {
+            ++lineNumber;
+            try {
+                sim.runLine(line);
+            } catch (const std::exception& e) {
+                out.flush();
+                err << printable("orvela-sim: line " + std::to_string(lineNumber) + ": " + e.what())
+                    << "\n";
+                return 2;
+            }
         }
     }
     return 0;
