@@ -14,7 +14,51 @@ set(_cases
     "|start\\nclick Form2.nastroyki\\ntype form3.Combo1 x\\n|line 3: cannot type into form3.Combo1: does not take this input"
     "|start\\nkey Form2 enter\\n|line 2: not a dialog: Form2"
     "--installer|start\\npress Form1.Command2\\n|line 2: cannot press Form1.Command2: hidden"
-    "--installer|start\\ntab Form1.Text1 x\\n|line 2: no tab x in Form1.Text1")
+    "--installer|start\\ntab Form1.Text1 x\\n|line 2: no tab x in Form1.Text1"
+    # Values out of range, each named in the message. A control index beyond
+    # an int once wrapped to another control.
+    "|start\\ndump Form2.Label21(4294967297)\\n|line 2: unknown target: Form2.Label21(4294967297): the index \"4294967297\" is not a whole number from 0 to 32767"
+    "|start\\nclick Form2.Label5(4294967295)\\n|line 2: unknown target: Form2.Label5(4294967295)"
+    "|start\\ndump Form2.Label21(-1)\\n|line 2: unknown target: Form2.Label21(-1)"
+    "|tick 10000001\\n|line 1: tick expects a count: \"10000001\" is not a whole number from 0 to 10000000"
+    "|tick -1\\n|line 1: tick expects a count: \"-1\""
+    "|date 2004-02-31\\n|line 1: bad date: \"2004-02-31\" is not a date: month 2 of 2004 has 29 days"
+    "|date 1900-02-29\\n|line 1: bad date: \"1900-02-29\" is not a date: month 2 of 1900 has 28 days"
+    "|date 2004-13-01\\n|line 1: bad date: \"2004-13-01\" is not a date: no month 13"
+    "|date 2147483647-01-01\\n|line 1: bad date: \"2147483647-01-01\" is not a date in the years 1601 to 30827"
+    "|date 1600-12-31\\n|line 1: bad date: \"1600-12-31\" is not a date in the years 1601 to 30827"
+    "|date 30828-01-01\\n|line 1: bad date: \"30828-01-01\""
+    "|date 2004-10-01x\\n|line 1: bad date: \"2004-10-01x\" is not a date YYYY-MM-DD"
+    "|time 25:61:61\\n|line 1: bad time: \"25:61:61\" is not a time HH:MM:SS from 00:00:00 to 23:59:59"
+    "|time 4294967296:00:00\\n|line 1: bad time: \"4294967296:00:00\""
+    "|time 12:00\\n|line 1: bad time: \"12:00\""
+    "|start\\nat nan 100 move\\n|line 2: coordinate \"nan\" is not a finite decimal number"
+    "|start\\nmove Form2 100 inf\\n|line 2: coordinate \"inf\" is not a finite decimal number"
+    "|start\\nat 1e10 100 click\\n|line 2: coordinate \"1e10\""
+    "|start\\nup Form2 left 0x10 5\\n|line 2: coordinate \"0x10\""
+    "|start\\ntype Form1.Text1 \"abc\\n|line 2: a quote is not closed: \"type Form1.Text1 \\\"abc\""
+    "|\"#x\"\\n|line 1: unknown command: #x"
+    # Options: refused before anything runs (the script would print a line).
+    "--now \"2004-02-31 12:00:00\"|dump Form2.Visible\\n|--now: \"2004-02-31\" is not a date: month 2 of 2004 has 29 days"
+    "--now \"20000000-01-01 00:00:00\"|dump Form2.Visible\\n|--now: \"20000000-01-01\" is not a date in the years 1601 to 30827"
+    "--now \"2004-10-01 24:00:00\"|dump Form2.Visible\\n|--now: \"24:00:00\" is not a time"
+    "--now 2004-10-01|dump Form2.Visible\\n|--now: \"2004-10-01\" is not a date and time"
+    "--program-dir /nonexistent/orvela-sim-missing|dump Form2.Visible\\n|--program-dir: \"/nonexistent/orvela-sim-missing\" is not a folder that exists"
+    "--display-height 4294967296|dump Form2.Visible\\n|--display-height: \"4294967296\" is not a whole number from 0 to 32767"
+    "--display-height -1|dump Form2.Visible\\n|--display-height: \"-1\""
+    "--screen 99999999999x768|dump Form2.Visible\\n|--screen: \"99999999999x768\" is not WxH, each a whole number from 1 to 32767"
+    "--screen 0x0|dump Form2.Visible\\n|--screen: \"0x0\" is not WxH"
+    "--screen 1024x-768|dump Form2.Visible\\n|--screen: \"1024x-768\" is not WxH"
+    "--screen 1024|dump Form2.Visible\\n|--screen: \"1024\" is not WxH"
+    "--special 4294967301=/x|dump Form2.Visible\\n|--special: expects N=PATH: \"4294967301\" is not a whole number from 0 to 255"
+    "--special -1=/x|dump Form2.Visible\\n|--special: expects N=PATH: \"-1\""
+    "--drives A:4294967298|dump Form2.Visible\\n|--drives: expects \"A:2 C:3 ...\": the type of A: \"4294967298\" is not a whole number from 0 to 6"
+    "--drives \"A:2 1:3\"|dump Form2.Visible\\n|--drives: expects \"A:2 C:3 ...\": \"1:3\" is not a drive letter"
+    "--recycle -5:-7|dump Form2.Visible\\n|--recycle: expects COUNT:BYTES: \"-5\" is not a whole number from 0 to 9223372036854775807"
+    "--recycle 5:-7|dump Form2.Visible\\n|--recycle: expects COUNT:BYTES: \"-7\""
+    "--recycle 1:9223372036854775808|dump Form2.Visible\\n|--recycle: expects COUNT:BYTES: \"9223372036854775808\""
+    "--file-times \"1600-12-31 23:59:59\"|dump Form2.Visible\\n|--file-times: \"1600-12-31\" is not a date in the years 1601 to 30827"
+    "--os-major 4294967301|dump Form2.Visible\\n|--os-major: \"4294967301\" is not a whole number from 0 to 255")
 set(_n 0)
 foreach(_case IN LISTS _cases)
   string(FIND "${_case}" "|" _bar)
@@ -37,6 +81,10 @@ foreach(_case IN LISTS _cases)
   string(FIND "${_err}" "${_want}" _at)
   if(_at EQUAL -1)
     message(FATAL_ERROR "case ${_n}: stderr lacks '${_want}': ${_err}")
+  endif()
+  # A refused option stops the driver before the script runs.
+  if(NOT _want MATCHES "^line " AND NOT _out STREQUAL "")
+    message(FATAL_ERROR "case ${_n}: the script ran after '${_want}': ${_out}")
   endif()
 endforeach()
 execute_process(COMMAND ${SIM} --no-such-option OUTPUT_QUIET ERROR_QUIET RESULT_VARIABLE _rc)

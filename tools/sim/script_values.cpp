@@ -1,64 +1,161 @@
 #include "script_values.h"
 
-#include <cstdio>
-#include <exception>
+#include "platform/fake/text_format.h"
+
+#include <charconv>
+#include <cmath>
+#include <system_error>
 
 namespace orvela::sim {
 
-bool parseInt(const std::string& text, long long& value) {
-    if (text.empty())
-        return false;
-    std::size_t used = 0;
-    try {
-        value = std::stoll(text, &used);
-    } catch (const std::exception&) {
-        return false;
-    }
-    return used == text.size();
+namespace {
+
+template <typename T> Checked<T> refuse(std::string why) {
+    return {std::nullopt, std::move(why)};
 }
 
-bool parseFloat(const std::string& text, float& value) {
-    if (text.empty())
-        return false;
-    std::size_t used = 0;
-    try {
-        value = std::stof(text, &used);
-    } catch (const std::exception&) {
-        return false;
-    }
-    return used == text.size();
+// A run of decimal digits, the whole text, that fits a long long.
+std::optional<long long> digits(std::string_view text) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    long long v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (ec != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return v;
 }
 
-bool parseDate(const std::string& text, forms::DateTime& t) {
-    int y, m, d;
-    char tail;
-    if (std::sscanf(text.c_str(), "%d-%d-%d%c", &y, &m, &d, &tail) != 3 || m < 1 || m > 12 ||
-        d < 1 || d > 31)
-        return false;
-    t.year = y;
-    t.month = m;
-    t.day = d;
+// The three digit runs of "A<sep>B<sep>C".
+bool threeFields(std::string_view text, char sep, long long (&field)[3]) {
+    for (int i = 0; i < 3; ++i) {
+        const std::size_t at = i < 2 ? text.find(sep) : text.size();
+        if (at == std::string_view::npos)
+            return false;
+        const std::optional<long long> v = digits(text.substr(0, at));
+        if (!v)
+            return false;
+        field[i] = *v;
+        text.remove_prefix(i < 2 ? at + 1 : at);
+    }
     return true;
 }
 
-bool parseTime(const std::string& text, forms::DateTime& t) {
-    int h, mi, s;
-    char tail;
-    if (std::sscanf(text.c_str(), "%d:%d:%d%c", &h, &mi, &s, &tail) != 3 || h < 0 || h > 23 ||
-        mi < 0 || mi > 59 || s < 0 || s > 59)
-        return false;
-    t.hour = h;
-    t.minute = mi;
-    t.second = s;
-    t.millisecond = 0;
-    return true;
+int daysInMonth(long long year, long long month) {
+    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : days[month - 1];
 }
 
-bool parseDateTime(const std::string& text, forms::DateTime& t) {
-    return text.size() >= 19 && parseDate(text.substr(0, 10), t) && parseTime(text.substr(11), t);
+} // namespace
+
+Checked<long long> parseWhole(std::string_view text, long long lo, long long hi) {
+    auto refused = [&] {
+        return refuse<long long>(quoteValue(text) + " is not a whole number from " +
+                                 std::to_string(lo) + " to " + std::to_string(hi));
+    };
+    std::string_view number = text;
+    if (number.size() > 1 && number[0] == '+' && number[1] != '-')
+        number.remove_prefix(1);
+    long long v = 0;
+    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), v);
+    if (number.empty() || ec != std::errc() || end != number.data() + number.size() || v < lo ||
+        v > hi)
+        return refused();
+    return {v, {}};
 }
 
-std::vector<std::string> splitWords(const std::string& line) {
+Checked<float> parseDecimal(std::string_view text, float lo, float hi) {
+    auto refused = [&] {
+        return refuse<float>(quoteValue(text) + " is not a finite decimal number from " +
+                             std::to_string(static_cast<long long>(lo)) + " to " +
+                             std::to_string(static_cast<long long>(hi)));
+    };
+    std::string_view number = text;
+    if (number.size() > 1 && number[0] == '+' && number[1] != '-')
+        number.remove_prefix(1);
+    float v = 0;
+    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), v);
+    if (number.empty() || ec != std::errc() || end != number.data() + number.size() ||
+        !std::isfinite(v) || v < lo || v > hi)
+        return refused();
+    return {v, {}};
+}
+
+Checked<forms::DateTime> parseDate(std::string_view text, forms::DateTime base) {
+    long long f[3];
+    if (!threeFields(text, '-', f))
+        return refuse<forms::DateTime>(quoteValue(text) + " is not a date YYYY-MM-DD");
+    const long long year = f[0], month = f[1], day = f[2];
+    if (year < firstYear || year > lastYear)
+        return refuse<forms::DateTime>(quoteValue(text) + " is not a date in the years " +
+                                       std::to_string(firstYear) + " to " +
+                                       std::to_string(lastYear));
+    if (month < 1 || month > 12)
+        return refuse<forms::DateTime>(quoteValue(text) + " is not a date: no month " +
+                                       std::to_string(month));
+    if (day < 1 || day > daysInMonth(year, month))
+        return refuse<forms::DateTime>(
+            quoteValue(text) + " is not a date: month " + std::to_string(month) + " of " +
+            std::to_string(year) + " has " + std::to_string(daysInMonth(year, month)) + " days");
+    base.year = static_cast<int>(year);
+    base.month = static_cast<int>(month);
+    base.day = static_cast<int>(day);
+    return {base, {}};
+}
+
+Checked<forms::DateTime> parseTime(std::string_view text, forms::DateTime base) {
+    long long f[3];
+    if (!threeFields(text, ':', f) || f[0] > 23 || f[1] > 59 || f[2] > 59)
+        return refuse<forms::DateTime>(quoteValue(text) +
+                                       " is not a time HH:MM:SS from 00:00:00 to 23:59:59");
+    base.hour = static_cast<int>(f[0]);
+    base.minute = static_cast<int>(f[1]);
+    base.second = static_cast<int>(f[2]);
+    base.millisecond = 0;
+    return {base, {}};
+}
+
+Checked<forms::DateTime> parseDateTime(std::string_view text) {
+    const std::size_t blank = text.find(' ');
+    if (blank == std::string_view::npos)
+        return refuse<forms::DateTime>(quoteValue(text) +
+                                       " is not a date and time \"YYYY-MM-DD HH:MM:SS\"");
+    const Checked<forms::DateTime> date = parseDate(text.substr(0, blank), {});
+    if (!date)
+        return date;
+    return parseTime(text.substr(blank + 1), *date);
+}
+
+std::string quoteValue(std::string_view text) {
+    return platform::fake::quoteText(std::string(text));
+}
+
+std::string printable(std::string_view message) {
+    // quoteText escapes every quote and backslash as well: keep those as
+    // they stand, and the escapes of the other bytes.
+    const std::string q = quoteValue(message);
+    std::string out;
+    for (std::size_t i = 1; i + 1 < q.size(); ++i) {
+        if (q[i] == '\\' && (q[i + 1] == '"' || q[i + 1] == '\\'))
+            ++i;
+        out += q[i];
+    }
+    return out;
+}
+
+std::vector<std::string> splitAtCarriageReturns(std::string_view text) {
+    std::vector<std::string> lines;
+    for (std::size_t cr; (cr = text.find('\r')) != std::string_view::npos;) {
+        lines.emplace_back(text.substr(0, cr));
+        text.remove_prefix(cr + 1);
+        if (text.empty())
+            return lines;
+    }
+    lines.emplace_back(text);
+    return lines;
+}
+
+Checked<std::vector<std::string>> splitWords(std::string_view line) {
     std::vector<std::string> words;
     std::size_t i = 0;
     while (i < line.size()) {
@@ -68,17 +165,19 @@ std::vector<std::string> splitWords(const std::string& line) {
             break;
         std::string word;
         if (line[i] == '"') {
-            ++i;
-            while (i < line.size() && line[i] != '"')
-                word += line[i++];
-            ++i;
+            const std::size_t close = line.find('"', i + 1);
+            if (close == std::string_view::npos)
+                return refuse<std::vector<std::string>>("a quote is not closed: " +
+                                                        quoteValue(line));
+            word = line.substr(i + 1, close - i - 1);
+            i = close + 1;
         } else {
             while (i < line.size() && line[i] != ' ' && line[i] != '\t')
                 word += line[i++];
         }
         words.push_back(word);
     }
-    return words;
+    return {std::move(words), {}};
 }
 
 } // namespace orvela::sim

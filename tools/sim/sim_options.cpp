@@ -1,10 +1,13 @@
 #include "sim_options.h"
 
+#include "platform/fake/utf8_path.h"
 #include "script_values.h"
 
 #include <array>
 #include <cctype>
-#include <cstdio>
+#include <cstdint>
+#include <filesystem>
+#include <limits>
 #include <ostream>
 
 namespace orvela::sim {
@@ -13,35 +16,57 @@ namespace {
 
 using Why = std::string;
 
+// Screen sides and display heights in pixels, as GDI coordinates hold them.
+constexpr long long maxPixels = 32767;
+// Special folder numbers (CSIDL values) and Windows major versions.
+constexpr long long maxByte = 255;
+// Drive types, DRIVE_UNKNOWN (0) to DRIVE_RAMDISK (6).
+constexpr long long maxDriveType = 6;
+constexpr long long maxInt64 = std::numeric_limits<std::int64_t>::max();
+
 Why screen(SimSetup& s, const std::string* v) {
-    unsigned w = 0, h = 0;
-    char tail;
-    if (!v || std::sscanf(v->c_str(), "%ux%u%c", &w, &h, &tail) != 2 || !w || !h)
+    if (!v)
         return "expects WxH";
-    s.machine.screenWidth = w;
-    s.machine.screenHeight = h;
+    const std::size_t x = v->find('x');
+    const Checked<long long> w = parseWhole(std::string_view(*v).substr(0, x), 1, maxPixels);
+    const Checked<long long> h =
+        x == std::string::npos ? w : parseWhole(std::string_view(*v).substr(x + 1), 1, maxPixels);
+    if (x == std::string::npos || !w || !h)
+        return quoteValue(*v) + " is not WxH, each a whole number from 1 to " +
+               std::to_string(maxPixels);
+    s.machine.screenWidth = static_cast<unsigned>(*w);
+    s.machine.screenHeight = static_cast<unsigned>(*h);
     return {};
 }
 
 Why displayHeight(SimSetup& s, const std::string* v) {
-    long long n = 0;
-    if (!v || !parseInt(*v, n) || n < 0)
+    if (!v)
         return "expects a number";
-    s.machine.displayHeight = static_cast<unsigned>(n);
+    const Checked<long long> n = parseWhole(*v, 0, maxPixels);
+    if (!n)
+        return n.why;
+    s.machine.displayHeight = static_cast<unsigned>(*n);
     return {};
 }
 
 Why now(SimSetup& s, const std::string* v) {
-    forms::DateTime t;
-    if (!v || !parseDateTime(*v, t))
+    if (!v)
         return "expects \"YYYY-MM-DD HH:MM:SS\"";
-    s.start = t;
+    const Checked<forms::DateTime> t = parseDateTime(*v);
+    if (!t)
+        return t.why;
+    s.start = *t;
     return {};
 }
 
 Why programDir(SimSetup& s, const std::string* v) {
     if (!v)
         return "expects a folder";
+    if (v->empty())
+        return "expects a folder, not the empty text";
+    std::error_code ec;
+    if (!std::filesystem::is_directory(platform::fake::utf8Path(*v), ec))
+        return quoteValue(*v) + " is not a folder that exists";
     s.machine.programDir = *v;
     s.programDirGiven = true;
     return {};
@@ -57,11 +82,11 @@ Why desktop(SimSetup& s, const std::string* v) {
 Why special(SimSetup& s, const std::string* v) {
     const std::size_t eq = v ? v->find('=') : std::string::npos;
     if (eq == std::string::npos)
-        return "expects KEY=PATH";
-    long long n = 0;
-    if (!parseInt(v->substr(0, eq), n))
         return "expects N=PATH";
-    s.machine.specialFolders[static_cast<int>(n)] = v->substr(eq + 1);
+    const Checked<long long> n = parseWhole(std::string_view(*v).substr(0, eq), 0, maxByte);
+    if (!n)
+        return "expects N=PATH: " + n.why;
+    s.machine.specialFolders[static_cast<int>(*n)] = v->substr(eq + 1);
     return {};
 }
 
@@ -82,8 +107,12 @@ Why root(SimSetup& s, const std::string* v) {
 }
 
 Why osMajor(SimSetup& s, const std::string* v) {
-    if (!v || !parseInt(*v, s.osMajor) || s.osMajor < 0 || s.osMajor > 255)
+    if (!v)
         return "expects a number";
+    const Checked<long long> n = parseWhole(*v, 0, maxByte);
+    if (!n)
+        return n.why;
+    s.osMajor = *n;
     return {};
 }
 
@@ -117,27 +146,40 @@ Why noUser(SimSetup& s, const std::string*) {
 }
 
 Why drives(SimSetup& s, const std::string* v) {
+    const char* syntax = "expects \"A:2 C:3 ...\"";
     if (!v)
-        return "expects \"A:2 C:3 ...\"";
+        return syntax;
+    const Checked<std::vector<std::string>> words = splitWords(*v);
+    if (!words)
+        return std::string(syntax) + ": " + words.why;
     s.machine.driveTypes.clear();
-    for (const std::string& d : splitWords(*v)) {
-        long long type = 0;
-        if (d.size() < 3 || d[1] != ':' || !parseInt(d.substr(2), type) ||
-            !std::isalpha(static_cast<unsigned char>(d[0])))
-            return "expects \"A:2 C:3 ...\"";
-        s.machine.driveTypes[static_cast<char>(std::toupper(d[0]))] = static_cast<unsigned>(type);
+    for (const std::string& d : *words) {
+        const char letter =
+            d.empty() ? '\0' : static_cast<char>(std::toupper(static_cast<unsigned char>(d[0])));
+        if (d.size() < 3 || d[1] != ':' || letter < 'A' || letter > 'Z')
+            return std::string(syntax) + ": " + quoteValue(d) + " is not a drive letter, a colon" +
+                   " and a type";
+        const Checked<long long> type = parseWhole(std::string_view(d).substr(2), 0, maxDriveType);
+        if (!type)
+            return std::string(syntax) + ": the type of " + d.substr(0, 2) + " " + type.why;
+        s.machine.driveTypes[letter] = static_cast<unsigned>(*type);
     }
     return {};
 }
 
 Why recycle(SimSetup& s, const std::string* v) {
     const std::size_t colon = v ? v->find(':') : std::string::npos;
-    long long count = 0, bytes = 0;
-    if (colon == std::string::npos || !parseInt(v->substr(0, colon), count) ||
-        !parseInt(v->substr(colon + 1), bytes))
+    if (colon == std::string::npos)
         return "expects COUNT:BYTES";
-    s.machine.recycleItems = count;
-    s.machine.recycleBytes = bytes;
+    const Checked<long long> count = parseWhole(std::string_view(*v).substr(0, colon), 0, maxInt64);
+    if (!count)
+        return "expects COUNT:BYTES: " + count.why;
+    const Checked<long long> bytes =
+        parseWhole(std::string_view(*v).substr(colon + 1), 0, maxInt64);
+    if (!bytes)
+        return "expects COUNT:BYTES: " + bytes.why;
+    s.machine.recycleItems = *count;
+    s.machine.recycleBytes = *bytes;
     return {};
 }
 
@@ -170,9 +212,12 @@ Why typeName(SimSetup& s, const std::string* v) {
 }
 
 Why fileTimes(SimSetup& s, const std::string* v) {
-    forms::DateTime t;
-    if (!v || !parseDateTime(*v, t))
+    if (!v)
         return "expects \"YYYY-MM-DD HH:MM:SS\"";
+    const Checked<forms::DateTime> checked = parseDateTime(*v);
+    if (!checked)
+        return checked.why;
+    const forms::DateTime& t = *checked;
     // FILETIME: 100 ns steps since 1601-01-01, which lies 134774 days before 1970.
     const std::int64_t days = forms::daysFromCivil(t.year, t.month, t.day) + 134774;
     s.machine.fileTime =
@@ -259,7 +304,7 @@ bool parseOptions(const std::vector<std::string>& args, SimSetup& setup, std::st
             why = "only one script file";
         }
         if (!why.empty()) {
-            err << "orvela-sim: " << a << ": " << why << "\n";
+            err << printable("orvela-sim: " + a + ": " + why) << "\n";
             return false;
         }
     }

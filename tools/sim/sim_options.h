@@ -39,7 +39,7 @@ std::span<const OptionRow> optionTable();
 
 // Parses the options and an optional script file into setup. False after
 // an unknown option or a malformed value, which is reported on err
-// ("orvela-sim: --screen: expects WxH").
+// ("orvela-sim: --os-major: \"256\" is not a whole number from 0 to 255").
 bool parseOptions(const std::vector<std::string>& args, SimSetup& setup, std::string& scriptFile,
                   std::ostream& err);
 

@@ -44,6 +44,13 @@ struct ScriptError : std::runtime_error {
 
 using Words = std::vector<std::string>;
 
+// Coordinates in twips, far beyond any screen, so that sums of them stay finite.
+constexpr float maxCoordinate = 1e9f;
+// The index of a control in a control array.
+constexpr long long maxIndex = 32767;
+// Ticks in one `tick` command: 10,000,000 ticks are 11.6 days of the clock.
+constexpr long long maxTicks = 10'000'000;
+
 class Simulator;
 
 // A script command: its name, the syntax of its arguments, one line of help,
@@ -174,10 +181,10 @@ void Simulator::setUp() {
 }
 
 float Simulator::number(const std::string& word) {
-    float v = 0;
-    if (!parseFloat(word, v))
-        throw ScriptError("not a number: " + word);
-    return v;
+    const Checked<float> v = parseDecimal(word, -maxCoordinate, maxCoordinate);
+    if (!v)
+        throw ScriptError("coordinate " + v.why);
+    return *v;
 }
 
 int Simulator::buttonCode(const std::string& word) {
@@ -215,10 +222,13 @@ Simulator::Target Simulator::resolve(const std::string& text, bool allowProperty
     std::string name = parts[1];
     int index = -1;
     if (std::size_t open = name.find('('); open != std::string::npos) {
-        long long i = 0;
-        if (name.back() != ')' || !parseInt(name.substr(open + 1, name.size() - open - 2), i))
+        if (name.back() != ')')
             throw ScriptError("unknown target: " + text);
-        index = static_cast<int>(i);
+        const Checked<long long> i = parseWhole(
+            std::string_view(name).substr(open + 1, name.size() - open - 2), 0, maxIndex);
+        if (!i)
+            throw ScriptError("unknown target: " + text + ": the index " + i.why);
+        index = static_cast<int>(*i);
         name = name.substr(0, open);
     }
     if (parts.size() == 2 && allowProperty && index < 0) {
@@ -375,8 +385,12 @@ void Simulator::start(const Words&) {
 
 void Simulator::tick(const Words& w) {
     long long n = 1;
-    if (w.size() == 2 && (!parseInt(w[1], n) || n < 0))
-        throw ScriptError("tick expects a count");
+    if (w.size() == 2) {
+        const Checked<long long> count = parseWhole(w[1], 0, maxTicks);
+        if (!count)
+            throw ScriptError("tick expects a count: " + count.why);
+        n = *count;
+    }
     for (long long i = 0; i < n && !app_->ended(); ++i) {
         clock_->advanceMilliseconds(100);
         app_->runtime().advance(100);
@@ -385,10 +399,11 @@ void Simulator::tick(const Words& w) {
 
 void Simulator::setClock(const Words& w) {
     const std::string& cmd = w[0];
-    forms::DateTime t = clock_->now();
-    if (!(cmd == "time" ? parseTime(w[1], t) : parseDate(w[1], t)))
-        throw ScriptError("bad " + cmd + ": " + w[1]);
-    clock_->set(t);
+    const Checked<forms::DateTime> t =
+        cmd == "time" ? parseTime(w[1], clock_->now()) : parseDate(w[1], clock_->now());
+    if (!t)
+        throw ScriptError("bad " + cmd + ": " + t.why);
+    clock_->set(*t);
 }
 
 void Simulator::event(const Words& w) {
@@ -437,10 +452,10 @@ void Simulator::press(const Words& w) {
 
 void Simulator::select(const Words& w) {
     forms::Control& c = controlTarget(w[1]);
-    long long i = 0;
-    if (!parseInt(w[2], i) || i < 0 || i >= static_cast<long long>(c.items().size()))
+    const Checked<long long> i = parseWhole(w[2], 0, maxIndex);
+    if (!i || *i >= static_cast<long long>(c.items().size()))
         throw ScriptError("no entry " + w[2] + " in " + w[1]);
-    userCould(forms::UserInput(c.form()).select(c, static_cast<int>(i)), "select in", w[1]);
+    userCould(forms::UserInput(c.form()).select(c, static_cast<int>(*i)), "select in", w[1]);
 }
 
 void Simulator::type(const Words& w) {
@@ -506,12 +521,12 @@ void Simulator::shortcut(const Words& w) {
 
 void Simulator::column(const Words& w) {
     forms::Control& c = controlTarget(w[1]);
-    long long n = 0;
-    if (c.kind() != forms::ControlKind::ListView || !parseInt(w[2], n) || n < 1 ||
-        n > static_cast<long long>(c.items().size()))
+    const Checked<long long> n = parseWhole(w[2], 1, maxIndex);
+    if (c.kind() != forms::ControlKind::ListView || !n ||
+        *n > static_cast<long long>(c.items().size()))
         throw ScriptError("no column " + w[2] + " in " + w[1]);
     Event e{EventType::ColumnClick};
-    e.column = static_cast<int>(n);
+    e.column = static_cast<int>(*n);
     c.form().dispatch(&c, e);
 }
 
@@ -577,13 +592,18 @@ std::span<const CommandRow> Simulator::commands() {
     return commandTable;
 }
 
-void Simulator::runLine(const std::string& rawLine) {
-    std::string line = rawLine;
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    const Words w = splitWords(line);
-    if (w.empty() || w[0][0] == '#')
+void Simulator::runLine(const std::string& line) {
+    if (line.find('\0') != std::string::npos)
+        throw ScriptError("a NUL byte in the line: " + quoteValue(line));
+    // A comment is a line whose first character after blanks is '#'; a
+    // quoted "#x" is a word.
+    const std::size_t first = line.find_first_not_of(" \t");
+    if (first == std::string::npos || line[first] == '#')
         return;
+    const Checked<Words> words = splitWords(line);
+    if (!words)
+        throw ScriptError(words.why);
+    const Words& w = *words;
     const std::string& cmd = w[0];
     const CommandRow* row = nullptr;
     for (const CommandRow& r : commands())
@@ -633,22 +653,25 @@ int runSimulator(const std::vector<std::string>& args, std::istream& stdinScript
     if (!scriptFile.empty()) {
         file.open(utf8Path(scriptFile), std::ios::binary);
         if (!file) {
-            err << "orvela-sim: cannot read " << scriptFile << "\n";
+            err << printable("orvela-sim: cannot read " + scriptFile) << "\n";
             return 2;
         }
         script = &file;
     }
     sim.setUp();
-    std::string line;
+    std::string text;
     int lineNumber = 0;
-    while (std::getline(*script, line)) {
-        ++lineNumber;
-        try {
-            sim.runLine(line);
-        } catch (const std::exception& e) {
-            out.flush();
-            err << "orvela-sim: line " << lineNumber << ": " << e.what() << "\n";
-            return 2;
+    while (std::getline(*script, text)) {
+        for (const std::string& line : splitAtCarriageReturns(text)) {
+            ++lineNumber;
+            try {
+                sim.runLine(line);
+            } catch (const std::exception& e) {
+                out.flush();
+                err << printable("orvela-sim: line " + std::to_string(lineNumber) + ": " + e.what())
+                    << "\n";
+                return 2;
+            }
         }
     }
     return 0;
