@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <system_error>
 
 namespace orvela::platform::fake {
@@ -33,9 +34,23 @@ constexpr ItemIdList firstIdList = 5000;
 
 FakePlatform::FakePlatform(FakeMachine machine) : machine_(std::move(machine)) {}
 
+void FakePlatform::record(const std::string& line) {
+    if (calls_.size() == maxKeptCalls) {
+        calls_.pop_front();
+        ++droppedCalls_;
+    }
+    calls_.push_back("call " + line);
+}
+
 std::vector<std::string> FakePlatform::takeCalls() {
     std::vector<std::string> out;
-    out.swap(calls_);
+    out.reserve(calls_.size() + 1);
+    if (droppedCalls_ > 0)
+        out.push_back("not kept: " + std::to_string(droppedCalls_) + " earlier calls");
+    out.insert(out.end(), std::make_move_iterator(calls_.begin()),
+               std::make_move_iterator(calls_.end()));
+    calls_.clear();
+    droppedCalls_ = 0;
     return out;
 }
 

@@ -71,8 +71,11 @@ public:
     FakeMachine& machine() { return machine_; }
 
     // The calls recorded since the last take, one line each
-    // ("call ShellExecuteA 0 \"Open\" ...").
+    // ("call ShellExecuteA 0 \"Open\" ..."). At most the last maxKeptCalls
+    // are kept, so a long run holds bounded memory; when earlier ones were
+    // dropped, a first line says how many ("not kept: 12 earlier calls").
     std::vector<std::string> takeCalls();
+    static constexpr std::size_t maxKeptCalls = 100000;
 
     // Handles the fake hands out.
     static constexpr WindowHandle taskbarWindow = 65556;
@@ -168,12 +171,13 @@ private:
     std::filesystem::path real(const std::string& path) const {
         return hostPath(path).value_or(std::filesystem::path());
     }
-    void record(const std::string& line) { calls_.push_back("call " + line); }
+    void record(const std::string& line);
     bool fillName(const char* function, const std::optional<std::string>& name, std::string& buffer,
                   std::uint32_t& size);
 
     FakeMachine machine_;
-    std::vector<std::string> calls_;
+    std::deque<std::string> calls_;
+    std::size_t droppedCalls_ = 0;
     std::map<ItemIdList, std::string> idLists_; // handed-out lists and their paths
     ItemIdList nextIdList_ = 0;
     std::map<FindHandle, std::deque<FindData>> searches_; // entries still to come
