@@ -68,7 +68,7 @@ bool Control::effectivelyVisible() const {
 }
 
 void Control::invalidate() {
-    markDirty(formRect());
+    markDirty(fillsParent_ && parent_ ? parent_->formRect() : formRect());
 }
 
 void Control::markDirty(const Rect& r) {
@@ -201,6 +201,10 @@ void Control::setWordWrap(bool w) {
 void Control::setPicture(const Picture& p) {
     ORVELA_SET(picture_, p);
 }
+void Control::setFillsParent(bool f) {
+    ORVELA_SET(fillsParent_, f);
+}
+
 void Control::setStretch(bool s) {
     ORVELA_SET(stretch_, s);
 }

@@ -127,6 +127,11 @@ public:
     void setPicture(const Picture& p);
     bool stretch() const { return stretch_; }
     void setStretch(bool s);
+    // A background picture smaller than its frame: its edges continue across
+    // the rest of the frame (or the form), so the frame shows no band of its
+    // own colour beside it. It repaints with its frame.
+    bool fillsParent() const { return fillsParent_; }
+    void setFillsParent(bool f);
 
     // Lines (coordinates relative to the parent).
     float x1() const { return x1_; }
@@ -227,6 +232,7 @@ private:
     bool wordWrap_ = false;
     Picture picture_;
     bool stretch_ = false;
+    bool fillsParent_ = false;
     float x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
     int borderWidth_ = 1;
     Color borderColor_ = 0;

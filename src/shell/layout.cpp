@@ -63,9 +63,10 @@ void ScreenLayout::coverScreen(forms::Control& control) const {
     control.move(0, 0, rt.screenWidth(), rt.screenHeight());
 }
 
-void ScreenLayout::coverDesign(forms::Control& control) const {
+void ScreenLayout::coverDesign(forms::Control& control, bool continueEdges) const {
     const forms::Rect area = composition_.area();
     control.move(area.left, area.top, area.width, area.height);
+    control.setFillsParent(continueEdges);
 }
 
 void ScreenLayout::scaleMainLayout() {
@@ -140,7 +141,7 @@ void ScreenLayout::scaleMainLayout() {
 void ScreenLayout::scaleV1Frame() {
     const double h = composition_.height;
     coverScreen(c("V1Frame"));
-    coverDesign(c("Image1"));
+    coverDesign(c("Image1"), true);
 
     for (const char* name :
          {"Label33", "Label52", "Label34", "Label49", "Label47", "Label50", "Label48", "Label38",
@@ -164,8 +165,11 @@ void ScreenLayout::scaleV3Frame() {
     const double h = composition_.height;
     forms::Control& v3 = c("V3Frame");
     coverScreen(v3);
-    coverDesign(c("Image19"));
-    coverDesign(c("Image20"));
+    // The variant-3 scenery runs to its edges behind the frame of Image20, so
+    // continuing it would show the scenery without its frame: the margins
+    // keep the overlay's colour.
+    coverDesign(c("Image19"), false);
+    coverDesign(c("Image20"), false);
 
     forms::Control& strip = c("Frame5");
     strip.setTop(static_cast<float>(static_cast<double>(v3.height() / 4) * 2.85));

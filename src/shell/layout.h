@@ -37,8 +37,9 @@ private:
     void scaleWithFont(forms::Control& control, double h) const;
     void coverScreen(forms::Control& control) const;
     // A background picture of the design: over the design's area, which is
-    // the whole screen on a 4:3 screen.
-    void coverDesign(forms::Control& control) const;
+    // the whole screen on a 4:3 screen; one whose edges are calm continues
+    // them across its frame.
+    void coverDesign(forms::Control& control, bool continueEdges) const;
     // The composition's offset for a control placed from the screen's
     // corner, none for one inside a frame of the design.
     float offsetX(const forms::Control& control) const;

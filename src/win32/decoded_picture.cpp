@@ -263,4 +263,38 @@ void DecodedPicture::draw(HDC dc, const RECT& dest) const {
     BitBlt(dc, part.left, part.top, partWidth, partHeight, source, sourceX, sourceY, SRCCOPY);
 }
 
+void DecodedPicture::drawEdges(HDC dc, const RECT& dest, const RECT& fill) const {
+    if (icon_ || transparent_ || width_ <= 0 || height_ <= 0)
+        return;
+    HDC source = selectForDrawing(bitmap_.get());
+    if (!source)
+        return;
+    // Column (or row) bands of the picture's own edge pixels, one call each:
+    // left, right, above, below, and the four corners.
+    const int lastX = width_ - 1, lastY = height_ - 1;
+    struct Band {
+        RECT to;
+        int x, y, w, h; // source pixels
+    };
+    const Band bands[] = {
+        {{fill.left, dest.top, dest.left, dest.bottom}, 0, 0, 1, height_},
+        {{dest.right, dest.top, fill.right, dest.bottom}, lastX, 0, 1, height_},
+        {{dest.left, fill.top, dest.right, dest.top}, 0, 0, width_, 1},
+        {{dest.left, dest.bottom, dest.right, fill.bottom}, 0, lastY, width_, 1},
+        {{fill.left, fill.top, dest.left, dest.top}, 0, 0, 1, 1},
+        {{dest.right, fill.top, fill.right, dest.top}, lastX, 0, 1, 1},
+        {{fill.left, dest.bottom, dest.left, fill.bottom}, 0, lastY, 1, 1},
+        {{dest.right, dest.bottom, fill.right, fill.bottom}, lastX, lastY, 1, 1},
+    };
+    const int previousMode = SetStretchBltMode(dc, COLORONCOLOR);
+    for (const Band& b : bands) {
+        if (b.to.right <= b.to.left || b.to.bottom <= b.to.top || !RectVisible(dc, &b.to))
+            continue;
+        StretchBlt(dc, b.to.left, b.to.top, b.to.right - b.to.left, b.to.bottom - b.to.top, source,
+                   b.x, b.y, b.w, b.h, SRCCOPY);
+    }
+    if (previousMode)
+        SetStretchBltMode(dc, previousMode);
+}
+
 } // namespace orvela::win32

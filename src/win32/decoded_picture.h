@@ -32,6 +32,10 @@ public:
     // the dc's clipping region is touched. Stretched copies are made once per
     // size and kept.
     void draw(HDC dc, const RECT& dest) const;
+    // Continues an opaque picture drawn at dest across the rest of fill: its
+    // edge columns stretched sideways, its edge rows up and down, its corner
+    // pixels into the corners. Transparent pictures and icons add nothing.
+    void drawEdges(HDC dc, const RECT& dest, const RECT& fill) const;
 
 private:
     DecodedPicture() = default;

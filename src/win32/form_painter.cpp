@@ -31,8 +31,11 @@ bool covers(const RECT& outer, const RECT& inner) {
            outer.bottom >= inner.bottom;
 }
 
-// Where a control may draw: inside its frames (or the whole form).
+// Where a control may draw: inside its frames (or the whole form); a
+// picture that fills its frame, the whole frame.
 RECT clipBox(const forms::Control& c) {
+    if (c.fillsParent() && c.parent())
+        return toPixels(c.parent()->formRect());
     if (c.kind() == forms::ControlKind::Line) {
         if (!c.parent())
             return RECT{-everywhere, -everywhere, everywhere, everywhere};
@@ -94,8 +97,13 @@ void FormPainter::paint(HDC dc, const forms::Form& form) {
         fill(dc, clip, surfaceColor(form, form.backColor()));
         if (const DecodedPicture* picture = pictures_.get(form.picture())) {
             const forms::Rect& area = form.pictureArea();
-            picture->draw(dc, area.empty() ? RECT{0, 0, picture->width(), picture->height()}
-                                           : toPixels(area));
+            if (area.empty()) {
+                picture->draw(dc, {0, 0, picture->width(), picture->height()});
+            } else {
+                // Drawn over its area, its edges continued to the window's.
+                picture->draw(dc, toPixels(area));
+                picture->drawEdges(dc, toPixels(area), clip);
+            }
         }
     }
     for (std::size_t i = first; i < order.size(); ++i) {
@@ -121,6 +129,10 @@ void FormPainter::paintControl(HDC dc, const forms::Control& c) {
         break;
     case forms::ControlKind::Image:
         paintPicture(dc, c.picture(), box, c.stretch());
+        if (c.fillsParent() && c.parent()) {
+            if (const DecodedPicture* picture = pictures_.get(c.picture()))
+                picture->drawEdges(dc, box, clipBox(c));
+        }
         break;
     case forms::ControlKind::Frame:
         fill(dc, box, surfaceColor(c.form(), c.backColor()));

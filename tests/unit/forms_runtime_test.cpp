@@ -128,6 +128,14 @@ TEST_F(FormsRuntime, PropertyChangesMarkTheControlsFormRectClippedByItsFrames) {
         {"Under", [](Control& c) { c.setFontSize(8.25f); }, {}},  // unchanged
         {"Spill", [](Control& c) { c.setForeColor(255); }, {{6500, 5500, 500, 500}}},
         {"Deep", [](Control& c) { c.setCaption("d"); }, {{5100, 3300, 500, 500}}},
+        // A picture that fills its frame repaints with the whole frame.
+        {"Inner",
+         [](Control& c) {
+             c.setFillsParent(true);
+             c.form().takeDirty();
+             c.setCaption("x");
+         },
+         {{3000, 3000, 4000, 3000}}},
         {"Off", [](Control& c) { c.setCaption("o"); }, {{0, 7500, 500, 500}}}, // form clips
         {"Wire", [](Control& c) { c.setBorderColor(255); }, {{3000, 4485, 4000, 30}}},
         {"HiddenChild", [](Control& c) { c.setCaption("h"); }, {}},
