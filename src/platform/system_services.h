@@ -46,6 +46,8 @@ public:
                                                     const std::string& name, Luid& luid) = 0;
     [[nodiscard]] virtual bool adjustTokenPrivileges(ObjectHandle token, bool disableAll,
                                                      const TokenPrivilege& privilege) = 0;
+    // CloseHandle of a handle the program opened (a process token).
+    virtual void closeHandle(ObjectHandle handle) = 0;
     [[nodiscard]] virtual bool exitWindowsEx(std::uint32_t flags, std::uint32_t reason) = 0;
     // FileTimeToSystemTime (no conversion to local time); false for a time
     // Windows cannot convert.

@@ -44,10 +44,10 @@ std::string defaultSettingsFileBytes() {
 std::string renderSettingsFile(const SettingsSlots& slots) {
     std::string out;
     for (const std::string& slot : slots) {
-        // Measured as written, quotes included, so that a second save of the
-        // same text keeps it byte for byte.
+        // Measured without its quotes, as it is read back, so a text of 30
+        // characters stays and a second save keeps the file byte for byte.
         std::string text = removeQuotes(slot);
-        if (text.size() + 2 > settingsMaxTextLength)
+        if (text.size() > settingsMaxTextLength)
             text = " ";
         out += '"' + text + "\"\r\n";
     }

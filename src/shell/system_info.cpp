@@ -113,12 +113,15 @@ void SystemInfo::enableShutdownPrivilege() {
     // Each step is tried even when the one before failed; a privilege that
     // could not be had makes ExitWindowsEx refuse, which ends nothing.
     platform::ObjectHandle token = 0;
-    (void)platform_.system.openProcessToken(platform_.system.getCurrentProcess(),
-                                            tokenAdjustAndQuery, token);
+    const bool opened = platform_.system.openProcessToken(platform_.system.getCurrentProcess(),
+                                                          tokenAdjustAndQuery, token);
     platform::TokenPrivilege privilege;
     (void)platform_.system.lookupPrivilegeValue("", "SeShutdownPrivilege", privilege.luid);
     privilege.attributes = privilegeEnabled;
     (void)platform_.system.adjustTokenPrivileges(token, false, privilege);
+    // The privilege stays with the process; the token handle is done with.
+    if (opened && token)
+        platform_.system.closeHandle(token);
 }
 
 void SystemInfo::ShutDownWindows(bool reboot, bool force, bool powerOff) {

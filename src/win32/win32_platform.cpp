@@ -329,6 +329,11 @@ bool Win32Platform::adjustTokenPrivileges(ObjectHandle token, bool disableAll,
                                  nullptr, nullptr) != FALSE;
 }
 
+void Win32Platform::closeHandle(platform::ObjectHandle handle) {
+    if (handle)
+        CloseHandle(toHandle(handle));
+}
+
 bool Win32Platform::exitWindowsEx(std::uint32_t flags, std::uint32_t reason) {
     return ExitWindowsEx(flags, reason) != FALSE;
 }

@@ -91,6 +91,7 @@ public:
                           platform::ObjectHandle& token) override;
     bool lookupPrivilegeValue(const std::string& systemName, const std::string& name,
                               platform::Luid& luid) override;
+    void closeHandle(platform::ObjectHandle handle) override;
     bool adjustTokenPrivileges(platform::ObjectHandle token, bool disableAll,
                                const platform::TokenPrivilege& privilege) override;
     bool exitWindowsEx(std::uint32_t flags, std::uint32_t reason) override;

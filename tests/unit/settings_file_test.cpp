@@ -194,20 +194,20 @@ TEST_F(SettingsFileTest, SavingQuotesEveryLineAndIsStableOnASecondSave) {
 }
 
 TEST_F(SettingsFileTest, SavingCarriesReservedLinesThroughUnderTheThirtyCharacterRule) {
-    const std::string q28 = "\"" + std::string(28, 'r') + "\""; // 30 with its quotes
-    const std::string q29 = "\"" + std::string(29, 'r') + "\""; // 31 with its quotes
-    const std::string u29(29, 'u'); // unquoted, but 31 once written with its quotes
-    std::vector<std::string> texts = {"alpha", "\"abc\"", q28,        q29, std::string(31, 's'),
-                                      "a\"b",  "",        "\x01\xFF", u29};
+    const std::string q28 = "\"" + std::string(28, 'r') + "\""; // 28 between its quotes
+    const std::string q30 = "\"" + std::string(30, 'r') + "\""; // exactly 30: stays
+    const std::string u31(31, 'u');                             // one too many
+    std::vector<std::string> texts = {"alpha", "\"abc\"", q28,        q30, std::string(31, 's'),
+                                      "a\"b",  "",        "\x01\xFF", u31};
     texts.resize(11);
     texts.insert(texts.end(), {"9", "9", "9", "9", "9", "9", "9", "9", "9", "\"tail\""});
     writeFile(lines(texts, "\n") + "line 22\n");
     file.readSettingsFile();
     settings.update([](shell::SettingsValues& v) {
         v.variant.text = "2";
-        v.iconSpeed.text = std::string(28, '7');      // 30 as written: stays
-        v.language.text = std::string(29, 'L');       // 31 as written: a blank
-        v.clockOn.text = "\"" + std::string(28, 'q'); // its quote removed: stays
+        v.iconSpeed.text = std::string(28, '7');      // stays
+        v.language.text = std::string(30, 'L');       // exactly 30: stays
+        v.clockOn.text = "\"" + std::string(30, 'q'); // 30 once its quote is removed: stays
         v.stripStep.text = "2\"5";
     });
     ASSERT_TRUE(file.saveSettingsFile());
@@ -215,7 +215,7 @@ TEST_F(SettingsFileTest, SavingCarriesReservedLinesThroughUnderTheThirtyCharacte
     EXPECT_EQ(readBack(), lines(quoted({"alpha",
                                         "abc",
                                         std::string(28, 'r'),
-                                        " ",
+                                        std::string(30, 'r'),
                                         " ",
                                         "ab",
                                         "",
@@ -225,8 +225,8 @@ TEST_F(SettingsFileTest, SavingCarriesReservedLinesThroughUnderTheThirtyCharacte
                                         "",
                                         "2",
                                         std::string(28, '7'),
-                                        " ",
-                                        std::string(28, 'q'),
+                                        std::string(30, 'L'),
+                                        std::string(30, 'q'),
                                         "9",
                                         "9",
                                         "9",

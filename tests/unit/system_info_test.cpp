@@ -137,7 +137,8 @@ TEST(SystemInfo, SpecialFolderPathGivesThePathOrTheEmptyTextAndReleasesTheList) 
 TEST(SystemInfo, SwitchOffAndRestartMakeTheseCallsOnEachWindowsFamily) {
     const Calls privilege = {"call GetCurrentProcess", "call OpenProcessToken -1 40",
                              "call LookupPrivilegeValueA \"\" \"SeShutdownPrivilege\"",
-                             "call AdjustTokenPrivileges 100 0 1 19 0 2"};
+                             "call AdjustTokenPrivileges 100 0 1 19 0 2",
+                             "call CloseHandle 100"}; // the token is not left open
     auto with = [](Calls head, const Calls& middle, const char* exit) {
         head.insert(head.end(), middle.begin(), middle.end());
         head.push_back(exit);

@@ -240,6 +240,10 @@ bool FakePlatform::adjustTokenPrivileges(ObjectHandle token, bool disableAll,
     return true;
 }
 
+void FakePlatform::closeHandle(ObjectHandle handle) {
+    record("CloseHandle " + h(handle));
+}
+
 bool FakePlatform::exitWindowsEx(std::uint32_t flags, std::uint32_t reason) {
     record("ExitWindowsEx " + n(flags) + " " + n(reason));
     return true;

@@ -122,6 +122,7 @@ public:
     bool openProcessToken(ObjectHandle process, std::uint32_t access, ObjectHandle& token) override;
     bool lookupPrivilegeValue(const std::string& systemName, const std::string& name,
                               Luid& luid) override;
+    void closeHandle(ObjectHandle handle) override;
     bool adjustTokenPrivileges(ObjectHandle token, bool disableAll,
                                const TokenPrivilege& privilege) override;
     bool exitWindowsEx(std::uint32_t flags, std::uint32_t reason) override;
