@@ -168,8 +168,9 @@ void FormPainter::paintLabel(HDC dc, const forms::Control& label, const RECT& bo
 HFONT FormPainter::fittedFont(HDC dc, const forms::Control& label, const std::wstring& text,
                               const RECT& box) {
     const int width = box.right - box.left, height = box.bottom - box.top;
-    const forms::Font design = label.font();
-    const FitKey key{label.qualifiedName(), text, width, height, design.size};
+    const forms::Font& design = label.font();
+    const FitKey key{text,        width,       height,        design.name,
+                     design.size, design.bold, design.italic, design.charset};
     auto found = fittedSizes_.find(key);
     if (found == fittedSizes_.end()) {
         const UINT flags = labelTextFlags(label) | DT_CALCRECT;

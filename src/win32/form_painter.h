@@ -33,13 +33,15 @@ private:
     void paintPicture(HDC dc, const forms::Picture& picture, const RECT& box, bool stretch);
     void paintLine(HDC dc, const forms::Control& line);
     // The font a label's caption fits its box in (forms/text_fit.h), its
-    // own where it fits; measured once per label, caption, box and font.
+    // own where it fits. The fit depends only on the caption, the box's
+    // size and the font, so it is measured once for each of those, whichever
+    // label shows them.
     HFONT fittedFont(HDC dc, const forms::Control& label, const std::wstring& text,
                      const RECT& box);
 
     PictureCache& pictures_;
     FontCache& fonts_;
-    using FitKey = std::tuple<std::string, std::wstring, int, int, float>;
+    using FitKey = std::tuple<std::wstring, int, int, std::string, float, bool, bool, int>;
     std::map<FitKey, float> fittedSizes_;
 };
 
