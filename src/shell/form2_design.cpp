@@ -52,13 +52,13 @@ constexpr ControlDesign buttonFace(const char* name, float left, float top, floa
 }
 
 constexpr ControlDesign buttonCaption(const char* name, float left, float top, float width,
-                                      const char* caption) {
+                                      const char* caption, float height = 255) {
     return {.kind = ControlKind::Label,
             .name = name,
             .left = left,
             .top = top,
             .width = width,
-            .height = 255,
+            .height = height,
             .caption = caption,
             .alignment = Alignment::Center};
 }
@@ -282,7 +282,8 @@ constexpr std::array controls{
     ControlDesign{.kind = ControlKind::Label,
                   .name = "Label101",
                   .left = 1080,
-                  .top = 1920,
+                  // Below the year's digits, which reach past 1920.
+                  .top = 1995,
                   .width = 1335,
                   .height = 375,
                   .caption = "January",
@@ -425,9 +426,10 @@ constexpr std::array controls{
     buttonFace("Korzina", 12960, 9000),
     buttonCaption("Label17", 13200, 9120, 1215, "Empty Recycle"),
     buttonFace("Vihod", 12960, 9660),
-    buttonCaption("Label10", 13200, 9800, 1215, "Shut down"),
+    // Two lines on the face: "Switch off the computer" is too long for one.
+    buttonCaption("Label10", 13200, 9705, 1215, "Shut down", 420),
     buttonFace("Perezagruzka", 12960, 10320),
-    buttonCaption("Label11", 13200, 10440, 1215, "Restart"),
+    buttonCaption("Label11", 13200, 10365, 1215, "Restart", 420),
 
     // Variant-2 overlay, moved over the whole screen by the layout.
     frame("V1Frame", nullptr, -9960, 3960, 15375, 11535, v2Panel),

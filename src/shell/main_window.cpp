@@ -1,5 +1,7 @@
 #include "shell/main_window.h"
 
+#include "shell/item_info.h"
+
 #include "forms/runtime.h"
 #include "shell/desktop_buttons.h"
 #include "shell/drive_list.h"
@@ -55,6 +57,10 @@ void MainWindow::loadMainWindow() {
     f.clearSurface();
     f.control("Fon").setVisible(false);
     system_.clearComputerInfo();
+    // No item is under the pointer yet: the variant-2 information lines start
+    // empty, as after the pointer crosses the background (their designer
+    // dots would stand inside the large clock's digits and the weekday).
+    showItemInfo2(f, actions_.items(), noItem);
     const std::string programFiles = system_.specialFolderPath(programFilesFolder);
     actions_.setFolders(programFiles, system_.specialFolderPath(documentsFolder));
     system_.showComputerName();

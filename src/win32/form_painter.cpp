@@ -157,12 +157,35 @@ void FormPainter::paintLabel(HDC dc, const forms::Control& label, const RECT& bo
     std::wstring text = toWide(label.caption()).value_or(std::wstring());
     if (text.empty())
         return;
-    Selection font(dc, label.form().dialog() ? fonts_.fontFor(label)
-                                             : fittedFont(dc, label, text, box));
+    Selection font(dc, labelFont(dc, label, text, box));
     SetTextColor(dc, toColorRef(label.foreColor()));
     SetBkMode(dc, TRANSPARENT);
     RECT area = box;
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, labelTextFlags(label));
+}
+
+FormPainter::CaptionExtent FormPainter::captionExtent(HDC dc, const forms::Control& label) {
+    const std::wstring text = toWide(label.caption()).value_or(std::wstring());
+    if (text.empty())
+        return {};
+    const RECT box = ownBox(label);
+    HFONT chosen = labelFont(dc, label, text, box);
+    Selection font(dc, chosen);
+    RECT r{0, 0, box.right - box.left, 0};
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
+              labelTextFlags(label) | DT_CALCRECT);
+    const LONG width = r.right - r.left, spare = (box.right - box.left) - width;
+    LONG left = box.left;
+    if (label.alignment() == forms::Alignment::Center)
+        left += spare / 2;
+    else if (label.alignment() == forms::Alignment::Right)
+        left += spare;
+    return {{left, box.top, left + width, box.top + (r.bottom - r.top)}, chosen};
+}
+
+HFONT FormPainter::labelFont(HDC dc, const forms::Control& label, const std::wstring& text,
+                             const RECT& box) {
+    return label.form().dialog() ? fonts_.fontFor(label) : fittedFont(dc, label, text, box);
 }
 
 HFONT FormPainter::fittedFont(HDC dc, const forms::Control& label, const std::wstring& text,

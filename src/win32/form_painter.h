@@ -26,6 +26,15 @@ public:
     FormPainter(PictureCache& pictures, FontCache& fonts) : pictures_(pictures), fonts_(fonts) {}
 
     void paint(HDC dc, const forms::Form& form);
+    // Where a label's caption lands when painted, in the form's pixels,
+    // before clipping: its lines' rectangle, wider or taller than the label
+    // where the caption does not fit it (empty for no caption), and the
+    // font it is drawn in (the font cache's).
+    struct CaptionExtent {
+        RECT lines{};
+        HFONT font = nullptr;
+    };
+    CaptionExtent captionExtent(HDC dc, const forms::Control& label);
 
 private:
     void paintControl(HDC dc, const forms::Control& control);
@@ -38,6 +47,7 @@ private:
     // label shows them.
     HFONT fittedFont(HDC dc, const forms::Control& label, const std::wstring& text,
                      const RECT& box);
+    HFONT labelFont(HDC dc, const forms::Control& label, const std::wstring& text, const RECT& box);
 
     PictureCache& pictures_;
     FontCache& fonts_;
