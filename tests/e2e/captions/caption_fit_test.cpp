@@ -78,12 +78,12 @@ protected:
 
     // The visible labels of the main window with their texts as painted,
     // the program started at that size in that variant.
-    std::vector<Placed> captionsOf(Screen screen, int variant) {
+    std::vector<Placed> captionsOf(Screen screen, int variant, const char* language) {
         std::ofstream settings(root_ / "program" / "ovdata.dat", std::ios::binary);
         for (int i = 0; i < 11; ++i)
             settings << "\r\n";
-        settings << '"' << variant
-                 << "\"\r\n5\r\n\"English\"\r\n1\r\n1\r\n0\r\n1\r\n15\r\n0\r\n\r\n";
+        settings << '"' << variant << "\"\r\n5\r\n\"" << language
+                 << "\"\r\n1\r\n1\r\n0\r\n1\r\n15\r\n0\r\n\r\n";
         settings.close();
 
         platform::fake::FakeMachine machine;
@@ -95,8 +95,11 @@ protected:
         machine.desktop = "Q:\\desktop";
         platform::fake::FakePlatform fake(machine);
         platform::Platform platform = fake.platform();
-        // A long weekday, a long month and a two-digit day.
-        forms::ManualClock clock({.year = 2026, .month = 9, .day = 30, .hour = 23, .minute = 58});
+        // The language's longest weekday (Wednesday, Sunday in Russian), a
+        // long month and a two-digit day.
+        const bool russian = std::string(language) == "Russian";
+        forms::ManualClock clock(
+            {.year = 2026, .month = 9, .day = russian ? 27 : 30, .hour = 23, .minute = 58});
         auto program = sim::makeProgram(sim::ProgramKind::orvela, fake, platform, clock,
                                         static_cast<float>(screen.width) * 15.0f,
                                         static_cast<float>(screen.height) * 15.0f);
@@ -204,28 +207,29 @@ protected:
 
 TEST_F(CaptionFit, everyCaptionReadsWholeAndAlone) {
     for (const Screen screen : screens)
-        for (int variant = 1; variant <= 3; ++variant) {
-            const std::string where = std::to_string(screen.width) + "x" +
-                                      std::to_string(screen.height) + " variant " +
-                                      std::to_string(variant) + ": ";
-            const std::vector<Placed> labels = captionsOf(screen, variant);
-            ASSERT_GT(labels.size(), 5u) << where;
-            for (const Placed& p : labels) {
-                EXPECT_TRUE(p.text.left >= p.box.left && p.text.right <= p.box.right &&
-                            p.text.bottom <= p.box.bottom)
-                    << where << p.name << " text " << describe(p.text) << " outside its box "
-                    << describe(p.box);
-                EXPECT_TRUE(p.scrolls || (p.text.right <= static_cast<LONG>(screen.width) &&
-                                          p.text.bottom <= static_cast<LONG>(screen.height) &&
-                                          p.text.left >= 0 && p.text.top >= 0))
-                    << where << p.name << " text " << describe(p.text) << " past the screen";
+        for (int variant = 1; variant <= 3; ++variant)
+            for (const char* language : {"English", "Russian"}) {
+                const std::string where = std::to_string(screen.width) + "x" +
+                                          std::to_string(screen.height) + " variant " +
+                                          std::to_string(variant) + " " + language + ": ";
+                const std::vector<Placed> labels = captionsOf(screen, variant, language);
+                ASSERT_GT(labels.size(), 5u) << where;
+                for (const Placed& p : labels) {
+                    EXPECT_TRUE(p.text.left >= p.box.left && p.text.right <= p.box.right &&
+                                p.text.bottom <= p.box.bottom)
+                        << where << p.name << " text " << describe(p.text) << " outside its box "
+                        << describe(p.box);
+                    EXPECT_TRUE(p.scrolls || (p.text.right <= static_cast<LONG>(screen.width) &&
+                                              p.text.bottom <= static_cast<LONG>(screen.height) &&
+                                              p.text.left >= 0 && p.text.top >= 0))
+                        << where << p.name << " text " << describe(p.text) << " past the screen";
+                }
+                for (std::size_t i = 0; i < labels.size(); ++i)
+                    for (std::size_t j = i + 1; j < labels.size(); ++j)
+                        EXPECT_FALSE(overlap(labels[i].ink, labels[j].ink))
+                            << where << labels[i].name << " " << describe(labels[i].ink) << " and "
+                            << labels[j].name << " " << describe(labels[j].ink);
             }
-            for (std::size_t i = 0; i < labels.size(); ++i)
-                for (std::size_t j = i + 1; j < labels.size(); ++j)
-                    EXPECT_FALSE(overlap(labels[i].ink, labels[j].ink))
-                        << where << labels[i].name << " " << describe(labels[i].ink) << " and "
-                        << labels[j].name << " " << describe(labels[j].ink);
-        }
 }
 
 } // namespace
