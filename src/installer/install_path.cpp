@@ -1,11 +1,17 @@
 #include "installer/install_path.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <utility>
 
 namespace orvela::installer {
 
 namespace {
+
+// Characters no Windows file or folder name may hold (the colon is allowed
+// only after the drive letter).
+constexpr const char* forbiddenInNames = "<>:\"|?*";
 
 bool hasDriveLetter(const std::string& path) {
     return path.size() >= 2 && path[1] == ':';
@@ -45,14 +51,46 @@ std::string installPathIn(const std::string& chosenFolder) {
     return chosenFolder + programFolderName;
 }
 
-std::optional<std::string> forceProgramFolder(const std::string& typed) {
+InstallPathCheck checkInstallPath(const std::string& typed) {
     const std::size_t cut = std::strlen(programFolderName);
-    if (!hasDriveLetter(typed) || characterCount(typed) < cut)
-        return std::nullopt;
-    std::string forced = dropLastCharacters(typed, cut) + programFolderName;
+    if (typed.empty())
+        return {{}, PathRefusal::empty};
+    if (!hasDriveLetter(typed))
+        return {{}, PathRefusal::noDrive};
+    if (characterCount(typed) < cut)
+        return {{}, PathRefusal::tooShort};
+    InstallPathCheck check{dropLastCharacters(typed, cut) + programFolderName};
+    const std::string& forced = check.forced;
+    const unsigned char letter = static_cast<unsigned char>(forced[0]);
     if (!hasDriveLetter(forced))
+        check.refusal = PathRefusal::lostDrive;
+    else if (letter > 0x7F || !std::isalpha(letter))
+        check.refusal = PathRefusal::notADrive;
+    else if (forced[2] != '\\' && forced[2] != '/')
+        check.refusal = PathRefusal::driveRelative;
+    else if (forced.find_first_of(forbiddenInNames, 3) != std::string::npos ||
+             std::any_of(forced.begin(), forced.end(),
+                         [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
+        check.refusal = PathRefusal::badName;
+    return check;
+}
+
+std::optional<std::string> forceProgramFolder(const std::string& typed) {
+    InstallPathCheck check = checkInstallPath(typed);
+    if (check.refusal != PathRefusal::none)
         return std::nullopt;
-    return forced;
+    return std::move(check.forced);
+}
+
+bool isDriveRoot(const std::string& folder) {
+    const std::string key = folderKey(folder);
+    if (key.size() <= 2)
+        return key.empty() || key.size() == 1 || key[1] == ':';
+    if (key.rfind("\\\\", 0) != 0)
+        return false;
+    // "\\server\share": the share is the root; a folder below it is not.
+    const std::size_t share = key.find('\\', 2);
+    return share == std::string::npos || key.find('\\', share + 1) == std::string::npos;
 }
 
 bool sameFolder(const std::string& a, const std::string& b) {

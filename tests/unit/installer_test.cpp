@@ -11,6 +11,7 @@
 #include "installer/shipped_files.h"
 #include "installer/uninstaller.h"
 #include "platform/fake/fake_platform.h"
+#include "platform/fake/fake_shortcut.h"
 #include "platform/fake/text_format.h"
 
 #include <gtest/gtest.h>
@@ -164,7 +165,7 @@ TEST(MovingShippedFiles, IntoTheShippingFolderItselfMovesNothing) {
     platform::fake::FakePlatform fake(machine);
     for (const char* to : {"D:\\", "d:/", "D:\\\\"}) {
         const installer::MoveOutcome outcome = installer::moveShippedFiles(fake, "D:\\", to);
-        EXPECT_FALSE(outcome.moved) << to;
+        EXPECT_FALSE(outcome.moved()) << to;
         EXPECT_EQ(outcome.failedFile, "LICENSE.TXT") << to;
     }
     EXPECT_TRUE(fake.takeCalls().empty()) << "nothing was copied or deleted";
@@ -195,14 +196,16 @@ public:
         return files_.replaceFile(p, b);
     }
     bool directoryExists(const std::string& p) override { return files_.directoryExists(p); }
-    bool createDirectory(const std::string& p) override { return files_.createDirectory(p); }
+    platform::FileResult createDirectory(const std::string& p) override {
+        return files_.createDirectory(p);
+    }
     bool removeDirectory(const std::string& p) override { return files_.removeDirectory(p); }
     bool deleteFile(const std::string& p, bool force) override {
         const std::string name = fileName(p);
         deleted.push_back(name);
         return !refused_.count(name) && files_.deleteFile(p, force);
     }
-    bool copyFile(const std::string& f, const std::string& t) override {
+    platform::FileResult copyFile(const std::string& f, const std::string& t) override {
         return files_.copyFile(f, t);
     }
     platform::FindHandle findFirstFile(const std::string& p, platform::FindData& d) override {
@@ -219,6 +222,13 @@ private:
     platform::FileServices& files_;
     std::set<std::string> refused_;
 };
+
+// A shortcut file of the fake that starts target.
+std::string shortcutTo(const std::string& target) {
+    platform::Shortcut shortcut;
+    shortcut.targetPath = target;
+    return platform::fake::renderShortcut(shortcut);
+}
 
 class SelfRemovalSpy final : public installer::SelfRemoval {
 public:
@@ -257,9 +267,10 @@ TEST(Uninstaller, WhatWindowsRefusesToDeleteIsReported) {
         SCOPED_TRACE(c.refused);
         TempDir dir;
         for (const char* name : {"Orvela/LICENSE.TXT", "Orvela/ORDER.TXT", "Orvela/ReadMe.TXT",
-                                 "Orvela/Orvela.exe", "Orvela/Uninstall.exe", "Orvela/ovdata.dat",
-                                 "Desktop/Orvela.lnk", "Programs/Orvela/Orvela.lnk"})
+                                 "Orvela/Orvela.exe", "Orvela/Uninstall.exe", "Orvela/ovdata.dat"})
             dir.file(name);
+        for (const char* name : {"Desktop/Orvela.lnk", "Programs/Orvela/Orvela.lnk"})
+            dir.file(name, shortcutTo((dir.path / "Orvela" / "Orvela.exe").string()));
         platform::fake::FakeMachine machine;
         machine.programDir = (dir.path / "Orvela").string();
         machine.programName = "Uninstall";
