@@ -45,6 +45,23 @@ std::string folderKey(const std::string& path) {
     return key;
 }
 
+// Why a path after the cut and append is no drive letter, colon,
+// separator and folder; none when it is one.
+PathRefusal refusalOf(const std::string& forced) {
+    if (!hasDriveLetter(forced))
+        return PathRefusal::lostDrive;
+    const unsigned char letter = static_cast<unsigned char>(forced[0]);
+    if (letter > 0x7F || !std::isalpha(letter))
+        return PathRefusal::notADrive;
+    if (forced[2] != '\\' && forced[2] != '/')
+        return PathRefusal::driveRelative;
+    if (forced.find_first_of(forbiddenInNames, 3) != std::string::npos ||
+        std::any_of(forced.begin(), forced.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
+        return PathRefusal::badName;
+    return PathRefusal::none;
+}
+
 } // namespace
 
 std::string installPathIn(const std::string& chosenFolder) {
@@ -59,20 +76,8 @@ InstallPathCheck checkInstallPath(const std::string& typed) {
         return {{}, PathRefusal::noDrive};
     if (characterCount(typed) < cut)
         return {{}, PathRefusal::tooShort};
-    InstallPathCheck check{dropLastCharacters(typed, cut) + programFolderName};
-    const std::string& forced = check.forced;
-    const unsigned char letter = static_cast<unsigned char>(forced[0]);
-    if (!hasDriveLetter(forced))
-        check.refusal = PathRefusal::lostDrive;
-    else if (letter > 0x7F || !std::isalpha(letter))
-        check.refusal = PathRefusal::notADrive;
-    else if (forced[2] != '\\' && forced[2] != '/')
-        check.refusal = PathRefusal::driveRelative;
-    else if (forced.find_first_of(forbiddenInNames, 3) != std::string::npos ||
-             std::any_of(forced.begin(), forced.end(),
-                         [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
-        check.refusal = PathRefusal::badName;
-    return check;
+    std::string forced = dropLastCharacters(typed, cut) + programFolderName;
+    return {forced, refusalOf(forced)};
 }
 
 std::optional<std::string> forceProgramFolder(const std::string& typed) {

@@ -99,6 +99,23 @@ TEST_F(FileOperations, CopyFailuresLeaveTheTargetAsItWas) {
     EXPECT_EQ(readBytes(widePath(wideCopyName)), "kept");
 }
 
+TEST_F(FileOperations, FailuresTellAccessDeniedFromAMissingFile) {
+    Win32Platform files;
+    using platform::FileError;
+    ASSERT_TRUE(writeBytes(widePath(wideFileName), "source"));
+    ASSERT_TRUE(writeBytes(widePath(wideCopyName), "kept"));
+    ASSERT_TRUE(SetFileAttributesW(widePath(wideCopyName).c_str(), FILE_ATTRIBUTE_READONLY));
+    EXPECT_EQ(files.copyFile(path(fileName), path(copyName)).error, FileError::accessDenied);
+    SetFileAttributesW(widePath(wideCopyName).c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(readBytes(widePath(wideCopyName)), "kept");
+    EXPECT_EQ(files.copyFile(path("missing.txt"), path(copyName)).error, FileError::notFound);
+    EXPECT_EQ(files.copyFile(path(fileName), path("none\\target.txt")).error, FileError::notFound);
+    EXPECT_EQ(files.createDirectory(path("missing\\inner")).error, FileError::notFound);
+    ASSERT_TRUE(files.createDirectory(path("sub")));
+    EXPECT_EQ(files.createDirectory(path("sub")).error, FileError::other); // exists already
+    EXPECT_EQ(files.createDirectory(path("bad\xFF")).error, FileError::other);
+}
+
 TEST(FileOperationsInput, TextsWindowsCannotHoldFailEverywhere) {
     Win32Platform files;
     const std::string withNul("C:\\a\0b", 6);
