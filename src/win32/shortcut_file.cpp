@@ -118,6 +118,17 @@ std::optional<std::wstring> shortcutTargetOf(const std::wstring& path) {
     if (FAILED(file->Load(path.c_str(), STGM_READ)))
         return std::nullopt;
     wchar_t target[MAX_PATH] = {};
+    // The item identifier list holds the path in full Unicode; Wine's
+    // GetPath gives the link's ANSI path, "?" for every other letter.
+    PIDLIST_ABSOLUTE items = nullptr;
+    if (SUCCEEDED(link->GetIDList(&items)) && items) {
+        const bool named = SHGetPathFromIDListW(items, target);
+        CoTaskMemFree(items);
+        if (named && target[0]) {
+            target[MAX_PATH - 1] = L'\0';
+            return std::wstring(target);
+        }
+    }
     // S_FALSE: the link stores no path (a shell item without one).
     if (link->GetPath(target, MAX_PATH, nullptr, 0) != S_OK)
         return std::nullopt;
