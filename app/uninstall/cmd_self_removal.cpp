@@ -8,13 +8,16 @@ namespace orvela::uninstall {
 
 namespace {
 
-// What cmd.exe /c runs: wait, delete, wait, delete again, remove the folder.
-// Nothing quoted starts the line, so cmd.exe keeps every quote.
+// What cmd.exe /c runs: wait, delete, wait, delete again, remove the folder
+// (rd without /s: only an empty one goes; none for the empty text). Nothing
+// quoted starts the line, so cmd.exe keeps every quote.
 std::wstring removalCommand(const std::wstring& file, const std::wstring& folder) {
     const std::wstring wait = L"ping -n 2 127.0.0.1 >nul & ";
-    const std::wstring remove = L"del /f /q \"" + file + L"\" 2>nul & ";
-    return wait + remove + L"ping -n 3 127.0.0.1 >nul & " + remove + L"rd \"" + folder +
-           L"\" 2>nul";
+    const std::wstring remove = L"del /f /q \"" + file + L"\" 2>nul";
+    std::wstring command = wait + remove + L" & ping -n 3 127.0.0.1 >nul & " + remove;
+    if (!folder.empty())
+        command += L" & rd \"" + folder + L"\" 2>nul";
+    return command;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "common/shortcut_service.h"
 
+#include "common/internet_shortcut.h"
+
 #include <array>
 
 namespace orvela::common {
@@ -32,6 +34,19 @@ std::optional<std::string> ShortcutService::shortcutFolder(const ShortcutRequest
 std::string ShortcutService::shortcutPath(const std::string& folder,
                                           const ShortcutRequest& request) const {
     return join(folder, request.name + ".lnk");
+}
+
+std::string ShortcutService::internetShortcutPath(const std::string& folder,
+                                                  const ShortcutRequest& request) const {
+    return join(folder, request.name + ".url");
+}
+
+bool ShortcutService::CreateInternetShortcut(const ShortcutRequest& request) {
+    const auto folder = shortcutFolder(request, true);
+    if (!folder)
+        return false;
+    return platform_.files.replaceFile(internetShortcutPath(*folder, request),
+                                       internetShortcutText(request.target));
 }
 
 bool ShortcutService::CreateLink(const ShortcutRequest& request) {

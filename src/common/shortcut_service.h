@@ -1,5 +1,6 @@
 // Shell shortcuts (.lnk) in the user's special folders, through the
-// scripting shell: create, delete and probe one shortcut per request. The
+// scripting shell: create, delete and probe one shortcut per request; and
+// Internet shortcuts (.url) for web addresses. The
 // desktop program joins paths with "/" and gives each shortcut the icon it
 // names; the installer joins with "\" and shows each target's own icon.
 #pragma once
@@ -45,6 +46,10 @@ public:
     // Deletes the shortcut if it exists (location, name and sub-folder
     // matter); true when none is left.
     bool DeleteLink(const ShortcutRequest& request);
+    // Writes the Internet shortcut (.url) of the request: its target is the
+    // web address; the other fields but location, name and sub-folder are
+    // not used. False as for CreateLink.
+    bool CreateInternetShortcut(const ShortcutRequest& request);
     // The shortcut's path when a shortcut file exists there; nothing
     // otherwise. A probe: it creates no folder.
     std::optional<std::string> ProvLink(const ShortcutRequest& request);
@@ -54,6 +59,9 @@ public:
     // sub-folder is made (a failure is ignored: the save reports it).
     std::optional<std::string> shortcutFolder(const ShortcutRequest& request, bool create);
     std::string shortcutPath(const std::string& folder, const ShortcutRequest& request) const;
+    // The same for the Internet shortcut: name + ".url".
+    std::string internetShortcutPath(const std::string& folder,
+                                     const ShortcutRequest& request) const;
 
 private:
     std::string join(const std::string& a, const std::string& b) const {

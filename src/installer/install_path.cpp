@@ -1,11 +1,17 @@
 #include "installer/install_path.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <utility>
 
 namespace orvela::installer {
 
 namespace {
+
+// Characters no Windows file or folder name may hold (the colon is allowed
+// only after the drive letter).
+constexpr const char* forbiddenInNames = "<>:\"|?*";
 
 bool hasDriveLetter(const std::string& path) {
     return path.size() >= 2 && path[1] == ':';
@@ -39,20 +45,57 @@ std::string folderKey(const std::string& path) {
     return key;
 }
 
+// Why a path after the cut and append is no drive letter, colon,
+// separator and folder; none when it is one.
+PathRefusal refusalOf(const std::string& forced) {
+    if (!hasDriveLetter(forced))
+        return PathRefusal::lostDrive;
+    const unsigned char letter = static_cast<unsigned char>(forced[0]);
+    if (letter > 0x7F || !std::isalpha(letter))
+        return PathRefusal::notADrive;
+    if (forced[2] != '\\' && forced[2] != '/')
+        return PathRefusal::driveRelative;
+    if (forced.find_first_of(forbiddenInNames, 3) != std::string::npos ||
+        std::any_of(forced.begin(), forced.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x20; }))
+        return PathRefusal::badName;
+    return PathRefusal::none;
+}
+
 } // namespace
 
 std::string installPathIn(const std::string& chosenFolder) {
     return chosenFolder + programFolderName;
 }
 
-std::optional<std::string> forceProgramFolder(const std::string& typed) {
+InstallPathCheck checkInstallPath(const std::string& typed) {
     const std::size_t cut = std::strlen(programFolderName);
-    if (!hasDriveLetter(typed) || characterCount(typed) < cut)
-        return std::nullopt;
+    if (typed.empty())
+        return {{}, PathRefusal::empty};
+    if (!hasDriveLetter(typed))
+        return {{}, PathRefusal::noDrive};
+    if (characterCount(typed) < cut)
+        return {{}, PathRefusal::tooShort};
     std::string forced = dropLastCharacters(typed, cut) + programFolderName;
-    if (!hasDriveLetter(forced))
+    return {forced, refusalOf(forced)};
+}
+
+std::optional<std::string> forceProgramFolder(const std::string& typed) {
+    InstallPathCheck check = checkInstallPath(typed);
+    if (check.refusal != PathRefusal::none)
         return std::nullopt;
-    return forced;
+    return std::move(check.forced);
+}
+
+bool isDriveRoot(const std::string& folder) {
+    const std::string key = folderKey(folder);
+    if (key.size() <= 2)
+        return key.empty() || key.size() == 1 || key[1] == ':';
+    if (key.rfind("\\\\", 0) != 0)
+        return false;
+    // "\\server\share": the share is the root; a folder below it is not.
+    const std::size_t share = key.find('\\', 2);
+    return share == std::string::npos || key.find('\\', share + 1) == std::string::npos;
 }
 
 bool sameFolder(const std::string& a, const std::string& b) {

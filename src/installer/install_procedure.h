@@ -4,18 +4,35 @@
 
 #include "platform/platform.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace orvela::installer {
 
-// Creates the install folder unless a folder of that name exists; a failure
-// shows when the files are copied.
-void prepareInstallFolder(platform::FileServices& files, const std::string& installFolder);
+// The first shipped file missing from the shipping folder (ending in a
+// separator); nothing when all five are there.
+std::optional<std::string> missingShippedFile(platform::FileServices& files,
+                                              const std::string& shippingFolder);
+
+// Creates the install folder unless a folder of that name exists. A failure
+// other than access denied shows when the files are copied.
+platform::FileResult prepareInstallFolder(platform::FileServices& files,
+                                          const std::string& installFolder);
+
+enum class MoveFailure {
+    none,
+    sameFolder,   // the install folder is the shipping folder
+    missingFile,  // the file is not (any more) in the shipping folder
+    accessDenied, // Windows refuses the user the install folder
+    copyFailed,   // anything else (a missing drive, a file in use)
+};
 
 struct MoveOutcome {
-    bool moved = false;
+    MoveFailure failure = MoveFailure::none;
     std::string failedFile; // the first file that could not be copied
+
+    bool moved() const { return failure == MoveFailure::none; }
 };
 
 // Copies the five shipped files from the shipping folder to the install

@@ -4,6 +4,7 @@
 #include "common/folder_picker.h"
 #include "forms/runtime.h"
 #include "installer/centring.h"
+#include "installer/install_messages.h"
 #include "installer/install_path.h"
 #include "installer/install_procedure.h"
 
@@ -12,11 +13,6 @@ namespace orvela::installer {
 namespace {
 
 using forms::EventType;
-
-std::string couldNotCopy(const std::string& file, const std::string& folder) {
-    return "Could not copy " + file + " into\r\n" + folder +
-           "\r\nNothing has been moved: choose another folder and press Next again.";
-}
 
 std::string shortcutsNotMade(const std::vector<std::string>& names) {
     std::string text = "These shortcuts could not be made: ";
@@ -44,6 +40,7 @@ forms::Control& InstallerWindow::control(const char* name, int index) const {
 }
 
 void InstallerWindow::Form_Load() {
+    label5Text_ = control("Label5").caption();
     showDone(false);
     const forms::Runtime& rt = form1_.runtime();
     form1_.move(centredOffset(rt.screenWidth(), form1_.width()),
@@ -95,21 +92,46 @@ std::string InstallerWindow::shippingFolder() const {
     return dir + "\\";
 }
 
+std::string InstallerWindow::install(const std::string& installFolder) {
+    const std::string shipping = shippingFolder();
+    if (const auto missing = missingShippedFile(platform_.files, shipping))
+        return missingFileText(*missing, shipping);
+    // Another failure to make the folder shows when the first file is copied.
+    if (prepareInstallFolder(platform_.files, installFolder).accessDenied())
+        return needsRightsText(installFolder);
+    const MoveOutcome moved = moveShippedFiles(platform_.files, shipping, installFolder);
+    switch (moved.failure) {
+    case MoveFailure::none:
+        return {};
+    case MoveFailure::sameFolder:
+        return sameFolderText(installFolder);
+    case MoveFailure::missingFile:
+        return missingFileText(moved.failedFile, shipping);
+    case MoveFailure::accessDenied:
+        return needsRightsText(installFolder);
+    case MoveFailure::copyFailed:
+        break;
+    }
+    return couldNotCopyText(moved.failedFile, installFolder);
+}
+
 void InstallerWindow::Next() {
     forms::Control& text1 = control("Text1");
-    const auto installFolder = forceProgramFolder(text1.text());
-    if (!installFolder) {
+    const std::string typed = text1.text();
+    const InstallPathCheck check = checkInstallPath(typed);
+    if (check.refusal != PathRefusal::none) {
         text1.setText("");
+        control("Label5").setCaption(refusedPathText(typed, check));
         return;
     }
-    prepareInstallFolder(platform_.files, *installFolder);
-    const MoveOutcome moved = moveShippedFiles(platform_.files, shippingFolder(), *installFolder);
-    if (!moved.moved) {
-        control("Label5").setCaption(couldNotCopy(moved.failedFile, *installFolder));
+    const std::string& installFolder = check.forced;
+    if (const std::string failure = install(installFolder); !failure.empty()) {
+        control("Label5").setCaption(failure);
         return;
     }
+    control("Label5").setCaption(label5Text_);
     showDone(true);
-    const std::vector<std::string> failed = makeShortcuts(platform_, *installFolder);
+    const std::vector<std::string> failed = makeShortcuts(platform_, installFolder);
     if (!failed.empty()) {
         forms::Control& label6 = control("Label6");
         label6.setCaption(label6.caption() + "\r\n" + shortcutsNotMade(failed));

@@ -1,8 +1,8 @@
 // The installer's window Form1 and what its buttons do: choosing the install
 // path (the folder picker or typing), "Next" (the install), "Cancel" and
 // "Finish". Two states: choosing (the path box and its buttons) and done
-// (the completion text and "Finish"); a failed install stays in choosing
-// and says in Label5 which file could not be copied.
+// (the completion text and "Finish"); a refused path or a failed install
+// stays in choosing and says why in Label5.
 #pragma once
 
 #include "forms/form.h"
@@ -36,11 +36,15 @@ private:
     forms::Control& control(const char* name, int index = -1) const;
     std::string filterDescription() const;
     void showDone(bool done);
+    // Moves the shipped files into the install folder; the text for Label5
+    // when that fails, the empty text when they moved.
+    std::string install(const std::string& installFolder);
     // The shipping folder: the installer's own, ending in a separator.
     std::string shippingFolder() const;
 
     platform::Platform& platform_;
     forms::Form& form1_;
+    std::string label5Text_; // Label5's own text, shown again once installed
 };
 
 } // namespace orvela::installer

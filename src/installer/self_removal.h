@@ -9,8 +9,9 @@ namespace orvela::installer {
 class SelfRemoval {
 public:
     virtual ~SelfRemoval() = default;
-    // Arranges the removal of file and then of folder (only if empty) after
-    // the program ends. False when it cannot be arranged: both then stay.
+    // Arranges the removal of file and then of folder (only if empty; no
+    // folder when it is the empty text) after the program ends. False when
+    // it cannot be arranged: both then stay.
     virtual bool removeAfterExit(const std::string& file, const std::string& folder) = 0;
 };
 

@@ -11,8 +11,8 @@ constexpr const char* hotKey = "CTRL+SHIFT+C";
 struct ShortcutRow {
     int location;
     const char* name;
-    const char* target; // below the install folder, or a full address
-    bool inInstallFolder;
+    const char* target;   // below the install folder, or the web address
+    bool inInstallFolder; // false: the Internet shortcut to the web address
     const char* hotKey;
     int windowStyle;
 };
@@ -24,13 +24,13 @@ constexpr ShortcutRow rows[] = {
     {programs, "License", "LICENSE.txt", true, "", normalWindow},
     {programs, "Order", "ORDER.txt", true, "", normalWindow},
     {programs, "Visite Our Internet Site", webAddress, false, "", maximisedWindow},
-    {programs, "Uninstall", "Uninstall.exe", true, hotKey, normalWindow},
+    {programs, "Uninstall", "Uninstall.exe", true, "", normalWindow},
 };
 
 } // namespace
 
-std::vector<common::ShortcutRequest> installShortcuts(const std::string& installFolder) {
-    std::vector<common::ShortcutRequest> requests;
+std::vector<InstallShortcut> installShortcuts(const std::string& installFolder) {
+    std::vector<InstallShortcut> shortcuts;
     for (const ShortcutRow& row : rows) {
         common::ShortcutRequest r;
         r.location = row.location;
@@ -39,9 +39,9 @@ std::vector<common::ShortcutRequest> installShortcuts(const std::string& install
         r.hotKey = row.hotKey;
         r.subFolder = row.location == programs ? startMenuFolder : "";
         r.windowStyle = row.windowStyle;
-        requests.push_back(r);
+        shortcuts.push_back({r, !row.inInstallFolder});
     }
-    return requests;
+    return shortcuts;
 }
 
 } // namespace orvela::installer

@@ -24,10 +24,19 @@ inline constexpr const char* startMenuFolder = "Orvela";
 // The web site that the shortcut "Visite Our Internet Site" opens.
 inline constexpr const char* webAddress = "http://www.orvela.example/";
 
-// The seven shortcut requests for a program folder (ending in "\"): the
-// desktop's "Orvela", then "Orvela", "ReadMe", "License", "Order", "Visite
-// Our Internet Site" and "Uninstall" in Programs\Orvela. Empty working
-// directories; the icon is the target's.
-std::vector<common::ShortcutRequest> installShortcuts(const std::string& installFolder);
+// One shortcut the installer makes: a shell link, or (web) an Internet
+// shortcut file whose target is the web address.
+struct InstallShortcut {
+    common::ShortcutRequest request;
+    bool web = false;
+};
+
+// The seven shortcuts for a program folder (ending in "\"): the desktop's
+// "Orvela", then "Orvela", "ReadMe", "License", "Order", "Visite Our
+// Internet Site" (the Internet shortcut) and "Uninstall" in
+// Programs\Orvela. Empty working directories; the icon is the target's. The
+// program's two shortcuts carry Ctrl+Shift+C; "Uninstall" carries no hot
+// key, so the program's key never starts the uninstaller.
+std::vector<InstallShortcut> installShortcuts(const std::string& installFolder);
 
 } // namespace orvela::installer

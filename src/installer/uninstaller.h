@@ -1,12 +1,17 @@
 // Uninstall.exe: removes what the installer made and what the program wrote,
-// by name, from the folder the uninstaller runs in. Its only windows are its
-// message boxes: the first asks Yes or No; No changes nothing. Run from a
-// folder without Orvela.exe it says so and changes nothing. Orvela.exe goes
-// first: if it cannot be deleted (the program runs) nothing else is touched.
-// Then the seven shortcuts of the install (and the Start menu folder Orvela
-// if it is then empty), the autostart shortcut, the shipped files and
-// ovdata.dat; its own file and the folder, if then empty, go after it ends.
-// A file it did not install is never deleted.
+// from the folder the uninstaller runs in, and only what is its own. Its
+// only windows are its message boxes: the first asks Yes or No, No the
+// default; No changes nothing.
+//
+// It refuses, changing nothing, in a shipping folder (one holding
+// install.exe: the shortcuts there belong to the real install) and in a
+// folder without Orvela.exe. Orvela.exe goes first: if it cannot be deleted
+// (the program runs) nothing else is touched. Then each shortcut of the
+// install and the autostart shortcut, each only if it starts a file of this
+// folder (an Internet shortcut only if it opens the program's web site);
+// the Start menu folder Orvela if it is then empty; the shipped text files
+// only in an install folder (below); ovdata.dat. Its own file and the
+// folder, if then empty and not a drive's root, go after it ends.
 #pragma once
 
 #include "installer/self_removal.h"
@@ -19,6 +24,13 @@ namespace orvela::installer {
 
 inline constexpr const char* uninstallTitle = "Orvela Uninstall";
 
+// Whether folder is one the installer made and the uninstaller's own: it is
+// named Orvela (the path rule ends every install folder so), holds
+// Orvela.exe and the uninstaller under its shipped name Uninstall.exe
+// (ownName: the running file's name), and no install.exe.
+bool isInstallFolder(platform::FileServices& files, const std::string& folder,
+                     const std::string& ownName);
+
 class Uninstaller {
 public:
     Uninstaller(platform::Platform& platform, SelfRemoval& selfRemoval)
@@ -30,8 +42,10 @@ public:
 private:
     int say(const std::string& text, unsigned style);
     void removeShortcuts(const std::string& folder, std::vector<std::string>& leftovers);
-    void removeFiles(const std::string& folder, const std::string& ownFile,
+    void removeFiles(const std::string& folder, bool installFolder,
                      std::vector<std::string>& leftovers);
+    // The per-user settings file and its folder.
+    void removeUserSettings(std::vector<std::string>& leftovers);
     bool folderHoldsOthers(const std::string& folder, const std::string& ownFile);
 
     platform::Platform& platform_;

@@ -15,6 +15,7 @@ inline constexpr unsigned mbYesNo = 4;
 inline constexpr unsigned mbIconQuestion = 32;
 inline constexpr unsigned mbIconExclamation = 48;
 inline constexpr unsigned mbIconInformation = 64;
+inline constexpr unsigned mbDefButton2 = 256; // the second button (No of Yes/No) is the default
 inline constexpr int idOk = 1;
 inline constexpr int idYes = 6;
 inline constexpr int idNo = 7;

@@ -21,6 +21,23 @@ struct FindData {
 
 inline constexpr std::uint32_t fileAttributeDirectory = 0x10;
 
+// Why a file operation failed, as far as the caller can act on it: Windows
+// refuses the user (no rights to the folder: ERROR_ACCESS_DENIED,
+// ERROR_PRIVILEGE_NOT_HELD), a file or folder on the way is missing, or
+// anything else (a full disk, a file in use, a name Windows cannot hold).
+enum class FileError { none, accessDenied, notFound, other };
+
+// The answer of a file operation that creates or writes: success, or the
+// kind of its failure.
+struct FileResult {
+    FileError error = FileError::none;
+
+    static constexpr FileResult ok() { return {}; }
+    static constexpr FileResult failed(FileError why) { return {why}; }
+    constexpr explicit operator bool() const { return error == FileError::none; }
+    constexpr bool accessDenied() const { return error == FileError::accessDenied; }
+};
+
 class FileServices {
 public:
     virtual ~FileServices() = default;
@@ -39,14 +56,14 @@ public:
     [[nodiscard]] virtual bool replaceFile(const std::string& path, const std::string& bytes) = 0;
     // A folder exists at path.
     virtual bool directoryExists(const std::string& path) = 0;
-    // Creates one folder; false when it exists already or cannot be made.
-    [[nodiscard]] virtual bool createDirectory(const std::string& path) = 0;
+    // Creates one folder; a failure when it exists already or cannot be made.
+    [[nodiscard]] virtual FileResult createDirectory(const std::string& path) = 0;
     // Removes an empty folder; false otherwise.
     [[nodiscard]] virtual bool removeDirectory(const std::string& path) = 0;
     // Deletes a file; force also deletes a read-only one. False on failure.
     [[nodiscard]] virtual bool deleteFile(const std::string& path, bool force) = 0;
-    // Copies a file, replacing the target. False on failure.
-    [[nodiscard]] virtual bool copyFile(const std::string& from, const std::string& to) = 0;
+    // Copies a file, replacing the target; the failure's kind otherwise.
+    [[nodiscard]] virtual FileResult copyFile(const std::string& from, const std::string& to) = 0;
     // FindFirstFileA / FindNextFileA / FindClose on a pattern such as
     // "C:\\Users\\me\\Desktop\\*.*". findFirstFile gives 0 when nothing is found.
     virtual FindHandle findFirstFile(const std::string& pattern, FindData& data) = 0;

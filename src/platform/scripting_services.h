@@ -1,6 +1,7 @@
 // Windows Script Host objects, created for one operation and released after it.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace orvela::platform {
@@ -27,6 +28,10 @@ public:
     // WScript.Shell CreateShortcut(path), its properties, Save: creates or
     // overwrites the shortcut file. False when it could not be written.
     [[nodiscard]] virtual bool saveShortcut(const std::string& path, const Shortcut& shortcut) = 0;
+    // The target path stored in the shortcut file at path (read back through
+    // the shell's link object, not resolved); nothing when no shortcut can
+    // be read there.
+    virtual std::optional<std::string> shortcutTarget(const std::string& path) = 0;
 };
 
 } // namespace orvela::platform

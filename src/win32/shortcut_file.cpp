@@ -101,6 +101,41 @@ bool saveShortcutByShellLink(const std::wstring& path, const platform::Shortcut&
            SUCCEEDED(file->Save(path.c_str(), TRUE)) && isShortcutFile(path);
 }
 
+std::optional<std::wstring> shortcutTargetOf(const std::wstring& path) {
+    if (path.empty() || !isShortcutFile(path))
+        return std::nullopt;
+    IShellLinkW* created = nullptr;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                reinterpret_cast<void**>(&created))) ||
+        !created)
+        return std::nullopt;
+    const ComPtr<IShellLinkW> link(created);
+    IPersistFile* persist = nullptr;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist))) ||
+        !persist)
+        return std::nullopt;
+    const ComPtr<IPersistFile> file(persist);
+    if (FAILED(file->Load(path.c_str(), STGM_READ)))
+        return std::nullopt;
+    wchar_t target[MAX_PATH] = {};
+    // The item identifier list holds the path in full Unicode; Wine's
+    // GetPath gives the link's ANSI path, "?" for every other letter.
+    PIDLIST_ABSOLUTE items = nullptr;
+    if (SUCCEEDED(link->GetIDList(&items)) && items) {
+        const bool named = SHGetPathFromIDListW(items, target);
+        CoTaskMemFree(items);
+        if (named && target[0]) {
+            target[MAX_PATH - 1] = L'\0';
+            return std::wstring(target);
+        }
+    }
+    // S_FALSE: the link stores no path (a shell item without one).
+    if (link->GetPath(target, MAX_PATH, nullptr, 0) != S_OK)
+        return std::nullopt;
+    target[MAX_PATH - 1] = L'\0';
+    return std::wstring(target);
+}
+
 bool isShortcutFile(const std::wstring& path) {
     HANDLE handle = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);

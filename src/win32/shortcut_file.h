@@ -8,6 +8,7 @@
 
 #include "platform/scripting_services.h"
 
+#include <optional>
 #include <string>
 
 namespace orvela::win32 {
@@ -19,6 +20,11 @@ bool saveShortcutByScript(const std::wstring& path, const platform::Shortcut& sh
 
 // CLSID_ShellLink through IShellLinkW and IPersistFile::Save.
 bool saveShortcutByShellLink(const std::wstring& path, const platform::Shortcut& shortcut);
+
+// The target path stored in the shell link file at path (IShellLinkW loaded
+// through IPersistFile, GetPath without resolving); nothing when it cannot
+// be loaded or stores no path.
+std::optional<std::wstring> shortcutTargetOf(const std::wstring& path);
 
 // The file at path starts as a shell link does (header size and class id).
 bool isShortcutFile(const std::wstring& path);

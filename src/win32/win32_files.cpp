@@ -13,6 +13,25 @@ std::optional<std::wstring> widePath(const std::string& path) {
     return toWide(path);
 }
 
+// The kind of the failure GetLastError reports for the call just made.
+platform::FileResult lastFailure() {
+    switch (GetLastError()) {
+    case ERROR_ACCESS_DENIED:
+    case ERROR_PRIVILEGE_NOT_HELD:
+    case ERROR_NETWORK_ACCESS_DENIED:
+        return platform::FileResult::failed(platform::FileError::accessDenied);
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+        return platform::FileResult::failed(platform::FileError::notFound);
+    default:
+        return platform::FileResult::failed(platform::FileError::other);
+    }
+}
+
+const platform::FileResult unnamable = platform::FileResult::failed(platform::FileError::other);
+
 } // namespace
 
 bool Win32Platform::directoryExists(const std::string& path) {
@@ -23,9 +42,11 @@ bool Win32Platform::directoryExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool Win32Platform::createDirectory(const std::string& path) {
+platform::FileResult Win32Platform::createDirectory(const std::string& path) {
     const auto p = widePath(path);
-    return p && CreateDirectoryW(p->c_str(), nullptr);
+    if (!p)
+        return unnamable;
+    return CreateDirectoryW(p->c_str(), nullptr) ? platform::FileResult::ok() : lastFailure();
 }
 
 bool Win32Platform::removeDirectory(const std::string& path) {
@@ -45,9 +66,12 @@ bool Win32Platform::deleteFile(const std::string& path, bool force) {
     return DeleteFileW(p->c_str());
 }
 
-bool Win32Platform::copyFile(const std::string& from, const std::string& to) {
+platform::FileResult Win32Platform::copyFile(const std::string& from, const std::string& to) {
     const auto source = widePath(from), target = widePath(to);
-    return source && target && CopyFileW(source->c_str(), target->c_str(), FALSE);
+    if (!source || !target)
+        return unnamable;
+    return CopyFileW(source->c_str(), target->c_str(), FALSE) ? platform::FileResult::ok()
+                                                              : lastFailure();
 }
 
 } // namespace orvela::win32

@@ -109,6 +109,8 @@ public:
     // shortcut's path may be relative to the current folder.
     std::string specialFolder(const std::string& key) override;
     bool saveShortcut(const std::string& path, const platform::Shortcut& shortcut) override;
+    // IShellLinkW loaded from the file through IPersistFile, then GetPath.
+    std::optional<std::string> shortcutTarget(const std::string& path) override;
     // FileServices: paths with backslashes.
     std::string programDir() override;
     std::string programName() override;
@@ -117,10 +119,12 @@ public:
     std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) override;
     bool replaceFile(const std::string& path, const std::string& bytes) override;
     bool directoryExists(const std::string& path) override;
-    bool createDirectory(const std::string& path) override;
+    // createDirectory and copyFile tell access denied (ERROR_ACCESS_DENIED,
+    // ERROR_PRIVILEGE_NOT_HELD) and a missing file or folder from the rest.
+    platform::FileResult createDirectory(const std::string& path) override;
     bool removeDirectory(const std::string& path) override;
     bool deleteFile(const std::string& path, bool force) override;
-    bool copyFile(const std::string& from, const std::string& to) override;
+    platform::FileResult copyFile(const std::string& from, const std::string& to) override;
     // DialogServices. getOpenFileName takes the initial folder with either
     // slash; loadPicture resolves a relative path against the current folder.
     int messageBox(platform::WindowHandle owner, const std::string& text, unsigned style,

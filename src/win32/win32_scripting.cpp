@@ -125,4 +125,15 @@ bool Win32Platform::saveShortcut(const std::string& path, const platform::Shortc
     return saveShortcutByScript(*full, shortcut) || saveShortcutByShellLink(*full, shortcut);
 }
 
+std::optional<std::string> Win32Platform::shortcutTarget(const std::string& path) {
+    const auto widePath = wideArgument(path);
+    const auto full = widePath ? fullPathOf(*widePath) : std::nullopt;
+    if (!full)
+        return std::nullopt;
+    const auto target = shortcutTargetOf(*full);
+    if (!target)
+        return std::nullopt;
+    return toUtf8(*target);
+}
+
 } // namespace orvela::win32

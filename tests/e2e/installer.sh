@@ -3,11 +3,15 @@
 # install.exe gets a path typed into its edit box, "Next" and "Finish"
 # clicked; then the five files are in the program folder and none is left
 # behind, exiftool reads the seven shortcuts back, Orvela.exe starts from the
-# program folder and shows its desktop, and Uninstall.exe, answered Yes,
-# removes the files, the shortcuts, itself and the folder.
-#   installer.sh DIST_DIR ART_DIR
+# program folder and shows its desktop; the web shortcut is an Internet
+# shortcut file with the address. Uninstall.exe, answered with Return, keeps
+# everything (No is its default button); answered Yes, it removes the
+# files, its shortcuts and itself, and leaves the user's own file in the
+# program folder and the user's own shortcut named Orvela.lnk in the Start
+# menu folder, and with them both folders.
+#   installer.sh DIST_DIR ART_DIR WRITE_SHORTCUT
 . "$(dirname "$0")/lib.sh"
-dist=$1 art=$2
+dist=$1 art=$2 write_shortcut=$3
 command -v exiftool >/dev/null || e2e_fail "exiftool missing (Debian package libimage-exiftool-perl)"
 e2e_begin installer 1024x768
 began=$(date +%s)
@@ -48,13 +52,13 @@ click_in() {
     e2e_click $((X + border + $2)) $((Y + HEIGHT - 480 - border + $3))
 }
 
-# answer_box TITLE: presses Return (the default button) in the next message
-# box with that title.
+# answer_box TITLE [KEY]: presses KEY (Return, the default button, unless
+# given) in the next message box with that title.
 answer_box() {
     local box
     box=$(e2e_window "^$1\$" 30)
     [ -n "$box" ] || return 1
-    xdotool windowfocus --sync "$box" && sleep 0.3 && xdotool key --window "$box" Return
+    xdotool windowfocus --sync "$box" && sleep 0.3 && xdotool key --window "$box" "${2:-Return}"
     wait_for "[ \"\$(e2e_visible_count '^$1\$')\" -eq 0 ] || ! xdotool getwindowname $box >/dev/null 2>&1" 10
 }
 
@@ -110,10 +114,12 @@ shortcut "$menu/Orvela.lnk" "${installed}Orvela.exe" $ctrl_shift_c 1
 shortcut "$menu/ReadMe.lnk" "${installed}ReadMe.txt" 0 1
 shortcut "$menu/License.lnk" "${installed}LICENSE.txt" 0 1
 shortcut "$menu/Order.lnk" "${installed}ORDER.txt" 0 1
-shortcut "$menu/Uninstall.lnk" "${installed}Uninstall.exe" $ctrl_shift_c 1
-site="$menu/Visite Our Internet Site.lnk"
-[ -f "$site" ] || e2e_fail "no shortcut to the web site"
-[ "$(field "$site" RunWindow)" = 3 ] || e2e_fail "the web site's shortcut does not open maximised"
+# The uninstaller's shortcut has no hot key: Ctrl+Shift+C starts the program.
+shortcut "$menu/Uninstall.lnk" "${installed}Uninstall.exe" 0 1
+site="$menu/Visite Our Internet Site.url"
+[ -f "$site" ] || e2e_fail "no Internet shortcut to the web site: $(ls "$menu")"
+[ "$(cat "$site")" = "$(printf '[InternetShortcut]\r\nURL=http://www.orvela.example/\r')" ] ||
+    e2e_fail "the web site's shortcut holds: $(od -c "$site" | head -5)"
 [ "$(ls "$menu" | wc -l)" -eq 6 ] || e2e_fail "the Start menu folder holds: $(ls "$menu")"
 
 ## Orvela.exe from the program folder: its desktop, not the installer prompt.
@@ -128,16 +134,37 @@ e2e_click 920 64 || e2e_fail "xdotool could not click Orvela's exit button"
 e2e_wait_exit "$orvela" 15
 [ $? -eq 0 ] || e2e_fail "Orvela did not end by its exit button"
 
-## Uninstall.exe, answered Yes; an autostart shortcut goes with the rest.
-cp "$E2E_DESKTOP/Orvela.lnk" "$startup/Orvela.lnk"
-run "$program" Uninstall.exe "$E2E_WORK/uninstall.log"
+## Uninstall.exe answered with Return: No, the default button, keeps all.
+run "$program" Uninstall.exe "$E2E_WORK/uninstall-no.log"
 uninstaller=$E2E_PID
 answer_box "Orvela Uninstall" || e2e_fail "no question from Uninstall.exe"
+e2e_wait_exit "$uninstaller" 15
+[ $? -eq 0 ] || e2e_fail "Uninstall.exe did not end after No"
+[ -f "$program/Orvela.exe" ] && [ -f "$menu/Uninstall.lnk" ] ||
+    e2e_fail "Return in the question removed something: No is not its default button"
+
+## Uninstall.exe answered Yes. An autostart shortcut goes with the rest; the
+## user's own file and own shortcut named Orvela.lnk (to another program)
+## stay, and so do the folders holding them.
+cp "$E2E_DESKTOP/Orvela.lnk" "$startup/Orvela.lnk"
+echo "my own notes" >"$program/my notes.txt"
+mkdir -p "$drive_c/users/Public/Other" && echo MZ >"$drive_c/users/Public/Other/Orvela.exe"
+user_menu='C:\users\'"${USER:-$(id -un)}"'\AppData\Roaming\Microsoft\Windows\Start Menu\Programs\Orvela'
+wine "$write_shortcut" "$user_menu\Orvela.lnk" 'C:\users\Public\Other\Orvela.exe' "" "" 1 "" \
+    "Another Orvela" >"$E2E_WORK/write_shortcut.log" 2>&1 ||
+    e2e_fail "could not write the user's own shortcut: $(cat "$E2E_WORK/write_shortcut.log")"
+[ "$(field "$menu/Orvela.lnk" LocalBasePath)" = 'C:\users\Public\Other\Orvela.exe' ] ||
+    e2e_fail "the user's own Orvela.lnk starts $(field "$menu/Orvela.lnk" LocalBasePath)"
+run "$program" Uninstall.exe "$E2E_WORK/uninstall.log"
+uninstaller=$E2E_PID
+answer_box "Orvela Uninstall" y || e2e_fail "no question from Uninstall.exe"
 answer_box "Orvela Uninstall" || e2e_fail "no closing message from Uninstall.exe"
 e2e_wait_exit "$uninstaller" 15
 [ $? -eq 0 ] || e2e_fail "Uninstall.exe did not end"
-wait_for "[ ! -e \"$program\" ]" 20 || e2e_fail "the program folder stays: $(ls "$program")"
-for gone in "$E2E_DESKTOP/Orvela.lnk" "$menu" "$startup/Orvela.lnk"; do
+wait_for "[ ! -e \"$program/Uninstall.exe\" ]" 20 || e2e_fail "Uninstall.exe stays: $(ls "$program")"
+[ "$(ls "$program")" = "my notes.txt" ] || e2e_fail "the program folder holds: $(ls "$program")"
+[ "$(ls "$menu")" = "Orvela.lnk" ] || e2e_fail "the Start menu folder holds: $(ls "$menu")"
+for gone in "$E2E_DESKTOP/Orvela.lnk" "$startup/Orvela.lnk"; do
     [ ! -e "$gone" ] || e2e_fail "$gone was not removed"
 done
 [ -d "$startup" ] || e2e_fail "the StartUp folder itself was removed"

@@ -5,7 +5,9 @@
 #                      <program-dir> stands for the program folder)
 #   #!mkdir <name>     a folder of that name in the program folder
 #   #!touch <name>     an empty file of that name in the program folder
-#   #!write <name> <text>  a file with that text; \r and \n stand for CR and LF
+#   #!write <name> <text>  a file with that text ("<name>" for a name with
+#                      blanks); \r and \n stand for CR and LF,
+#                      <program-dir> for the program folder
 # The program folder is WORK, emptied first, unless #!args names another.
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
@@ -20,12 +22,18 @@ foreach(_line IN LISTS _lines)
     file(MAKE_DIRECTORY ${WORK}/${CMAKE_MATCH_1})
   elseif(_line MATCHES "^#!touch (.*)$")
     file(WRITE ${WORK}/${CMAKE_MATCH_1} "")
-  elseif(_line MATCHES "^#!write ([^ ]+) (.*)$")
-    set(_name ${CMAKE_MATCH_1})
-    set(_text "${CMAKE_MATCH_2}")
+  elseif(_line MATCHES "^#!write ")
+    if(_line MATCHES "^#!write \"([^\"]+)\" (.*)$")
+      set(_name "${CMAKE_MATCH_1}")
+      set(_text "${CMAKE_MATCH_2}")
+    elseif(_line MATCHES "^#!write ([^ ]+) (.*)$")
+      set(_name "${CMAKE_MATCH_1}")
+      set(_text "${CMAKE_MATCH_2}")
+    endif()
     string(REPLACE "\\r" "\r" _text "${_text}")
     string(REPLACE "\\n" "\n" _text "${_text}")
-    file(WRITE ${WORK}/${_name} "${_text}")
+    string(REPLACE "<program-dir>" "${WORK}" _text "${_text}")
+    file(WRITE "${WORK}/${_name}" "${_text}")
   endif()
 endforeach()
 string(REGEX REPLACE "\\.sim$" ".out" _expected ${SCRIPT})

@@ -3,14 +3,17 @@
 // into the shipping folder itself, and the uninstaller when Windows refuses
 // to delete something.
 
+#include "common/internet_shortcut.h"
 #include "forms/runtime.h"
 #include "installer/centring.h"
 #include "installer/form1_design.h"
+#include "installer/install_messages.h"
 #include "installer/install_path.h"
 #include "installer/install_procedure.h"
 #include "installer/shipped_files.h"
 #include "installer/uninstaller.h"
 #include "platform/fake/fake_platform.h"
+#include "platform/fake/fake_shortcut.h"
 #include "platform/fake/text_format.h"
 
 #include <gtest/gtest.h>
@@ -66,6 +69,97 @@ TEST(TypedInstallPath, IsForcedToEndInTheProgramFolderOrCleared) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(installer::forceProgramFolder(c.typed), c.folder) << c.typed;
+}
+
+TEST(TypedInstallPath, APathThatIsNoDriveColonBackslashAndFolderIsRefusedWithItsReason) {
+    using installer::PathRefusal;
+    struct Case {
+        const char* typed;
+        const char* forced;
+        PathRefusal refusal;
+    };
+    const Case cases[] = {
+        {"D:\\Orvela\\", "D:\\Orvela\\", PathRefusal::none},
+        {"d:/Apps/Orvela/", "d:/Apps/Orvela\\", PathRefusal::none},
+        {"D:\\Tools\\", "D:Orvela\\", PathRefusal::driveRelative},
+        {"D:abcdefgh", "D:aOrvela\\", PathRefusal::driveRelative},
+        {"1:\\abcdefg", "1:\\Orvela\\", PathRefusal::notADrive},
+        {"\xD0\xAF:\\abcdefg", "", PathRefusal::noDrive}, // Я: is no drive either
+        {"D:\\abc\\", "Orvela\\", PathRefusal::lostDrive},
+        {"D:\\a|b\\Orvela\\", "D:\\a|b\\Orvela\\", PathRefusal::badName},
+        {"D:\\a:b\\Orvela\\", "D:\\a:b\\Orvela\\", PathRefusal::badName},
+        {"D:\\a\tb\\Orvela\\", "D:\\a\tb\\Orvela\\", PathRefusal::badName},
+        {"D:\\x", "", PathRefusal::tooShort},
+        {"Orvela\\", "", PathRefusal::noDrive},
+        {"", "", PathRefusal::empty},
+    };
+    for (const Case& c : cases) {
+        const installer::InstallPathCheck check = installer::checkInstallPath(c.typed);
+        EXPECT_EQ(check.refusal, c.refusal) << c.typed;
+        EXPECT_EQ(check.forced, c.forced) << c.typed;
+        EXPECT_EQ(installer::forceProgramFolder(c.typed).has_value(),
+                  c.refusal == PathRefusal::none)
+            << c.typed;
+    }
+}
+
+TEST(TypedInstallPath, EachRefusalHasItsOwnTextNamingThePath) {
+    std::set<std::string> texts;
+    for (const char* typed : {"", "Orvela\\", "D:\\x", "D:\\abc\\", "1:\\abcdefg", "D:\\Tools\\",
+                              "D:\\a|b\\Orvela\\"}) {
+        const installer::InstallPathCheck check = installer::checkInstallPath(typed);
+        const std::string text = installer::refusedPathText(typed, check);
+        if (*typed) {
+            EXPECT_NE(text.find(std::string("\"") + typed + "\""), std::string::npos) << text;
+        }
+        texts.insert(text);
+    }
+    EXPECT_EQ(texts.size(), 7u);
+    const std::string relative =
+        installer::refusedPathText("D:\\Tools\\", installer::checkInstallPath("D:\\Tools\\"));
+    EXPECT_NE(relative.find("drive-relative \"D:Orvela\\\""), std::string::npos) << relative;
+    EXPECT_NE(relative.find("D:\\Tools\\Orvela\\"), std::string::npos) << relative;
+}
+
+TEST(InstallPaths, DriveRootsAreToldFromFolders) {
+    for (const char* root : {"D:", "D:\\", "d:/", "\\\\server\\share", "\\\\server\\share\\", ""})
+        EXPECT_TRUE(installer::isDriveRoot(root)) << root;
+    for (const char* folder : {"D:\\Orvela", "D:\\Orvela\\", "\\\\server\\share\\Orvela", "/tmp/x"})
+        EXPECT_FALSE(installer::isDriveRoot(folder)) << folder;
+}
+
+TEST(InternetShortcut, TheAddressReadsBackFromItsSectionOnly) {
+    const std::string ours = common::internetShortcutText("http://www.orvela.example/");
+    EXPECT_EQ(ours, "[InternetShortcut]\r\nURL=http://www.orvela.example/\r\n");
+    struct Case {
+        std::string bytes;
+        std::optional<std::string> url;
+    };
+    const Case cases[] = {
+        {ours, "http://www.orvela.example/"},
+        {"[internetshortcut]\nurl=http://a/\n", "http://a/"},
+        {"[DEFAULT]\r\nBASEURL=x\r\n[InternetShortcut]\r\nIconIndex=0\r\nURL=http://b/",
+         "http://b/"},
+        {"[Other]\r\nURL=http://c/\r\n", std::nullopt},
+        {"[InternetShortcut]\r\n[Other]\r\nURL=http://c/\r\n", std::nullopt},
+        {"URL=http://d/\r\n", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(common::internetShortcutUrl(c.bytes), c.url) << c.bytes;
+}
+
+TEST(InstallShortcuts, OnlyTheProgramsTwoShortcutsCarryTheHotKey) {
+    int web = 0;
+    for (const installer::InstallShortcut& s : installer::installShortcuts("D:\\Orvela\\")) {
+        const bool program = s.request.target == "D:\\Orvela\\Orvela.exe";
+        EXPECT_EQ(s.request.hotKey, program ? "CTRL+SHIFT+C" : "") << s.request.name;
+        if (s.web) {
+            ++web;
+            EXPECT_EQ(s.request.target, installer::webAddress);
+        }
+    }
+    EXPECT_EQ(web, 1);
 }
 
 TEST(TypedInstallPath, AChosenFolderPassesTheRuleUnchanged) {
@@ -155,6 +249,64 @@ TEST(InstallerWindow, EveryControlLiesInTheWindowAndTheStatesDoNotOverlap) {
                     << shown[i]->qualifiedName() << " " << shown[j]->qualifiedName();
 }
 
+TEST(MovingShippedFiles, EachFailureIsToldByItsKind) {
+    using installer::MoveFailure;
+    struct Case {
+        const char* name;
+        const char* installFolder;
+        const char* missing; // a shipped file not there ("" none)
+        MoveFailure failure;
+        const char* failedFile;
+    };
+    const Case cases[] = {
+        {"moved", "D:\\Mine\\Orvela\\", "", MoveFailure::none, ""},
+        {"protected", "D:\\Program Files\\Orvela\\", "", MoveFailure::accessDenied, "LICENSE.TXT"},
+        {"missing file", "D:\\Mine\\Orvela\\", "Orvela.exe", MoveFailure::missingFile,
+         "Orvela.exe"},
+        {"missing drive", "Q:\\Orvela\\", "", MoveFailure::copyFailed, "LICENSE.TXT"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        for (const char* name : installer::shippedFiles)
+            if (std::string(name) != c.missing)
+                dir.file(std::string("ship/") + name, name);
+        fs::create_directories(dir.path / "d/Mine/Orvela");
+        fs::create_directories(dir.path / "d/Program Files/Orvela");
+        platform::fake::FakeMachine machine;
+        machine.driveRoots['D'] = dir.path.string() + "/d";
+        machine.driveRoots['S'] = dir.path.string() + "/ship";
+        machine.protectedFolders = {"d:/program files"};
+        platform::fake::FakePlatform fake(machine);
+        const installer::MoveOutcome outcome =
+            installer::moveShippedFiles(fake, "S:\\", c.installFolder);
+        EXPECT_EQ(outcome.failure, c.failure);
+        EXPECT_EQ(outcome.failedFile, c.failedFile);
+        // The shipping folder loses its files only when all were copied.
+        EXPECT_EQ(dir.has("ship/ReadMe.TXT"), c.failure != MoveFailure::none);
+    }
+}
+
+TEST(FakeProtectedFolder, RefusesEveryChangeBelowItWithAccessDenied) {
+    TempDir dir;
+    dir.file("c/Program Files/Orvela/ovdata.dat");
+    dir.file("c/source.txt");
+    platform::fake::FakeMachine machine;
+    machine.driveRoots['C'] = dir.path.string() + "/c";
+    machine.protectedFolders = {"C:\\Program Files\\"};
+    platform::fake::FakePlatform fake(machine);
+    EXPECT_TRUE(fake.createDirectory("C:\\Program Files\\New").accessDenied());
+    EXPECT_TRUE(fake.copyFile("C:\\source.txt", "c:/program files/Orvela/x.txt").accessDenied());
+    EXPECT_FALSE(fake.replaceFile("C:\\Program Files\\Orvela\\ovdata.dat", "new"));
+    EXPECT_FALSE(fake.deleteFile("C:\\Program Files\\Orvela\\ovdata.dat", true));
+    EXPECT_FALSE(fake.removeDirectory("C:\\Program Files\\Orvela"));
+    EXPECT_TRUE(dir.has("c/Program Files/Orvela/ovdata.dat"));
+    // Reading and what lies beside it are not refused.
+    EXPECT_TRUE(fake.fileExists("C:\\Program Files\\Orvela\\ovdata.dat"));
+    EXPECT_TRUE(fake.createDirectory("C:\\Program Files Old"));
+    EXPECT_EQ(fake.createDirectory("C:\\none\\inner").error, platform::FileError::notFound);
+}
+
 TEST(MovingShippedFiles, IntoTheShippingFolderItselfMovesNothing) {
     TempDir dir;
     for (const char* name : installer::shippedFiles)
@@ -164,7 +316,7 @@ TEST(MovingShippedFiles, IntoTheShippingFolderItselfMovesNothing) {
     platform::fake::FakePlatform fake(machine);
     for (const char* to : {"D:\\", "d:/", "D:\\\\"}) {
         const installer::MoveOutcome outcome = installer::moveShippedFiles(fake, "D:\\", to);
-        EXPECT_FALSE(outcome.moved) << to;
+        EXPECT_EQ(outcome.failure, installer::MoveFailure::sameFolder) << to;
         EXPECT_EQ(outcome.failedFile, "LICENSE.TXT") << to;
     }
     EXPECT_TRUE(fake.takeCalls().empty()) << "nothing was copied or deleted";
@@ -195,14 +347,16 @@ public:
         return files_.replaceFile(p, b);
     }
     bool directoryExists(const std::string& p) override { return files_.directoryExists(p); }
-    bool createDirectory(const std::string& p) override { return files_.createDirectory(p); }
+    platform::FileResult createDirectory(const std::string& p) override {
+        return files_.createDirectory(p);
+    }
     bool removeDirectory(const std::string& p) override { return files_.removeDirectory(p); }
     bool deleteFile(const std::string& p, bool force) override {
         const std::string name = fileName(p);
         deleted.push_back(name);
         return !refused_.count(name) && files_.deleteFile(p, force);
     }
-    bool copyFile(const std::string& f, const std::string& t) override {
+    platform::FileResult copyFile(const std::string& f, const std::string& t) override {
         return files_.copyFile(f, t);
     }
     platform::FindHandle findFirstFile(const std::string& p, platform::FindData& d) override {
@@ -220,6 +374,13 @@ private:
     std::set<std::string> refused_;
 };
 
+// A shortcut file of the fake that starts target.
+std::string shortcutTo(const std::string& target) {
+    platform::Shortcut shortcut;
+    shortcut.targetPath = target;
+    return platform::fake::renderShortcut(shortcut);
+}
+
 class SelfRemovalSpy final : public installer::SelfRemoval {
 public:
     explicit SelfRemovalSpy(bool works) : works_(works) {}
@@ -232,6 +393,34 @@ public:
 private:
     bool works_;
 };
+
+TEST(Uninstaller, TextFilesAreItsOwnOnlyInAFolderTheInstallerMade) {
+    struct Case {
+        const char* folder;
+        const char* ownName;
+        std::vector<const char*> files;
+        bool installFolder;
+    };
+    const Case cases[] = {
+        {"Orvela", "Uninstall.exe", {"Orvela.exe", "Uninstall.exe"}, true},
+        {"orvela", "UNINSTALL.EXE", {"Orvela.exe", "Uninstall.exe"}, true},
+        // A copy of the program in a folder of the user's own.
+        {"Tools", "Uninstall.exe", {"Orvela.exe", "Uninstall.exe"}, false},
+        // The uninstaller under another name: not the one the installer moved.
+        {"Orvela", "Uninstall (2).exe", {"Orvela.exe", "Uninstall (2).exe"}, false},
+        {"Orvela", "Uninstall.exe", {"Uninstall.exe"}, false},
+        {"Orvela", "Uninstall.exe", {"Orvela.exe", "Uninstall.exe", "install.exe"}, false},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        for (const char* name : c.files)
+            dir.file(std::string(c.folder) + "/" + name);
+        platform::fake::FakePlatform fake;
+        EXPECT_EQ(installer::isInstallFolder(fake, (dir.path / c.folder).string(), c.ownName),
+                  c.installFolder)
+            << c.folder << " " << c.ownName << " " << c.files.size();
+    }
+}
 
 TEST(Uninstaller, WhatWindowsRefusesToDeleteIsReported) {
     struct Case {
@@ -257,9 +446,10 @@ TEST(Uninstaller, WhatWindowsRefusesToDeleteIsReported) {
         SCOPED_TRACE(c.refused);
         TempDir dir;
         for (const char* name : {"Orvela/LICENSE.TXT", "Orvela/ORDER.TXT", "Orvela/ReadMe.TXT",
-                                 "Orvela/Orvela.exe", "Orvela/Uninstall.exe", "Orvela/ovdata.dat",
-                                 "Desktop/Orvela.lnk", "Programs/Orvela/Orvela.lnk"})
+                                 "Orvela/Orvela.exe", "Orvela/Uninstall.exe", "Orvela/ovdata.dat"})
             dir.file(name);
+        for (const char* name : {"Desktop/Orvela.lnk", "Programs/Orvela/Orvela.lnk"})
+            dir.file(name, shortcutTo((dir.path / "Orvela" / "Orvela.exe").string()));
         platform::fake::FakeMachine machine;
         machine.programDir = (dir.path / "Orvela").string();
         machine.programName = "Uninstall";

@@ -99,6 +99,22 @@ TEST_F(FileOperations, CopyFailuresLeaveTheTargetAsItWas) {
     EXPECT_EQ(readBytes(widePath(wideCopyName)), "kept");
 }
 
+TEST_F(FileOperations, FailuresTellAccessDeniedFromAMissingFile) {
+    Win32Platform files;
+    using platform::FileError;
+    ASSERT_TRUE(writeBytes(widePath(wideFileName), "source"));
+    // Windows refuses to write over a folder with access denied. (Over a
+    // read-only file too, but Wine run as root writes over that.)
+    ASSERT_TRUE(files.createDirectory(path("sub")));
+    EXPECT_EQ(files.copyFile(path(fileName), path("sub")).error, FileError::accessDenied);
+    EXPECT_TRUE(files.directoryExists(path("sub")));
+    EXPECT_EQ(files.copyFile(path("missing.txt"), path(copyName)).error, FileError::notFound);
+    EXPECT_EQ(files.copyFile(path(fileName), path("none\\target.txt")).error, FileError::notFound);
+    EXPECT_EQ(files.createDirectory(path("missing\\inner")).error, FileError::notFound);
+    EXPECT_EQ(files.createDirectory(path("sub")).error, FileError::other); // exists already
+    EXPECT_EQ(files.createDirectory(path("bad\xFF")).error, FileError::other);
+}
+
 TEST(FileOperationsInput, TextsWindowsCannotHoldFailEverywhere) {
     Win32Platform files;
     const std::string withNul("C:\\a\0b", 6);

@@ -206,6 +206,27 @@ TEST_F(ShortcutFile, SavingAgainReplacesTheShortcut) {
     EXPECT_EQ(hotKeyOnDisk(readBytes(widePath(L"Test.lnk"))), 0);
 }
 
+TEST_F(ShortcutFile, TheTargetReadsBackAsSavedEvenWhenItIsGone) {
+    Win32Platform scripting;
+    const std::string target =
+        path("\xD0\x9E\xD1\x80\xD0\xB2\xD0\xB5\xD0\xBB\xD0\xB0.exe"); // Орвела.exe
+    ASSERT_TRUE(writeBytes(widePath(L"\u041E\u0440\u0432\u0435\u043B\u0430.exe"), "MZ"));
+    platform::Shortcut shortcut;
+    shortcut.targetPath = target;
+    shortcut.hotKey = "CTRL+SHIFT+C";
+    ASSERT_TRUE(scripting.saveShortcut(path("Test.lnk"), shortcut));
+    // The uninstaller reads targets after deleting the program they start.
+    ASSERT_TRUE(DeleteFileW(widePath(L"\u041E\u0440\u0432\u0435\u043B\u0430.exe").c_str()));
+    const auto read = scripting.shortcutTarget(path("Test.lnk"));
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(lower(*toWide(*read)), lower(*toWide(target)));
+    // No shortcut there, or a file that is none: nothing.
+    ASSERT_TRUE(writeBytes(widePath(L"Plain.lnk"), "not a shell link"));
+    EXPECT_FALSE(scripting.shortcutTarget(path("Plain.lnk")).has_value());
+    EXPECT_FALSE(scripting.shortcutTarget(path("Missing.lnk")).has_value());
+    EXPECT_FALSE(scripting.shortcutTarget("").has_value());
+}
+
 TEST_F(ShortcutFile, RelativePathSavesInTheCurrentFolder) {
     Win32Platform scripting;
     platform::Shortcut shortcut;

@@ -106,6 +106,13 @@ Why root(SimSetup& s, const std::string* v) {
     return {};
 }
 
+Why protectedFolder(SimSetup& s, const std::string* v) {
+    if (!v || v->empty())
+        return "expects a folder such as D:\\Program Files";
+    s.machine.protectedFolders.push_back(*v);
+    return {};
+}
+
 Why osMajor(SimSetup& s, const std::string* v) {
     if (!v)
         return "expects a number";
@@ -254,6 +261,9 @@ constexpr std::array options{
     OptionRow{"--wsh", "KEY=DIR", "the scripting shell's special folder KEY (Desktop, StartUp...)",
               wsh},
     OptionRow{"--root", "X=DIR", "drive X: is the real folder DIR for every file operation", root},
+    OptionRow{"--protected", "D:\\PATH",
+              "creating, writing or deleting in that folder or below is refused (access denied)",
+              protectedFolder},
     OptionRow{"--os-major", "N", "Windows major version (5; 4 is the 9x family unless --nt)",
               osMajor},
     OptionRow{"--nt", "", "NT family with major version 4", nt},

@@ -64,7 +64,8 @@ public:
         const auto file = fake_.hostPath(pending_->file), folder = fake_.hostPath(pending_->folder);
         if (file && fs::remove(*file, ec))
             done.push_back("after exit: deleted " + quoteText(pending_->file));
-        if (folder && fs::is_empty(*folder, ec) && fs::remove(*folder, ec))
+        if (!pending_->folder.empty() && folder && fs::is_empty(*folder, ec) &&
+            fs::remove(*folder, ec))
             done.push_back("after exit: removed folder " + quoteText(pending_->folder));
         pending_.reset();
         return done;

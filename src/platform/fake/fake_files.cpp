@@ -8,6 +8,7 @@
 
 #include <cctype>
 #include <fstream>
+#include <iterator>
 #include <system_error>
 
 namespace orvela::platform::fake {
@@ -33,21 +34,56 @@ std::optional<fs::path> FakePlatform::hostPath(const std::string& path) const {
     return utf8Path(root + rest);
 }
 
+namespace {
+
+// A Windows path compared as Windows compares it: ASCII case and the kind
+// of separator ignored, without trailing separators.
+std::string pathKey(const std::string& path) {
+    std::string key;
+    for (char c : path)
+        key += c == '/' ? '\\' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    while (!key.empty() && key.back() == '\\')
+        key.pop_back();
+    return key;
+}
+
+} // namespace
+
+bool FakePlatform::isProtected(const std::string& path) const {
+    const std::string key = pathKey(path);
+    for (const std::string& folder : machine_.protectedFolders) {
+        const std::string top = pathKey(folder);
+        if (key == top || key.rfind(top + "\\", 0) == 0)
+            return true;
+    }
+    return false;
+}
+
 bool FakePlatform::directoryExists(const std::string& path) {
     std::error_code ec;
     const fs::path p = real(path);
     return !p.empty() && fs::is_directory(p, ec);
 }
 
-bool FakePlatform::createDirectory(const std::string& path) {
+FileResult FakePlatform::createDirectory(const std::string& path) {
     record("CreateDirectory " + quoteText(path));
-    const fs::path p = real(path);
+    if (isProtected(path))
+        return FileResult::failed(FileError::accessDenied);
+    fs::path p = real(path);
     std::error_code ec;
-    return !p.empty() && fs::create_directory(p, ec) && !ec;
+    if (!p.empty() && !p.has_filename())
+        p = p.parent_path(); // "D:\Orvela\" names the folder Orvela
+    if (p.empty() || !fs::is_directory(p.parent_path(), ec))
+        return FileResult::failed(FileError::notFound);
+    if (!fs::create_directory(p, ec) || ec)
+        return FileResult::failed(FileError::other);
+    return FileResult::ok();
 }
 
 bool FakePlatform::removeDirectory(const std::string& path) {
     record("RemoveDirectory " + quoteText(path));
+    if (isProtected(path))
+        return false;
     const fs::path p = real(path);
     std::error_code ec;
     if (p.empty() || !fs::is_directory(p, ec) || !fs::is_empty(p, ec))
@@ -57,6 +93,8 @@ bool FakePlatform::removeDirectory(const std::string& path) {
 
 bool FakePlatform::deleteFile(const std::string& path, bool force) {
     record("DeleteFile " + quoteText(path) + (force ? " True" : " False"));
+    if (isProtected(path))
+        return false;
     const fs::path p = real(path);
     std::error_code ec;
     if (p.empty() || !fs::is_regular_file(p, ec))
@@ -67,17 +105,25 @@ bool FakePlatform::deleteFile(const std::string& path, bool force) {
     return fs::remove(p, ec) && !ec;
 }
 
-bool FakePlatform::copyFile(const std::string& from, const std::string& to) {
+FileResult FakePlatform::copyFile(const std::string& from, const std::string& to) {
     record("CopyFile " + quoteText(from) + " " + quoteText(to));
     const fs::path source = real(from), target = real(to);
     std::error_code ec;
-    if (source.empty() || target.empty() || !fs::is_regular_file(source, ec))
-        return false;
-    return fs::copy_file(source, target, fs::copy_options::overwrite_existing, ec) && !ec;
+    if (source.empty() || !fs::is_regular_file(source, ec))
+        return FileResult::failed(FileError::notFound);
+    if (isProtected(to))
+        return FileResult::failed(FileError::accessDenied);
+    if (target.empty() || !fs::is_directory(target.parent_path(), ec))
+        return FileResult::failed(FileError::notFound);
+    if (!fs::copy_file(source, target, fs::copy_options::overwrite_existing, ec) || ec)
+        return FileResult::failed(FileError::other);
+    return FileResult::ok();
 }
 
 bool FakePlatform::saveShortcut(const std::string& path, const Shortcut& shortcut) {
     record("CreateShortCut " + quoteText(path));
+    if (isProtected(path))
+        return false;
     const fs::path p = real(path);
     std::error_code ec;
     if (p.empty() || !fs::is_directory(p.parent_path(), ec))
@@ -85,6 +131,20 @@ bool FakePlatform::saveShortcut(const std::string& path, const Shortcut& shortcu
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     out << renderShortcut(shortcut);
     return static_cast<bool>(out.flush());
+}
+
+std::optional<std::string> FakePlatform::shortcutTarget(const std::string& path) {
+    record("IShellLinkW.GetPath " + quoteText(path));
+    const fs::path p = real(path);
+    std::error_code ec;
+    if (p.empty() || !fs::is_regular_file(p, ec))
+        return std::nullopt;
+    std::ifstream in(p, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const auto shortcut = parseShortcut(bytes);
+    if (!shortcut)
+        return std::nullopt;
+    return shortcut->targetPath;
 }
 
 } // namespace orvela::platform::fake

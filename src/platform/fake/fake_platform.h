@@ -49,6 +49,10 @@ struct FakeMachine {
     // Real folders standing for drive roots ('D' -> "/tmp/d"): "D:\\a\\b" is
     // /tmp/d/a/b. A path on a drive not listed here is on a missing drive.
     std::map<char, std::string> driveRoots;
+    // Folders (Windows paths) that refuse the user, as Windows refuses a
+    // standard user under C:\Program Files: creating, writing, deleting or
+    // removing the folder or anything below it fails with access denied.
+    std::vector<std::string> protectedFolders;
     // What the next file-open dialogs return, in order (none: cancelled);
     // with none queued the dialog is cancelled.
     std::deque<std::optional<std::string>> fileAnswers;
@@ -133,6 +137,8 @@ public:
     std::string specialFolder(const std::string& key) override;
     // Writes the shortcut as a small text file at its real path (fake_shortcut.h).
     bool saveShortcut(const std::string& path, const Shortcut& shortcut) override;
+    // The TargetPath of a file saveShortcut wrote; nothing for any other file.
+    std::optional<std::string> shortcutTarget(const std::string& path) override;
     // FileServices
     std::string programDir() override;
     std::string programName() override;
@@ -141,10 +147,10 @@ public:
     std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) override;
     bool replaceFile(const std::string& path, const std::string& bytes) override;
     bool directoryExists(const std::string& path) override;
-    bool createDirectory(const std::string& path) override;
+    FileResult createDirectory(const std::string& path) override;
     bool removeDirectory(const std::string& path) override;
     bool deleteFile(const std::string& path, bool force) override;
-    bool copyFile(const std::string& from, const std::string& to) override;
+    FileResult copyFile(const std::string& from, const std::string& to) override;
     // The entries of the pattern's folder whose names match it ("*.*"
     // matches every name), sorted, after "." and ".." as Windows gives them.
     FindHandle findFirstFile(const std::string& pattern, FindData& data) override;
@@ -173,6 +179,8 @@ private:
         return hostPath(path).value_or(std::filesystem::path());
     }
     void record(const std::string& line);
+    // The path is a protected folder or lies below one.
+    bool isProtected(const std::string& path) const;
     bool fillName(const char* function, const std::optional<std::string>& name, std::string& buffer,
                   std::uint32_t& size);
 
