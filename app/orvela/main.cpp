@@ -36,6 +36,7 @@ public:
     orvela::forms::Runtime& runtime() override { return app_.runtime(); }
     void closeRequested(orvela::forms::Form& form) override { app_.closeRequested(form); }
     bool ended() const override { return app_.ended(); }
+    void clockChanged() override { app_.clockChanged(); }
     HICON iconOfPicture(std::uintptr_t picture) const override {
         return windows_.iconOfPicture(picture);
     }

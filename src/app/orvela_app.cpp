@@ -96,6 +96,11 @@ desktopitems::ItemLayout& OrvelaApp::itemLayout() {
     return parts_->itemLayout;
 }
 
+void OrvelaApp::clockChanged() {
+    if (parts_->form2.loaded())
+        parts_->mainWindow.clockChanged();
+}
+
 bool OrvelaApp::ended() const {
     return parts_->runtime.ended();
 }

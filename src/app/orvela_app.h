@@ -31,6 +31,9 @@ public:
     // The user asked the window system to close a form (Alt+F4, the close
     // box): the main window ends the program, any other form unloads.
     void closeRequested(forms::Form& form);
+    // The system clock was set or the machine woke from sleep: the date
+    // lines and the calendar show today at once.
+    void clockChanged();
     // True once every window is closed.
     bool ended() const;
     // The desktop items of the last scan.

@@ -121,6 +121,15 @@ void DisplayVariants::timerTick() {
         stepVariantOne();
         break;
     }
+    // A new day (midnight, a night of sleep, the clock set by the user) in
+    // any variant: the calendar and the date lines follow at this tick.
+    if (!calendar_.filledForToday())
+        refreshDate();
+}
+
+void DisplayVariants::refreshDate() {
+    calendar_.fillCalendar();
+    clocks_.datash();
 }
 
 void DisplayVariants::stepVariantOne() {

@@ -46,6 +46,8 @@ public:
     // The screen height in pixels the display reports, shown in screeny;
     // the layout and the tick follow the composition it gives.
     void setScreenHeight(unsigned pixels);
+    // Fills the calendar and the date lines for the clock's date now.
+    void refreshDate();
     const Composition& composition() const { return composition_; }
 
     // Lays the window out for the screen and shows the overlay of the variant.

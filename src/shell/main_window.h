@@ -49,6 +49,8 @@ public:
     void showStarPanels(bool shown) override { stars_.showStarPanels(shown); }
     void setBackground(const std::string& path) override;
     void refreshDate() override { clocks_.datash(); }
+    // The clock jumped (set by the user, or a night of sleep).
+    void clockChanged() { variants_.refreshDate(); }
     float stripIconWidth() override { return layout_.stripIconWidth(); }
 
     ClockFaces& clocks() { return clocks_; }

@@ -55,8 +55,16 @@ CalendarPage calendarPage(int year, int month, int day) {
     return page;
 }
 
+bool MonthCalendar::filledForToday() const {
+    const forms::DateTime now = clock_.now();
+    return now.year == filledYear_ && now.month == filledMonth_ && now.day == filledDay_;
+}
+
 void MonthCalendar::fillCalendar() {
     const forms::DateTime now = clock_.now();
+    filledYear_ = now.year;
+    filledMonth_ = now.month;
+    filledDay_ = now.day;
     forms::Form& f = form2_.touch();
     f.control("Label102").setCaption(std::to_string(now.year));
     f.control("Label101").setCaption(monthNames[static_cast<std::size_t>(now.month - 1)]);

@@ -43,6 +43,8 @@ public:
     void showCalendar(bool shown) { setVisible(shown); }
     // Whether the calendar shows now (its month label stands for it).
     bool calendarShown();
+    // Whether the calendar was last filled for the clock's date today.
+    bool filledForToday() const;
 
 private:
     void setVisible(bool visible);
@@ -50,6 +52,7 @@ private:
     forms::Form& form2_;
     DesktopSettings& settings_;
     const forms::Clock& clock_;
+    int filledYear_ = 0, filledMonth_ = 0, filledDay_ = 0;
 };
 
 } // namespace orvela::shell

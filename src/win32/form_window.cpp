@@ -90,6 +90,17 @@ bool FormWindow::onMessage(Message& m) {
     case WM_SIZE:
         onSize(m.wParam);
         return false;
+    case WM_TIMECHANGE:
+        host_.clockChanged();
+        m.dispatched = true;
+        return true;
+    case WM_POWERBROADCAST:
+        if (m.wParam == PBT_APMRESUMEAUTOMATIC || m.wParam == PBT_APMRESUMESUSPEND) {
+            host_.clockChanged();
+            m.dispatched = true;
+        }
+        m.result = TRUE;
+        return true;
     default:
         return onDialogMessage(m);
     }

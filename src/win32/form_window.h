@@ -45,6 +45,8 @@ public:
     virtual FormPainter& painter() = 0;
     virtual FontCache& fonts() = 0;
     virtual void closeRequested(forms::Form& form) = 0;
+    // The system clock was set, or the machine woke from sleep.
+    virtual void clockChanged() = 0;
     // The window a dialog form's window belongs to, or null.
     virtual HWND ownerFor(const forms::Form& dialog) = 0;
     // Runs after every message that dispatched an event.

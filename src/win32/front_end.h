@@ -46,6 +46,7 @@ private:
     FormPainter& painter() override { return painter_; }
     FontCache& fonts() override { return fonts_; }
     void closeRequested(forms::Form& form) override { program_.closeRequested(form); }
+    void clockChanged() override { program_.clockChanged(); }
     HWND ownerFor(const forms::Form& dialog) override;
     void afterEvent() override { sync(); }
     void syncOnce();

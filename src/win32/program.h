@@ -23,6 +23,9 @@ public:
     virtual forms::Runtime& runtime() = 0;
     // The user asked the window system to close this form (Alt+F4).
     virtual void closeRequested(forms::Form& form) = 0;
+    // The system clock was set (WM_TIMECHANGE) or the machine resumed from
+    // sleep: what shows the date is brought up to date at once.
+    virtual void clockChanged() {}
     // True once the program has ended: the front end then closes down.
     virtual bool ended() const = 0;
     // The icon of a picture the platform made (a picture's handle); null

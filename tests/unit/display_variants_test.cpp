@@ -134,16 +134,28 @@ TEST(DisplayVariants, VariantsTwoAndThreeNeverTouchTheClockOrTheRing) {
     }
 }
 
-TEST(DisplayVariants, VariantOneRefillsCalendarAndDateDuringSecondTwoAfterMidnight) {
-    test::AppOptions o;
-    o.now = {2004, 10, 31, 23, 59, 59, 0};
-    test::StartedApp app(o);
-    app.tick(29); // 00:00:01.9
-    EXPECT_EQ(app.c("Label101").caption(), "October");
-    app.tick();
-    EXPECT_EQ(app.c("Label101").caption(), "November");
-    EXPECT_EQ(app.setting("dennn").caption(), "1");
-    EXPECT_EQ(app.c("Label202").caption(), "Monday 11/1/2004");
+TEST(DisplayVariants, EveryVariantShowsTheNewDayAtItsFirstTick) {
+    for (const char* deskvar : {"1", "2", "3"}) {
+        SCOPED_TRACE(deskvar);
+        test::AppOptions o = withVariant(deskvar);
+        o.now = {2004, 10, 31, 23, 59, 59, 0};
+        test::StartedApp app(o);
+        app.tick(9); // 23:59:59.9
+        EXPECT_EQ(app.c("Label101").caption(), "October");
+        app.tick(); // 00:00:00.0
+        EXPECT_EQ(app.c("Label101").caption(), "November");
+        EXPECT_EQ(app.setting("dennn").caption(), "1");
+        EXPECT_EQ(app.c("Label202").caption(), "Monday 11/1/2004");
+    }
+}
+
+TEST(DisplayVariants, ClockSetOrWakingFromSleepShowsTodayAtOnce) {
+    test::StartedApp app;
+    app.clock().set({2005, 3, 9, 8, 0, 0, 0}); // asleep since October
+    app.program().clockChanged();
+    EXPECT_EQ(app.c("Label102").caption(), "2005");
+    EXPECT_EQ(app.c("Label101").caption(), "March");
+    EXPECT_EQ(app.c("Label202").caption(), "Wednesday 3/9/2005");
 }
 
 TEST(DisplayVariants, StripStepsAndJumpsBackOnTheScreensWidth) {

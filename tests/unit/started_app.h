@@ -50,6 +50,7 @@ public:
     }
     platform::fake::FakePlatform& fake() { return fake_; }
     forms::ManualClock& clock() { return clock_; }
+    app::OrvelaApp& program() { return app_; }
     forms::Form& form1() { return *app_.runtime().findForm("Form1"); }
     forms::Form& form(const char* name) { return *app_.runtime().findForm(name); }
     const desktopitems::DesktopItemTable& items() const { return app_.desktopItems(); }

@@ -21,6 +21,9 @@ public:
     // The program's entry (the script's `start`).
     virtual void start() = 0;
     virtual bool ended() const = 0;
+    // The system clock was set, or the machine woke from sleep (what the
+    // front end hears as WM_TIMECHANGE and WM_POWERBROADCAST).
+    virtual void clockChanged() {}
     // The desktop items of Orvela's scan; null for the other programs.
     virtual const desktopitems::DesktopItemTable* desktopItems() const { return nullptr; }
     // Runs what the program arranged to happen after it has ended; one line

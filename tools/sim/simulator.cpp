@@ -113,6 +113,7 @@ private:
     void start(const Words& w);
     void tick(const Words& w);
     void setClock(const Words& w);
+    void clockChanged(const Words& w);
     void event(const Words& w);
     void up(const Words& w);
     void at(const Words& w);
@@ -406,6 +407,10 @@ void Simulator::setClock(const Words& w) {
     clock_->set(*t);
 }
 
+void Simulator::clockChanged(const Words&) {
+    app_->clockChanged();
+}
+
 void Simulator::event(const Words& w) {
     const std::string& cmd = w[0];
     std::optional<float> x, y;
@@ -555,6 +560,8 @@ const CommandRow Simulator::commandTable[] = {
     {"tick", "[N]", "N timer ticks (1), the clock advancing 100 ms each", 1, 2, &Simulator::tick},
     {"time", "HH:MM:SS", "set the clock's time", 2, 2, &Simulator::setClock},
     {"date", "YYYY-MM-DD", "set the clock's date", 2, 2, &Simulator::setClock},
+    {"clock-changed", "", "tell the program the clock was set or the machine woke from sleep", 1, 1,
+     &Simulator::clockChanged},
     {"move", "T [X Y]", "MouseMove to T, no button (X Y relative to T; its centre)", 2, 4,
      &Simulator::event},
     {"up", "T BUTTON [X Y]", "MouseUp to T with BUTTON left, right or middle", 3, 5,
