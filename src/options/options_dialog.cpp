@@ -101,8 +101,11 @@ void OptionsDialog::readLiveClockState() {
 void OptionsDialog::showDialog() {
     const bool wasShown = form3_.loaded() && form3_.visible();
     dialog();
-    if (!wasShown)
+    if (!wasShown) {
         readLiveClockState();
+        openedBackground_ = desktop_.background();
+        openedLanguage_ = settings_.values().language.text;
+    }
     form3_.show();
 }
 
@@ -248,8 +251,13 @@ void OptionsDialog::cancel() {
         v.picture = picture;
         v.iconSpeed = opened_.openedSpeed;
     });
-    if (picture != "pic1" && picture != "def")
-        loadBackground(picture); // a picture that no longer loads leaves the current one
+    // The picture shown when the dialog opened, the built-in one included.
+    if (openedBackground_)
+        desktop_.showBackground(*openedBackground_);
+    if (openedLanguage_ && settings_.values().language.text != *openedLanguage_) {
+        settings_.update([this](shell::SettingsValues& v) { v.language.text = *openedLanguage_; });
+        desktop_.refreshDate();
+    }
     const shell::SettingsValues now = settings_.values();
     if (const auto on = now.clockOn.value())
         desktop_.showClock(*on);

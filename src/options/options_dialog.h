@@ -77,6 +77,9 @@ private:
     // The settings as the dialog opened, with the values committed then:
     // what Cancel puts back.
     shell::SettingsValues opened_;
+    // What the desktop showed when the dialog opened: Cancel shows it again.
+    std::optional<forms::Picture> openedBackground_;
+    std::optional<std::string> openedLanguage_;
 };
 
 } // namespace orvela::options

@@ -3,6 +3,7 @@
 // item layout, never its controls.
 #pragma once
 
+#include "forms/picture.h"
 #include "shell/desktop_settings.h"
 
 #include <string>
@@ -24,6 +25,9 @@ public:
     virtual void showStarPanels(bool shown) = 0;
     // The variant-3 background: a picture file already known to load.
     virtual void setBackground(const std::string& path) = 0;
+    // The variant-3 background as it shows now, and showing it again.
+    virtual forms::Picture background() = 0;
+    virtual void showBackground(const forms::Picture& picture) = 0;
     // Writes the weekday and date lines again (after a language change).
     virtual void refreshDate() = 0;
     // The width in twips of the strip's first icon, 0 when it has none.

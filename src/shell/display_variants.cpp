@@ -86,6 +86,10 @@ void DisplayVariants::setBackground(const forms::Picture& picture) {
     form().control("Image19").setPicture(picture);
 }
 
+forms::Picture DisplayVariants::background() {
+    return form().control("Image19").picture();
+}
+
 void DisplayVariants::showVariant(Variant v) {
     form().control(variantThreeOverlay).setVisible(v == Variant::Three);
     form().control(variantTwoOverlay).setVisible(v == Variant::Two);

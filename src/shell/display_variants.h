@@ -60,6 +60,7 @@ public:
     void showVariant(Variant v);
     // The variant-3 background picture.
     void setBackground(const forms::Picture& picture);
+    forms::Picture background();
 
     // The handler of Timer1: one step of the active variant.
     void timerTick();

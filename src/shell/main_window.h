@@ -48,6 +48,10 @@ public:
     void setStarLines(bool visible) override { stars_.setStarLines(visible); }
     void showStarPanels(bool shown) override { stars_.showStarPanels(shown); }
     void setBackground(const std::string& path) override;
+    forms::Picture background() override { return variants_.background(); }
+    void showBackground(const forms::Picture& picture) override {
+        variants_.setBackground(picture);
+    }
     void refreshDate() override { clocks_.datash(); }
     // The clock jumped (set by the user, or a night of sleep).
     void clockChanged() { variants_.refreshDate(); }

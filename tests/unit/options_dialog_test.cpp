@@ -1,6 +1,6 @@
 // The Options dialog through the started program: limits of the live
 // speeds, the strip level's arithmetic at two screen sizes, the language
-// reaching the date line, the first-run Cancel of a background, and a
+// reaching the date line, what Cancel shows again, and a
 // shortcut that cannot be made.
 #include "started_app.h"
 
@@ -101,21 +101,40 @@ TEST(OptionsDialog, AppliedLanguageReachesTheDateLineOnTheNextTick) {
     EXPECT_NE(english, app.c("Label53").caption());
 }
 
-TEST(OptionsDialog, FirstRunCancelLoadsImageJpgOfTheProgramFolderWhenItLoads) {
-    for (bool present : {true, false}) {
-        SCOPED_TRACE(present ? "image.jpg present" : "image.jpg missing");
+// Cancel shows what the dialog opened with: the background shown then (the
+// built-in one on a first run, a file once one was committed) and the
+// language, whatever was chosen and applied meanwhile.
+TEST(OptionsDialog, CancelShowsTheBackgroundAndLanguageTheDialogOpenedWith) {
+    for (bool committed : {false, true}) {
+        SCOPED_TRACE(committed ? "a committed picture" : "a first run");
         StartedApp app;
         const std::string dir = app.fake().machine().programDir;
         writeFile(dir + "/sky.gif", "GIF89a");
-        if (present)
-            writeFile(dir + "/image.jpg", "\xFF\xD8\xFF\xE0");
+        writeFile(dir + "/moon.gif", "GIF89a");
+        writeFile(dir + "/image.jpg", "\xFF\xD8\xFF\xE0");
+        if (committed) {
+            openOptions(app);
+            app.fake().machine().fileAnswers.emplace_back(dir + "/moon.gif");
+            press(app, "Command9");
+            press(app, "cmdOK");
+        }
+        const forms::Picture shown = app.c("Image19").picture();
         openOptions(app);
         app.fake().machine().fileAnswers.emplace_back(dir + "/sky.gif");
         press(app, "Command9");
-        EXPECT_EQ(app.c("Image19").picture().source, dir + "/sky.gif");
+        dialog(app).control("Combo1").setListIndex(1);
+        press(app, "cmdApply");
+        ASSERT_EQ(app.c("Image19").picture().source, dir + "/sky.gif");
+        ASSERT_EQ(app.setting("Desklang").caption(), "Russian");
         press(app, "cmdCancel");
-        EXPECT_EQ(app.setting("v3pic1").caption(), dir + "/image.jpg");
-        EXPECT_EQ(app.c("Image19").picture().source, dir + (present ? "/image.jpg" : "/sky.gif"));
+        EXPECT_EQ(app.c("Image19").picture().source, shown.source);
+        EXPECT_EQ(app.c("Image19").picture().kind, shown.kind);
+        EXPECT_EQ(app.setting("Desklang").caption(), "English");
+        EXPECT_EQ(app.c("Label202").caption().rfind("Friday", 0), 0u) << "2004-10-01 in English";
+        // The stored picture follows the first-run rule: the program
+        // folder's image.jpg stands for the default once cancelled.
+        EXPECT_EQ(app.setting("v3pic1").caption(),
+                  committed ? dir + "/moon.gif" : dir + "/image.jpg");
     }
 }
 
