@@ -7,6 +7,8 @@
 
 #include "shell/desktop_buttons.h"
 
+#include <algorithm>
+
 namespace orvela::shell {
 
 using forms::Event;
@@ -29,6 +31,15 @@ DriveKind driveKindFor(unsigned driveType) {
     }
 }
 
+DrivePanelShape drivePanelShape(int drives, float above) {
+    const auto heightFor = [](int rows) { return static_cast<float>(rows) * 1000 + 500; };
+    DrivePanelShape shape{1, drives, heightFor(drives), above - heightFor(drives)};
+    if (shape.top >= 0 || drives < 2)
+        return {1, drives, shape.height, std::max(0.0f, shape.top)};
+    const int rows = (drives + 1) / 2;
+    return {2, rows, heightFor(rows), std::max(0.0f, above - heightFor(rows))};
+}
+
 int fillDriveList(forms::Form& form2, platform::SystemServices& system) {
     int n = 0;
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
@@ -42,25 +53,35 @@ int fillDriveList(forms::Form& form2, platform::SystemServices& system) {
         form2.control("Label21", n).setCaption("Drive " + root + kind.suffix);
     }
 
-    // The panel stands on the variant-2 drives button, centred over it.
+    // The panel stands on the variant-2 drives button, centred over it, in
+    // one column of drives, or in two when one would not fit above the
+    // button; when even two would not, it starts at the top of the screen
+    // and reaches down over the button. Every drive stays on the screen.
     forms::Control& panel = form2.control("Frame2");
     const forms::Control& anchor = form2.control(v2DrivesButton);
     const forms::Control& buttons = form2.control(v2ButtonPanel);
-    const float panelHeight = static_cast<float>(n) * 1000 + 500;
-    panel.setHeight(panelHeight);
-    panel.setTop(anchor.top() + buttons.top() - panelHeight);
-    panel.setLeft(anchor.left() + buttons.left() + anchor.width() / 2 - panel.width() / 2);
-    form2.control("Image13").move(0, 0, panel.width(), panelHeight);
+    const float above = anchor.top() + buttons.top();
+    const DrivePanelShape shape = drivePanelShape(n, above);
+    const float columnWidth = drivePanelColumnWidth;
+    const float panelWidth = columnWidth * static_cast<float>(shape.columns);
+    panel.setWidth(panelWidth);
+    panel.setHeight(shape.height);
+    panel.setTop(shape.top);
+    const float centred = anchor.left() + buttons.left() + anchor.width() / 2 - panelWidth / 2;
+    panel.setLeft(std::clamp(centred, 0.0f, std::max(0.0f, designScreenWidth - panelWidth)));
+    form2.control("Image13").move(0, 0, panelWidth, shape.height);
 
     for (int j = 1; j <= n; ++j) {
+        const float column = static_cast<float>((j - 1) / shape.rows) * columnWidth;
+        const float row = static_cast<float>((j - 1) % shape.rows) * 1000;
         forms::Control& icon = form2.control("Image12", j);
-        icon.setTop(static_cast<float>(j - 1) * 1000 + 250);
-        icon.setLeft((panel.width() - icon.width()) / 2);
+        icon.setTop(row + 250);
+        icon.setLeft(column + (columnWidth - icon.width()) / 2);
         icon.setVisible(true);
         forms::Control& caption = form2.control("Label21", j);
-        caption.setTop(static_cast<float>(j - 1) * 1000 + 700);
-        caption.setLeft(0);
-        caption.setWidth(panel.width());
+        caption.setTop(row + 700);
+        caption.setLeft(column);
+        caption.setWidth(columnWidth);
         caption.setVisible(true);
     }
     return n;

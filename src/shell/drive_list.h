@@ -20,6 +20,18 @@ struct DriveKind {
 // that get no slot (0 unknown, 1 no root directory, and anything unknown).
 DriveKind driveKindFor(unsigned driveType);
 
+// How the drives panel stands, in design twips: its columns of 855 twips,
+// its rows of 1000 (and 500 more), and its top on the overlay. above is how
+// far the drives button's top lies below the overlay's top.
+struct DrivePanelShape {
+    int columns, rows;
+    float height, top;
+};
+inline constexpr float drivePanelColumnWidth = 855;
+// The design's screen, in twips: the panel stays within it.
+inline constexpr float designScreenWidth = 15360;
+DrivePanelShape drivePanelShape(int drives, float above);
+
 // Fills Frame2's slots from GetDriveTypeA of A:\ .. Z:\. Drives beyond the
 // twelfth recognised one get no slot. Returns the number of slots filled.
 int fillDriveList(forms::Form& form2, platform::SystemServices& system);

@@ -10,10 +10,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -41,22 +43,27 @@ protected:
         return shell::fillDriveList(form2, fake);
     }
 
-    // Every filled slot as laid out, the slots above n hidden and untouched.
+    // Every filled slot as laid out, the slots above n hidden and untouched:
+    // one column while it fits above the button (9600 twips), two beyond.
     void expectSlots(const std::vector<Slot>& slots) {
         const int n = static_cast<int>(slots.size());
-        const float height = static_cast<float>(n) * 1000 + 500;
-        // Label42 (2640, 720, 735 wide) of Frame14 (720, 8880); the panel is 855 wide.
-        EXPECT_EQ(c("Frame2").bounds(), (forms::Rect{3300, 9600 - height, 855, height}));
-        EXPECT_EQ(c("Image13").bounds(), (forms::Rect{0, 0, 855, height}));
+        const int columns = n > 9 ? 2 : 1, rows = columns == 2 ? (n + 1) / 2 : n;
+        const float height = static_cast<float>(rows) * 1000 + 500, width = 855.0f * columns;
+        // Label42 (2640, 720, 735 wide) of Frame14 (720, 8880); a column is 855 wide.
+        EXPECT_EQ(c("Frame2").bounds(),
+                  (forms::Rect{3727.5f - width / 2, 9600 - height, width, height}));
+        EXPECT_EQ(c("Image13").bounds(), (forms::Rect{0, 0, width, height}));
         for (int j = 1; j <= n; ++j) {
             const Slot& s = slots[static_cast<std::size_t>(j - 1)];
             SCOPED_TRACE("slot " + std::to_string(j) + " " + s.root);
-            const float row = static_cast<float>(j - 1) * 1000;
+            const float row = static_cast<float>((j - 1) % rows) * 1000;
+            const float column = static_cast<float>((j - 1) / rows) * 855;
             EXPECT_EQ(c("Label3", j).caption(), s.root);
             EXPECT_EQ(c("Label21", j).caption(), s.caption);
             EXPECT_EQ(c("Image12", j).picture(), c(s.pictureHolder.c_str()).picture());
-            EXPECT_EQ(c("Image12", j).bounds(), (forms::Rect{202.5f, row + 250, 450, 450}));
-            EXPECT_EQ(c("Label21", j).bounds(), (forms::Rect{0, row + 700, 855, 495}));
+            EXPECT_EQ(c("Image12", j).bounds(),
+                      (forms::Rect{column + 202.5f, row + 250, 450, 450}));
+            EXPECT_EQ(c("Label21", j).bounds(), (forms::Rect{column, row + 700, 855, 495}));
             EXPECT_TRUE(c("Image12", j).visible());
             EXPECT_TRUE(c("Label21", j).visible());
         }
@@ -84,7 +91,7 @@ TEST_F(DriveList, RemoteAndRamDisksShareTheirPictureAndUnrecognisedTypesLeaveNoG
                  {"R:\\", "Drive R:\\ RAM disk.", "Image8"}});
 }
 
-TEST_F(DriveList, OnlyTheFirstTwelveRecognisedDrivesGetSlots) {
+TEST_F(DriveList, OnlyTheFirstTwelveRecognisedDrivesGetSlotsInTwoColumns) {
     std::map<char, unsigned> drives;
     for (char letter = 'A'; letter <= 'N'; ++letter)
         drives[letter] = 3;
@@ -103,6 +110,45 @@ TEST_F(DriveList, OnlyTheFirstTwelveRecognisedDrivesGetSlots) {
 TEST_F(DriveList, NoDrivesLeaveAnEmptyPanelOfHalfAThousandTwips) {
     EXPECT_EQ(fill({}), 0);
     expectSlots({});
+}
+
+// However many drives, every slot lies on the screen, at the sizes where the
+// panel is tallest against the screen.
+TEST(DriveListApp, EveryDriveSlotStaysOnTheScreen) {
+    for (const auto& [width, height] : {std::pair{800u, 600u}, std::pair{1024u, 768u}})
+        for (int drives : {9, 10, 12, 14}) {
+            SCOPED_TRACE(std::to_string(drives) + " drives at " + std::to_string(width) + "x" +
+                         std::to_string(height));
+            const auto dir = std::filesystem::temp_directory_path() /
+                             ("orvela-drives-" + std::to_string(std::random_device{}()));
+            std::filesystem::create_directories(dir);
+            FakeMachine machine;
+            machine.programDir = dir.string();
+            machine.screenWidth = width;
+            machine.screenHeight = height;
+            for (int i = 0; i < drives; ++i)
+                machine.driveTypes[static_cast<char>('A' + i)] = 3;
+            FakePlatform fake(machine);
+            platform::Platform platform = fake.platform();
+            forms::ManualClock clock;
+            {
+                app::OrvelaApp app(platform, clock, static_cast<float>(width) * 15,
+                                   static_cast<float>(height) * 15);
+                app.start();
+                const forms::Form& form2 = *app.runtime().findForm("Form2");
+                const forms::Rect screen{0, 0, static_cast<float>(width) * 15,
+                                         static_cast<float>(height) * 15};
+                for (int j = 1; j <= std::min(drives, shell::driveSlotCount); ++j)
+                    for (const char* part : {"Image12", "Label21"}) {
+                        const forms::Rect r = form2.control(part, j).formRect();
+                        EXPECT_TRUE(r.left >= screen.left && r.top >= screen.top &&
+                                    r.right() <= screen.right() && r.bottom() <= screen.bottom())
+                            << part << "(" << j << ") at " << r.left << "," << r.top;
+                    }
+            }
+            std::error_code ec;
+            std::filesystem::remove_all(dir, ec);
+        }
 }
 
 TEST(DriveListApp, IsFilledBeforeTheLayoutScalesThePanel) {
