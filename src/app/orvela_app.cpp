@@ -101,6 +101,14 @@ void OrvelaApp::clockChanged() {
         parts_->mainWindow.clockChanged();
 }
 
+void OrvelaApp::hideDesktop(shell::HiddenReason reason) {
+    parts_->mainWindow.hideDesktop(reason);
+}
+
+void OrvelaApp::showDesktop(shell::HiddenReason reason) {
+    parts_->mainWindow.showDesktop(reason);
+}
+
 bool OrvelaApp::ended() const {
     return parts_->runtime.ended();
 }

@@ -8,6 +8,7 @@
 #include "forms/clock.h"
 #include "forms/runtime.h"
 #include "platform/platform.h"
+#include "shell/desktop_sleep.h"
 
 #include <memory>
 
@@ -34,6 +35,10 @@ public:
     // The system clock was set or the machine woke from sleep: the date
     // lines and the calendar show today at once.
     void clockChanged();
+    // Nobody can see the desktop for that reason (minimised, covered, the
+    // session locked, the display off), or can again.
+    void hideDesktop(shell::HiddenReason reason);
+    void showDesktop(shell::HiddenReason reason);
     // True once every window is closed.
     bool ended() const;
     // The desktop items of the last scan.

@@ -30,7 +30,13 @@ MainWindow::MainWindow(platform::Platform& platform, forms::Form& form1, forms::
       calendar_(form2, settings, form2.runtime().clock()),
       stars_(form2, settings, form2.runtime().random(), clocks_),
       variants_(form2, settings, platform.display, clocks_, calendar_, stars_, layout),
-      actions_(platform, form1, form2, settings, system, items, layout, clocks_) {}
+      actions_(platform, form1, form2, settings, system, items, layout, clocks_),
+      sleep_([this] { form2_.control("Timer1").setEnabled(false); },
+             [this] {
+                 form2_.control("Timer1").setEnabled(true);
+                 if (form2_.loaded())
+                     variants_.timerTick();
+             }) {}
 
 void MainWindow::bind(std::function<void()> exitProgram) {
     form2_.onLoad([this](const Event&) { loadMainWindow(); });

@@ -8,6 +8,7 @@
 #include "shell/desktop_actions.h"
 #include "shell/desktop_face.h"
 #include "shell/desktop_settings.h"
+#include "shell/desktop_sleep.h"
 #include "shell/display_variants.h"
 #include "shell/month_calendar.h"
 #include "shell/settings_file.h"
@@ -55,6 +56,9 @@ public:
     void refreshDate() override { clocks_.datash(); }
     // The clock jumped (set by the user, or a night of sleep).
     void clockChanged() { variants_.refreshDate(); }
+    // Nobody can see the desktop for that reason, or can again.
+    void hideDesktop(HiddenReason reason) { sleep_.hide(reason); }
+    void showDesktop(HiddenReason reason) { sleep_.show(reason); }
     float stripIconWidth() override { return layout_.stripIconWidth(); }
 
     ClockFaces& clocks() { return clocks_; }
@@ -77,6 +81,7 @@ private:
     StarField stars_;
     DisplayVariants variants_;
     DesktopActions actions_;
+    DesktopSleep sleep_;
 };
 
 } // namespace orvela::shell

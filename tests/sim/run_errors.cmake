@@ -7,6 +7,7 @@ set(_cases
     "|frobnicate\\n|line 1: unknown command"
     "|start\\nclick Form9.Label1\\n|line 2: unknown form"
     "|start\\nup Form2.Label5 sideways\\n|line 2: unknown button"
+    "|start\\nhide asleep\\n|line 2: unknown reason: asleep (minimized, covered, locked or display-off)"
     "|start\\nat 10 10 down\\n|line 2: at X Y expects move, down BUTTON"
     "|dump Form2.Visible\\ntick x\\n|line 2: tick expects a count"
     "|start\\npress form3.cmdOK\\n|line 2: cannot press form3.cmdOK: its form is not shown"

@@ -24,6 +24,8 @@ public:
     void start() override { app_.start(); }
     bool ended() const override { return app_.ended(); }
     void clockChanged() override { app_.clockChanged(); }
+    void hideDesktop(shell::HiddenReason reason) override { app_.hideDesktop(reason); }
+    void showDesktop(shell::HiddenReason reason) override { app_.showDesktop(reason); }
     const desktopitems::DesktopItemTable* desktopItems() const override {
         return &app_.desktopItems();
     }

@@ -7,6 +7,7 @@
 #include "forms/clock.h"
 #include "forms/runtime.h"
 #include "platform/fake/fake_platform.h"
+#include "shell/desktop_sleep.h"
 
 #include <memory>
 #include <string>
@@ -24,6 +25,9 @@ public:
     // The system clock was set, or the machine woke from sleep (what the
     // front end hears as WM_TIMECHANGE and WM_POWERBROADCAST).
     virtual void clockChanged() {}
+    // Nobody can see the desktop for that reason, or can again.
+    virtual void hideDesktop(shell::HiddenReason) {}
+    virtual void showDesktop(shell::HiddenReason) {}
     // The desktop items of Orvela's scan; null for the other programs.
     virtual const desktopitems::DesktopItemTable* desktopItems() const { return nullptr; }
     // Runs what the program arranged to happen after it has ended; one line

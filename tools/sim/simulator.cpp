@@ -114,6 +114,7 @@ private:
     void tick(const Words& w);
     void setClock(const Words& w);
     void clockChanged(const Words& w);
+    void visibility(const Words& w);
     void event(const Words& w);
     void up(const Words& w);
     void at(const Words& w);
@@ -411,6 +412,23 @@ void Simulator::clockChanged(const Words&) {
     app_->clockChanged();
 }
 
+void Simulator::visibility(const Words& w) {
+    static const std::pair<const char*, shell::HiddenReason> reasons[] = {
+        {"minimized", shell::HiddenReason::minimized},
+        {"covered", shell::HiddenReason::covered},
+        {"locked", shell::HiddenReason::locked},
+        {"display-off", shell::HiddenReason::displayOff}};
+    for (const auto& [name, reason] : reasons)
+        if (w[1] == name) {
+            if (w[0] == "hide")
+                app_->hideDesktop(reason);
+            else
+                app_->showDesktop(reason);
+            return;
+        }
+    throw ScriptError("unknown reason: " + w[1] + " (minimized, covered, locked or display-off)");
+}
+
 void Simulator::event(const Words& w) {
     const std::string& cmd = w[0];
     std::optional<float> x, y;
@@ -562,6 +580,10 @@ const CommandRow Simulator::commandTable[] = {
     {"date", "YYYY-MM-DD", "set the clock's date", 2, 2, &Simulator::setClock},
     {"clock-changed", "", "tell the program the clock was set or the machine woke from sleep", 1, 1,
      &Simulator::clockChanged},
+    {"hide", "REASON", "nobody can see the desktop: minimized, covered, locked or display-off", 2,
+     2, &Simulator::visibility},
+    {"show", "REASON", "the desktop can be seen again for that reason (minimized, ...)", 2, 2,
+     &Simulator::visibility},
     {"move", "T [X Y]", "MouseMove to T, no button (X Y relative to T; its centre)", 2, 4,
      &Simulator::event},
     {"up", "T BUTTON [X Y]", "MouseUp to T with BUTTON left, right or middle", 3, 5,
