@@ -12,6 +12,8 @@ endif()
 foreach(_file ${ORVELA_ARTWORK_FILES})
   get_filename_component(_name ${_file} NAME)
   string(TOUPPER ${_name} _id)
+  # windres takes no "@" in a name: "but1@2x.jpg" is BUT1_2X.JPG.
+  string(REPLACE "@" "_" _id ${_id})
   # Unquoted: windres joins a quoted name to the quoted path before it.
   string(APPEND _rc "${_id} RCDATA \"${_file}\"\n")
 endforeach()

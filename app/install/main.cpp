@@ -1,6 +1,6 @@
 // install.exe: wires the installer's logic to the real Windows services and
-// the Win32 front end. The window keeps its designed size in pixels at any
-// scaling (the program is not DPI-aware, so Windows scales it whole).
+// the Win32 front end. The program is DPI-aware (install.manifest) and its
+// window is laid out at the display's dpi, so it grows with the scaling.
 #include "forms/geometry.h"
 #include "installer/installer_app.h"
 #include "win32/com_apartment.h"

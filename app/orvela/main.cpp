@@ -15,17 +15,15 @@
 
 namespace {
 
-// One model pixel is one physical pixel at any Windows scaling. The call
-// exists from Vista on, so it is looked up rather than linked.
-void becomeDpiAware() {
-    HMODULE user32 = GetModuleHandleW(L"user32.dll");
-    if (!user32)
-        return;
-    using SetProcessDpiAware = BOOL(WINAPI*)();
-    auto proc = reinterpret_cast<SetProcessDpiAware>(
-        reinterpret_cast<void (*)()>(GetProcAddress(user32, "SetProcessDPIAware")));
-    if (proc)
-        proc();
+// The window classes of the native controls the dialogs use. The manifest
+// (Orvela.manifest) makes them the version-6 controls with visual styles and
+// the process DPI-aware, so a pixel is a physical pixel at any scaling.
+void registerCommonControls() {
+    INITCOMMONCONTROLSEX classes{};
+    classes.dwSize = sizeof classes;
+    classes.dwICC = ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_WIN95_CLASSES;
+    if (!InitCommonControlsEx(&classes))
+        InitCommonControls();
 }
 
 class OrvelaProgram final : public orvela::win32::Program {
@@ -47,9 +45,8 @@ private:
 };
 
 int runOrvela() {
-    becomeDpiAware();
     orvela::win32::ComApartment com;
-    InitCommonControls();
+    registerCommonControls();
 
     const float screenWidth = orvela::forms::pixelsToTwips(GetSystemMetrics(SM_CXSCREEN));
     const float screenHeight = orvela::forms::pixelsToTwips(GetSystemMetrics(SM_CYSCREEN));

@@ -54,6 +54,7 @@ struct OrvelaApp::Parts {
 OrvelaApp::OrvelaApp(platform::Platform& platform, forms::Clock& clock, float screenWidth,
                      float screenHeight)
     : parts_(std::make_unique<Parts>(platform, clock, screenWidth, screenHeight)) {
+    parts_->runtime.setDpi(platform.display.screenDpi());
     parts_->lifecycle.bind();
     parts_->mainWindow.bind([this] { exitProgram(); });
     parts_->listView.bind();

@@ -12,9 +12,6 @@ namespace {
 
 constexpr int ringElements = 101; // Image3 and Label6 run 0..101
 constexpr int gridElements = 100; // Image4 runs 0..100
-constexpr float captionHeight = 400;
-constexpr float ringIconHalf = 240;    // half of a 480-twip ring icon
-constexpr float ringCaptionDrop = 490; // ring caption top below its icon's top
 
 float rounded(double v) {
     return static_cast<float>(std::nearbyint(v));
@@ -33,8 +30,23 @@ GridShape gridShape(int n) {
     return g;
 }
 
-int fillCopies(float screenWidth) {
-    return static_cast<int>(std::nearbyint(std::floor(screenWidth / ItemLayout::stripPitch) * 1.2));
+int fillCopies(float screenWidth, float pitch) {
+    return static_cast<int>(std::nearbyint(std::floor(screenWidth / pitch) * 1.2));
+}
+
+ItemMetrics itemMetricsAt(int dpi) {
+    const int pixels = forms::iconPixelsAt(dpi);
+    ItemMetrics m;
+    if (pixels == forms::iconPixelsAt(forms::designDpi))
+        return m; // the design's own numbers, exactly
+    m.icon = forms::pixelsToTwips(pixels);
+    m.scale = m.icon / ItemMetrics{}.icon;
+    m.ringCaptionWidth *= m.scale;
+    m.ringCaptionHeight *= m.scale;
+    m.ringCaptionDrop *= m.scale;
+    m.stripPitch *= m.scale;
+    m.stripCaptionHeight *= m.scale;
+    return m;
 }
 
 int stripItem(int element, int n) {
@@ -52,8 +64,8 @@ void ItemLayout::placeStripSlot(forms::Form& f, int slot, int item, float cellLe
     caption.setVisible(true);
     caption.setWordWrap(true);
     const float h = icon.height(), w = icon.width();
-    caption.move(cellLeft, 1.7f * h, stripPitch, captionHeight);
-    icon.move((stripPitch - w) / 2 + cellLeft, 0.2f * h, w, h);
+    caption.move(cellLeft, 1.7f * h, metrics_.stripPitch, metrics_.stripCaptionHeight);
+    icon.move((metrics_.stripPitch - w) / 2 + cellLeft, 0.2f * h, w, h);
 }
 
 void ItemLayout::layoutDesktopItems(int n) {
@@ -61,23 +73,24 @@ void ItemLayout::layoutDesktopItems(int n) {
     forms::Form& f = form2_.touch();
     const forms::Runtime& rt = f.runtime();
     const float screenWidth = rt.screenWidth();
+    const float pitch = metrics_.stripPitch;
 
     itemCount_ = n;
     f.control(ringCaptions, 0).setCaption(std::to_string(n));
-    f.control(strip).setWidth(stripPitch * static_cast<float>(n) + 2 * screenWidth);
+    f.control(strip).setWidth(pitch * static_cast<float>(n) + 2 * screenWidth);
     for (int k = 1; k <= n; ++k) {
         f.control(ringIcons, k).setVisible(true);
         f.control(gridIcons, k).setVisible(true);
         f.control(ringCaptions, k).setVisible(true);
-        placeStripSlot(f, k, k, static_cast<float>(k - 1) * stripPitch);
+        placeStripSlot(f, k, k, static_cast<float>(k - 1) * pitch);
     }
     // Copies after one empty slot; with fewer items than the copies need,
     // the items repeat, so the strip never shows a gap.
     int lastShown = n;
     if (n > 0) {
-        const int copies = fillCopies(screenWidth);
+        const int copies = fillCopies(screenWidth, pitch);
         for (int j = n + 2; j <= n + 1 + copies && j <= stripSlots; ++j) {
-            placeStripSlot(f, j, stripItem(j, n), static_cast<float>(j - 2) * stripPitch);
+            placeStripSlot(f, j, stripItem(j, n), static_cast<float>(j - 2) * pitch);
             lastShown = j;
         }
     }
@@ -102,6 +115,31 @@ void ItemLayout::layoutDesktopItems(int n) {
     layoutGrid(f, n);
 }
 
+void ItemLayout::sizeForDpi() {
+    forms::Form& f = form2_.touch();
+    metrics_ = itemMetricsAt(f.runtime().dpi());
+    const ItemMetrics& m = metrics_;
+    if (m.scale == 1)
+        return; // the design's sizes
+    const auto resize = [](forms::Control& c, float width, float height) {
+        c.move(c.left(), c.top(), width, height);
+    };
+    for (int i = 0; i <= ringElements; ++i) {
+        resize(f.control(ringIcons, i), m.icon, m.icon);
+        forms::Control& caption = f.control(ringCaptions, i);
+        resize(caption, m.ringCaptionWidth, m.ringCaptionHeight);
+        caption.setFontSize(caption.font().size * m.scale);
+    }
+    for (int i = 0; i <= gridElements; ++i)
+        resize(f.control(gridIcons, i), m.icon, m.icon);
+    for (int j = 0; j <= stripSlots; ++j) {
+        if (j >= 1)
+            resize(f.control(stripIcons, j), m.icon, m.icon);
+        forms::Control& caption = f.control(stripCaptions, j);
+        caption.setFontSize(caption.font().size * m.scale);
+    }
+}
+
 void ItemLayout::setItemCaption(int n, const std::string& caption) {
     form2_.touch().control(ringCaptions, n).setCaption(caption);
 }
@@ -117,8 +155,8 @@ void ItemLayout::placeRingItem(int i, float left, float top) {
     forms::Control& icon = f.control(ringIcons, i);
     icon.move(left, top, icon.width(), icon.height());
     forms::Control& caption = f.control(ringCaptions, i);
-    caption.move(left + ringIconHalf - caption.width() / 2, top + ringCaptionDrop, caption.width(),
-                 caption.height());
+    caption.move(left + icon.width() / 2 - caption.width() / 2, top + metrics_.ringCaptionDrop,
+                 caption.width(), caption.height());
 }
 
 float ItemLayout::stripLeft() const {

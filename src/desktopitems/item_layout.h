@@ -20,8 +20,21 @@ struct GridShape {
 GridShape gridShape(int n);
 
 // The number of copies that fill the strip after its items on a screen of
-// the given width: Int(width / 1400) × 1.2, rounded.
-int fillCopies(float screenWidth);
+// the given width: Int(width / pitch) × 1.2, rounded (pitch 1400 at 96 dpi).
+int fillCopies(float screenWidth, float pitch = 1400);
+
+// The sizes of the item controls at a display's dpi, twips of the main
+// window: the icon is Windows' large icon at that dpi (480 twips, 32 px, at
+// 96 dpi), and its caption and the strip's cell grow with it.
+struct ItemMetrics {
+    float icon = 480; // side of a ring, grid or strip icon (the strip's before the layout's scale)
+    float scale = 1;  // icon / 480
+    float ringCaptionWidth = 1440, ringCaptionHeight = 255;
+    float ringCaptionDrop = 490; // ring caption top below its icon's top
+    float stripPitch = 1400;     // one strip cell
+    float stripCaptionHeight = 400;
+};
+ItemMetrics itemMetricsAt(int dpi);
 
 // The item that element `element` of the strip shows when it holds n items:
 // elements 1..n the items themselves, element n + 1 none (it stays hidden),
@@ -47,6 +60,13 @@ public:
 
     explicit ItemLayout(forms::Form& form2) : form2_(form2) {}
 
+    // Sizes the icons and captions of the ring, the grid and the strip for
+    // the display's dpi (the runtime's), from their design sizes: runs once
+    // per load of Form2, before the screen layout scales the strip.
+    void sizeForDpi();
+    // The sizes the layout uses now.
+    const ItemMetrics& metrics() const { return metrics_; }
+
     // Lays out n items (0..100; slots 1..n of the item table), whatever the
     // variant, and hides everything a previous layout showed beyond them.
     void layoutDesktopItems(int n);
@@ -57,7 +77,7 @@ public:
     void setItemCaption(int n, const std::string& caption);
     void setItemPicture(int n, const forms::Picture& picture);
     // Puts ring element i (0..101) with its icon's top-left at (left, top)
-    // and its caption centred below the icon.
+    // and its caption centred below the icon (metrics().ringCaptionDrop).
     void placeRingItem(int i, float left, float top);
     // The strip's left edge and width in twips, and a new left edge.
     float stripLeft() const;
@@ -72,6 +92,7 @@ private:
 
     forms::Form& form2_;
     int itemCount_ = 0;
+    ItemMetrics metrics_;
 };
 
 } // namespace orvela::desktopitems

@@ -63,6 +63,10 @@ struct FormDesign {
     // A dialog: a fixed frame with a caption, the system's dialog font for
     // its controls, and keyboard navigation between them.
     bool dialog = false;
+    // Laid out in twips at the display's dpi (1440 to an inch), so the form
+    // grows with the Windows scaling; otherwise 15 twips to a pixel at any
+    // dpi (the main window, whose layout scales its design to the screen).
+    bool followsDpi = false;
     std::span<const ControlDesign> controls;
 };
 

@@ -22,6 +22,18 @@ float area(const Rect& r) {
 Form::Form(Runtime& runtime, const FormDesign& design)
     : runtime_(runtime), design_(design), name_(design.name) {}
 
+PixelScale Form::pixelScale() const {
+    return design_.followsDpi ? PixelScale::atDpi(runtime_.dpi()) : PixelScale{};
+}
+
+float Form::screenWidth() const {
+    return runtime_.screenWidth() / twipsPerPixel * pixelScale().twipsPerPixel;
+}
+
+float Form::screenHeight() const {
+    return runtime_.screenHeight() / twipsPerPixel * pixelScale().twipsPerPixel;
+}
+
 Form& Form::touch() {
     if (loaded_)
         return *this;

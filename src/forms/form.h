@@ -10,6 +10,7 @@
 #include "forms/control.h"
 #include "forms/design.h"
 #include "forms/events.h"
+#include "forms/geometry.h"
 
 #include <map>
 #include <memory>
@@ -64,6 +65,12 @@ public:
     void setWindowState(int s) { windowState_ = s; }
     bool borderless() const { return design_.borderless; }
     bool dialog() const { return design_.dialog; }
+    // Twips to device pixels for this form: 1440 / dpi when its design
+    // follows the dpi, 15 otherwise.
+    PixelScale pixelScale() const;
+    // The screen in this form's own twips.
+    float screenWidth() const;
+    float screenHeight() const;
     // Clears the drawing surface and marks the whole form for repainting.
     void clearSurface() { invalidateAll(); }
     // Pops up a menu of the form (a Menu control) where the pointer is; the

@@ -1,6 +1,7 @@
 // Twips, pixels and rectangles of the forms runtime.
 // All coordinates of the model are twips as float, as the forms designer keeps
-// them; the only conversion to device pixels lives here (15 twips per pixel).
+// them; the only conversion to device pixels lives here: 15 twips per pixel
+// for a form laid out at 96 dpi, 1440 / dpi for one that follows the display.
 #pragma once
 
 #include <algorithm>
@@ -8,14 +9,40 @@
 
 namespace orvela::forms {
 
-inline constexpr float twipsPerPixel = 15.0f;
+inline constexpr int designDpi = 96;
+inline constexpr float twipsPerInch = 1440.0f;
+inline constexpr float twipsPerPixel = twipsPerInch / designDpi; // 15
 
-// Nearest device pixel of a twips coordinate.
+// The dpi a display reports, held within what Windows offers (72 to 480 dpi,
+// 75 % to 500 %); 0 or anything unreadable is the design's 96.
+inline int usableDpi(int dpi) {
+    return dpi <= 0 ? designDpi : std::clamp(dpi, 72, 480);
+}
+
+// The size of an item icon at a display's dpi, as Windows sizes its large
+// icons: 32 px at 96 dpi, 48 at 144, 64 at 192.
+inline int iconPixelsAt(int dpi) {
+    return static_cast<int>(std::lround(32.0 * usableDpi(dpi) / designDpi));
+}
+
+// The step between a form's twips and device pixels.
+struct PixelScale {
+    float twipsPerPixel = forms::twipsPerPixel;
+
+    // 1440 twips to an inch at the display's dpi.
+    static PixelScale atDpi(int dpi) { return {twipsPerInch / static_cast<float>(usableDpi(dpi))}; }
+    // Nearest device pixel of a twips coordinate.
+    int toPixels(float twips) const { return static_cast<int>(std::lround(twips / twipsPerPixel)); }
+    float toTwips(int pixels) const { return static_cast<float>(pixels) * twipsPerPixel; }
+    bool operator==(const PixelScale&) const = default;
+};
+
+// The same at 96 dpi (15 twips per pixel), the main window's scale.
 inline int twipsToPixels(float twips) {
-    return static_cast<int>(std::lround(twips / twipsPerPixel));
+    return PixelScale{}.toPixels(twips);
 }
 inline float pixelsToTwips(int pixels) {
-    return static_cast<float>(pixels) * twipsPerPixel;
+    return PixelScale{}.toTwips(pixels);
 }
 
 // An axis-aligned rectangle in twips: left/top inclusive, width/height >= 0.

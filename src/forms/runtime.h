@@ -4,6 +4,7 @@
 
 #include "forms/clock.h"
 #include "forms/form.h"
+#include "forms/geometry.h"
 #include "forms/uniform_random.h"
 
 #include <memory>
@@ -14,7 +15,8 @@ namespace orvela::forms {
 
 class Runtime {
 public:
-    // Screen size in twips.
+    // Screen size in twips at 15 per pixel (Form::screenWidth() gives it in
+    // a form's own twips).
     Runtime(Clock& clock, float screenWidth, float screenHeight);
 
     Form& addForm(const FormDesign& design);
@@ -23,6 +25,10 @@ public:
 
     float screenWidth() const { return screenWidth_; }
     float screenHeight() const { return screenHeight_; }
+    // The display's dots per inch (96 until set; usableDpi() holds it in
+    // range), which the forms that follow the dpi and the item icons use.
+    int dpi() const { return dpi_; }
+    void setDpi(int dpi) { dpi_ = usableDpi(dpi); }
     Clock& clock() const { return clock_; }
     UniformRandom& random() { return random_; }
 
@@ -38,6 +44,7 @@ public:
 private:
     Clock& clock_;
     float screenWidth_, screenHeight_;
+    int dpi_ = designDpi;
     UniformRandom random_;
     std::vector<std::unique_ptr<Form>> forms_;
     bool everLoaded_ = false;

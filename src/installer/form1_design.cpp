@@ -134,6 +134,7 @@ const forms::FormDesign& form1Design() {
         .picture = "installForm1.jpg",
         .defaultFont = {.name = "MS Sans Serif", .size = 8.25f, .bold = false, .charset = 0},
         .dialog = true,
+        .followsDpi = true,
         .controls = controls,
     };
     return design;

@@ -8,6 +8,7 @@ InstallerApp::InstallerApp(platform::Platform& platform, forms::Clock& clock, fl
                            float screenHeight)
     : runtime_(clock, screenWidth, screenHeight), form1_(runtime_.addForm(form1Design())),
       window_(platform, form1_) {
+    runtime_.setDpi(platform.display.screenDpi());
     window_.bind();
 }
 

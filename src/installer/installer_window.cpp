@@ -42,9 +42,9 @@ forms::Control& InstallerWindow::control(const char* name, int index) const {
 void InstallerWindow::Form_Load() {
     label5Text_ = control("Label5").caption();
     showDone(false);
-    const forms::Runtime& rt = form1_.runtime();
-    form1_.move(centredOffset(rt.screenWidth(), form1_.width()),
-                centredOffset(rt.screenHeight(), form1_.height()), form1_.width(), form1_.height());
+    form1_.move(centredOffset(form1_.screenWidth(), form1_.width()),
+                centredOffset(form1_.screenHeight(), form1_.height()), form1_.width(),
+                form1_.height());
     forms::Control& combo = control("Combo1");
     combo.clearItems();
     for (const char* entry : common::fileTypeFilters)

@@ -164,6 +164,7 @@ const forms::FormDesign& form3Design() {
         .height = 4740,
         .defaultFont = {.name = "MS Sans Serif", .size = 8.25f, .bold = true, .charset = 204},
         .dialog = true,
+        .followsDpi = true,
         .controls = controls,
     };
     return design;

@@ -72,9 +72,8 @@ void OptionsDialog::setCaptions() {
 void OptionsDialog::opening() {
     forms::Form& f = form3_;
     showOptionsPage("FGeneral");
-    const forms::Runtime& runtime = f.runtime();
-    f.move(std::floor(std::round(runtime.screenWidth() - f.width()) / 2),
-           std::floor(std::round(runtime.screenHeight() - f.height()) / 2), f.width(), f.height());
+    f.move(std::floor(std::round(f.screenWidth() - f.width()) / 2),
+           std::floor(std::round(f.screenHeight() - f.height()) / 2), f.width(), f.height());
 
     const shell::SettingsValues stored = settings_.values();
     if (const auto on = stored.autostart.value())

@@ -19,7 +19,6 @@ namespace {
 constexpr double pi = std::numbers::pi;
 constexpr double designHeight = 768;
 constexpr double ringRadius = 4500;
-constexpr double iconHalf = 240; // half of a 480-twip ring icon
 constexpr double accumulatorWrap = 36000;
 constexpr double ringTurn = 4360;     // accumulator units per full turn
 constexpr int ringElements = 102;     // Image3 and Label6 are 0..101
@@ -41,7 +40,7 @@ double roundHalfEven(double v) {
     return std::nearbyint(v); // the default rounding mode rounds halves to even
 }
 
-TwipsPoint ringIconPosition(int i, int n, double a, TwipsPoint centre, double k) {
+TwipsPoint ringIconPosition(int i, int n, double a, TwipsPoint centre, double k, double iconHalf) {
     const double step = 2 * pi / n;
     const double theta = i * step + 3 * pi / 2 - 2 * pi * a / ringTurn;
     return {roundHalfEven(ringRadius * k * std::cos(theta) + centre.x - iconHalf),
@@ -169,8 +168,9 @@ void DisplayVariants::turnRing(double a, TwipsPoint centre, double k) {
     const int n = std::min(placedItems_, ringElements - 1);
     if (n <= 0)
         return;
+    const double iconHalf = items_.metrics().icon / 2.0;
     for (int i = 0; i <= n; ++i) {
-        const TwipsPoint at = ringIconPosition(i, n, a, centre, k);
+        const TwipsPoint at = ringIconPosition(i, n, a, centre, k, iconHalf);
         items_.placeRingItem(i, static_cast<float>(at.x), static_cast<float>(at.y));
     }
 }

@@ -21,9 +21,10 @@ namespace orvela::shell {
 TwipsPoint clockCentre(double width, double height, double k);
 // Nearest integer, halves to the even neighbour.
 double roundHalfEven(double v);
-// Top-left of ring icon i of n (480 x 480 twips, centred on the ring of
-// radius 4500 × k) at angle accumulator a.
-TwipsPoint ringIconPosition(int i, int n, double a, TwipsPoint centre, double k);
+// Top-left of ring icon i of n (2 × iconHalf twips square, 480 at 96 dpi,
+// centred on the ring of radius 4500 × k) at angle accumulator a.
+TwipsPoint ringIconPosition(int i, int n, double a, TwipsPoint centre, double k,
+                            double iconHalf = 240);
 // The strip's next left edge: it creeps left by step until its right edge
 // has reached the screen's, then starts again at -2 × step.
 float nextStripLeft(float left, float width, float screenWidth, float step);

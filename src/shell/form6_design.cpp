@@ -56,6 +56,7 @@ const forms::FormDesign& form6Design() {
         .picture = "Form6.jpg",
         .defaultFont = {.name = "MS Sans Serif", .size = 8.25f, .bold = true, .charset = 204},
         .borderless = true,
+        .followsDpi = true,
         .controls = controls,
     };
     return design;

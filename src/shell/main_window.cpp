@@ -77,6 +77,7 @@ void MainWindow::loadMainWindow() {
     actions_.showRecycleBin(recycleBinSummary(items, bytes));
 
     fillDriveList(f, platform_.system);
+    layout_.sizeForDpi();
     variants_.applyDisplayVariant();
     setCaptions();
     if (settings_.calendarOn())

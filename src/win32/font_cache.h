@@ -10,6 +10,7 @@
 #pragma once
 
 #include "forms/control.h"
+#include "forms/geometry.h"
 #include "win32/gdi_guards.h"
 
 #include <windows.h>
@@ -27,12 +28,13 @@ public:
     FontCache(const FontCache&) = delete;
     FontCache& operator=(const FontCache&) = delete;
 
-    // The font at its size in points (negative height of size * 20 / 15
-    // pixels), weight, slant and character set; a font Windows cannot make
-    // gives the stock GUI font.
-    HFONT font(const forms::Font& font);
-    // The system's dialog font scaled and styled as font.
-    HFONT dialogFont(const forms::Font& font);
+    // The font at its size in points (negative height of size * 20 twips
+    // in the form's pixels: 15 twips to a pixel at 96 dpi), weight, slant
+    // and character set; a font Windows cannot make gives the stock GUI font.
+    HFONT font(const forms::Font& font, forms::PixelScale scale = {});
+    // The system's dialog font scaled and styled as font, in the form's
+    // pixels: as the system gives it in a form that follows the dpi.
+    HFONT dialogFont(const forms::Font& font, forms::PixelScale scale = {});
     // The font a control is drawn in: dialogFont() in dialog forms, font() elsewhere.
     HFONT fontFor(const forms::Control& control);
 
@@ -41,8 +43,8 @@ public:
     static LOGFONTW systemDialogFont();
 
 private:
-    using Key = std::tuple<std::string, float, bool, bool, int>;
-    using DialogKey = std::tuple<float, bool, bool>;
+    using Key = std::tuple<std::string, float, bool, bool, int, float>;
+    using DialogKey = std::tuple<float, bool, bool, float>;
     std::map<Key, FontHandle> fonts_;
     std::map<DialogKey, FontHandle> dialogFonts_;
     std::optional<LOGFONTW> dialogBase_;

@@ -23,7 +23,7 @@ void fill(HDC dc, const RECT& box, COLORREF color) {
 RECT ownBox(const forms::Control& c) {
     float x = 0, y = 0;
     c.originInForm(x, y);
-    return toPixels(c.bounds().translated(x, y));
+    return toPixels(c.bounds().translated(x, y), c.form().pixelScale());
 }
 
 bool covers(const RECT& outer, const RECT& inner) {
@@ -34,14 +34,15 @@ bool covers(const RECT& outer, const RECT& inner) {
 // Where a control may draw: inside its frames (or the whole form); a
 // picture that fills its frame, the whole frame.
 RECT clipBox(const forms::Control& c) {
+    const forms::PixelScale scale = c.form().pixelScale();
     if (c.fillsParent() && c.parent())
-        return toPixels(c.parent()->formRect());
+        return toPixels(c.parent()->formRect(), scale);
     if (c.kind() == forms::ControlKind::Line) {
         if (!c.parent())
             return RECT{-everywhere, -everywhere, everywhere, everywhere};
-        return toPixels(c.parent()->formRect());
+        return toPixels(c.parent()->formRect(), scale);
     }
-    return toPixels(c.formRect());
+    return toPixels(c.formRect(), scale);
 }
 
 } // namespace
@@ -95,15 +96,16 @@ void FormPainter::paint(HDC dc, const forms::Form& form) {
         // The form's own surface first: colour, then picture; the window may
         // be larger than the form, so fill the whole clip box.
         fill(dc, clip, surfaceColor(form, form.backColor()));
-        if (const DecodedPicture* picture = pictures_.get(form.picture())) {
-            const forms::Rect& area = form.pictureArea();
-            if (area.empty()) {
-                picture->draw(dc, {0, 0, picture->width(), picture->height()});
-            } else {
-                // Drawn over its area, its edges continued to the window's.
-                picture->draw(dc, toPixels(area));
-                picture->drawEdges(dc, toPixels(area), clip);
-            }
+        const forms::Rect& area = form.pictureArea();
+        if (area.empty()) {
+            paintPicture(dc, form.pixelScale(), form.picture(), {0, 0, 0, 0}, false);
+        } else {
+            // Drawn over its area, its edges continued to the window's.
+            const RECT box = toPixels(area, form.pixelScale());
+            if (const DecodedPicture* picture = pictures_.get(form.picture(), box))
+                picture->draw(dc, box);
+            if (const DecodedPicture* picture = pictures_.get(form.picture()))
+                picture->drawEdges(dc, box, clip);
         }
     }
     for (std::size_t i = first; i < order.size(); ++i) {
@@ -128,7 +130,7 @@ void FormPainter::paintControl(HDC dc, const forms::Control& c) {
         paintLabel(dc, c, box);
         break;
     case forms::ControlKind::Image:
-        paintPicture(dc, c.picture(), box, c.stretch());
+        paintPicture(dc, c.form().pixelScale(), c.picture(), box, c.stretch());
         if (c.fillsParent() && c.parent()) {
             if (const DecodedPicture* picture = pictures_.get(c.picture()))
                 picture->drawEdges(dc, box, clipBox(c));
@@ -139,7 +141,7 @@ void FormPainter::paintControl(HDC dc, const forms::Control& c) {
         break;
     case forms::ControlKind::PictureBox:
         fill(dc, box, surfaceColor(c.form(), c.backColor()));
-        paintPicture(dc, c.picture(), box, false);
+        paintPicture(dc, c.form().pixelScale(), c.picture(), box, false);
         break;
     case forms::ControlKind::Line:
         paintLine(dc, c);
@@ -192,8 +194,9 @@ HFONT FormPainter::fittedFont(HDC dc, const forms::Control& label, const std::ws
                               const RECT& box) {
     const int width = box.right - box.left, height = box.bottom - box.top;
     const forms::Font& design = label.font();
-    const FitKey key{text,        width,       height,        design.name,
-                     design.size, design.bold, design.italic, design.charset};
+    const forms::PixelScale scale = label.form().pixelScale();
+    const FitKey key{text,        width,         height,         design.name,        design.size,
+                     design.bold, design.italic, design.charset, scale.twipsPerPixel};
     auto found = fittedSizes_.find(key);
     if (found == fittedSizes_.end()) {
         const UINT flags = labelTextFlags(label) | DT_CALCRECT;
@@ -201,7 +204,7 @@ HFONT FormPainter::fittedFont(HDC dc, const forms::Control& label, const std::ws
             design.size, {static_cast<float>(width), static_cast<float>(height)}, [&](float s) {
                 forms::Font f = design;
                 f.size = s;
-                Selection trial(dc, fonts_.font(f));
+                Selection trial(dc, fonts_.font(f, scale));
                 RECT r{0, 0, width, 0};
                 DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, flags);
                 return forms::TextSize{static_cast<float>(r.right - r.left),
@@ -211,26 +214,30 @@ HFONT FormPainter::fittedFont(HDC dc, const forms::Control& label, const std::ws
     }
     forms::Font f = design;
     f.size = found->second;
-    return fonts_.font(f);
+    return fonts_.font(f, scale);
 }
 
-void FormPainter::paintPicture(HDC dc, const forms::Picture& reference, const RECT& box,
-                               bool stretch) {
-    const DecodedPicture* picture = pictures_.get(reference);
-    if (!picture)
-        return;
-    if (stretch)
-        picture->draw(dc, box);
-    else
-        picture->draw(
-            dc, {box.left, box.top, box.left + picture->width(), box.top + picture->height()});
+void FormPainter::paintPicture(HDC dc, forms::PixelScale scale, const forms::Picture& reference,
+                               const RECT& box, bool stretch) {
+    RECT shown = box;
+    if (!stretch) {
+        // Its own size in pixels at 96 dpi, in the form's pixels.
+        const DecodedPicture* natural = pictures_.get(reference);
+        if (!natural)
+            return;
+        shown.right = box.left + atFormScale(natural->width(), scale);
+        shown.bottom = box.top + atFormScale(natural->height(), scale);
+    }
+    if (const DecodedPicture* picture = pictures_.get(reference, shown))
+        picture->draw(dc, shown);
 }
 
 void FormPainter::paintLine(HDC dc, const forms::Control& line) {
     float x = 0, y = 0;
     line.originInForm(x, y);
-    const int x1 = forms::twipsToPixels(x + line.x1()), y1 = forms::twipsToPixels(y + line.y1());
-    const int x2 = forms::twipsToPixels(x + line.x2()), y2 = forms::twipsToPixels(y + line.y2());
+    const forms::PixelScale scale = line.form().pixelScale();
+    const int x1 = scale.toPixels(x + line.x1()), y1 = scale.toPixels(y + line.y1());
+    const int x2 = scale.toPixels(x + line.x2()), y2 = scale.toPixels(y + line.y2());
     const int width = line.borderWidth();
     const COLORREF color = toColorRef(line.borderColor());
     if (x1 == x2 && y1 == y2) {

@@ -39,7 +39,10 @@ public:
 private:
     void paintControl(HDC dc, const forms::Control& control);
     void paintLabel(HDC dc, const forms::Control& label, const RECT& box);
-    void paintPicture(HDC dc, const forms::Picture& picture, const RECT& box, bool stretch);
+    // A picture stretched over box, or at its own size (scaled to the form's
+    // pixels) from box's top-left corner; the render that suits the shown size.
+    void paintPicture(HDC dc, forms::PixelScale scale, const forms::Picture& picture,
+                      const RECT& box, bool stretch);
     void paintLine(HDC dc, const forms::Control& line);
     // The font a label's caption fits its box in (forms/text_fit.h), its
     // own where it fits. The fit depends only on the caption, the box's
@@ -51,7 +54,7 @@ private:
 
     PictureCache& pictures_;
     FontCache& fonts_;
-    using FitKey = std::tuple<std::wstring, int, int, std::string, float, bool, bool, int>;
+    using FitKey = std::tuple<std::wstring, int, int, std::string, float, bool, bool, int, float>;
     std::map<FitKey, float> fittedSizes_;
 };
 

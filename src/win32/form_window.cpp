@@ -44,7 +44,7 @@ void FormWindow::sync() {
     applyState();
     if (!IsIconic(window_))
         place();
-    PaintEngine::invalidate(window_, form_.takeDirty());
+    PaintEngine::invalidate(window_, form_.takeDirty(), form_.pixelScale());
 }
 
 bool FormWindow::onMessage(Message& m) {

@@ -42,7 +42,9 @@ int mouseButtonOf(UINT message) {
 } // namespace
 
 bool FormWindow::onMouse(Message& m) {
-    const float x = toTwips(GET_X_LPARAM(m.lParam)), y = toTwips(GET_Y_LPARAM(m.lParam));
+    const forms::PixelScale scale = form_.pixelScale();
+    const float x = toTwips(GET_X_LPARAM(m.lParam), scale),
+                y = toTwips(GET_Y_LPARAM(m.lParam), scale);
     switch (m.id) {
     case WM_MOUSEMOVE:
         mouse_.move(x, y, heldButtons(m.wParam));

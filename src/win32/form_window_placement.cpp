@@ -68,10 +68,10 @@ void FormWindow::place() {
     RECT r{};
     if (form_.windowState() == 2) {
         // Maximised: the whole screen (the runtime gives the form its size).
-        const forms::Runtime& rt = form_.runtime();
-        r = toPixels({0, 0, rt.screenWidth(), rt.screenHeight()});
+        r = toPixels({0, 0, form_.screenWidth(), form_.screenHeight()}, form_.pixelScale());
     } else {
-        RECT client = toPixels({form_.left(), form_.top(), form_.width(), form_.height()});
+        RECT client = toPixels({form_.left(), form_.top(), form_.width(), form_.height()},
+                               form_.pixelScale());
         r = client;
         AdjustWindowRectEx(&r, styleOf(form_), FALSE, exStyleOf(form_));
         OffsetRect(&r, client.left - r.left, client.top - r.top);

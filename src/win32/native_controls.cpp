@@ -14,7 +14,7 @@ namespace {
 RECT boxOf(const forms::Control& c) {
     float x = 0, y = 0;
     c.originInForm(x, y);
-    return toPixels(c.bounds().translated(x, y));
+    return toPixels(c.bounds().translated(x, y), c.form().pixelScale());
 }
 
 // Arrow keys move between neighbouring push buttons of one container (OK,

@@ -5,7 +5,8 @@
 
 namespace orvela::win32 {
 
-void PaintEngine::invalidate(HWND window, const std::vector<forms::Rect>& dirty) {
+void PaintEngine::invalidate(HWND window, const std::vector<forms::Rect>& dirty,
+                             forms::PixelScale scale) {
     if (dirty.empty())
         return;
     // One region, one call: each invalidation is a trip to the window
@@ -14,7 +15,7 @@ void PaintEngine::invalidate(HWND window, const std::vector<forms::Rect>& dirty)
     Region all(CreateRectRgn(0, 0, 0, 0));
     Region part(CreateRectRgn(0, 0, 0, 0));
     for (const forms::Rect& r : dirty) {
-        RECT pixels = toPixels(r);
+        RECT pixels = toPixels(r, scale);
         // One pixel of margin against rounding of the painted edges.
         pixels.right += 1;
         pixels.bottom += 1;

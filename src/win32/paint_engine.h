@@ -20,7 +20,8 @@ public:
     PaintEngine& operator=(const PaintEngine&) = delete;
 
     // Invalidates the pixel rectangles of the dirty twips rectangles.
-    static void invalidate(HWND window, const std::vector<forms::Rect>& dirty);
+    static void invalidate(HWND window, const std::vector<forms::Rect>& dirty,
+                           forms::PixelScale scale = {});
 
     // Handles WM_PAINT of window, which shows form. True when a frame was
     // copied to the window.

@@ -1,5 +1,6 @@
 #include "win32/picture_cache.h"
 
+#include "forms/picture_renders.h"
 #include "win32/picture_source.h"
 #include "win32/utf.h"
 
@@ -49,6 +50,17 @@ const DecodedPicture* PictureCache::get(const forms::Picture& picture) {
     if (it == pictures_.end())
         it = pictures_.emplace(std::move(key), load(picture)).first;
     return it->second.get();
+}
+
+const DecodedPicture* PictureCache::get(const forms::Picture& picture, const RECT& shown) {
+    const DecodedPicture* single = get(picture);
+    if (!single || picture.kind != forms::Picture::Kind::Artwork ||
+        !forms::wantsDoubleRender(single->width(), single->height(), shown.right - shown.left,
+                                  shown.bottom - shown.top))
+        return single;
+    const std::string name = forms::doubleRenderName(picture.source);
+    const DecodedPicture* twice = name.empty() ? nullptr : get(forms::Picture::artwork(name));
+    return twice ? twice : single;
 }
 
 } // namespace orvela::win32

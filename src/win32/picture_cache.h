@@ -28,6 +28,10 @@ public:
 
     // Null for no picture, or one that cannot be shown.
     const DecodedPicture* get(const forms::Picture& picture);
+    // The render of an artwork picture to draw at the shown size: its 2x
+    // render when shown more than 1.25 times its 1x size and the program has
+    // one (forms/picture_renders.h), else the 1x render.
+    const DecodedPicture* get(const forms::Picture& picture, const RECT& shown);
 
 private:
     std::unique_ptr<DecodedPicture> load(const forms::Picture& picture) const;

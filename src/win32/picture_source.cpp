@@ -16,8 +16,9 @@ std::optional<std::string> artworkBytes(const std::string& name) {
     std::optional<std::wstring> wide = toWide(name);
     if (!wide || wide->empty() || wide->find(L'\0') != std::wstring::npos)
         return std::nullopt;
+    // Resource names are upper case, "@" as "_" (cmake/artwork.cmake).
     for (wchar_t& c : *wide)
-        c = static_cast<wchar_t>(std::towupper(c));
+        c = c == L'@' ? L'_' : static_cast<wchar_t>(std::towupper(c));
     HRSRC found = FindResourceW(nullptr, wide->c_str(), MAKEINTRESOURCEW(10)); // RT_RCDATA
     if (!found)
         return std::nullopt;

@@ -1,5 +1,6 @@
 // The real file searches, file information, icons and folder browser of
 // Win32Platform: the wide-character calls, UTF-8 at the boundary.
+#include "win32/large_icon.h"
 #include "win32/utf.h"
 #include "win32/win32_platform.h"
 
@@ -20,6 +21,8 @@ using platform::ItemIdList;
 using platform::PictureHandle;
 
 namespace {
+
+constexpr int largeIconPixels = 32; // what ExtractAssociatedIcon and the large list give
 
 std::uint64_t fromFileTime(const FILETIME& t) {
     return (static_cast<std::uint64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
@@ -109,6 +112,10 @@ IconHandle Win32Platform::extractAssociatedIcon(const std::string& path, int ind
         return 0;
     // Windows may write into the buffer (Wine puts its own path there for a
     // missing file): it gets a copy of MAX_PATH characters.
+    if (iconPixels_ > largeIconPixels && index == 0) {
+        if (HICON large = systemImageIcon(systemImageIndex(*wide), iconPixels_))
+            return reinterpret_cast<IconHandle>(large);
+    }
     wchar_t buffer[MAX_PATH] = {};
     std::memcpy(buffer, wide->c_str(), (wide->size() + 1) * sizeof(wchar_t));
     WORD icon = static_cast<WORD>(index);
@@ -119,6 +126,11 @@ IconHandle Win32Platform::extractAssociatedIcon(const std::string& path, int ind
 IconHandle Win32Platform::imageListIcon(platform::ImageListHandle list, int index) {
     if (!list || index < 0)
         return 0;
+    // The system image lists share their indexes: the larger list's image.
+    if (iconPixels_ > largeIconPixels) {
+        if (HICON large = systemImageIcon(index, iconPixels_))
+            return reinterpret_cast<IconHandle>(large);
+    }
     return reinterpret_cast<IconHandle>(
         ImageList_GetIcon(reinterpret_cast<HIMAGELIST>(list), index, ILD_TRANSPARENT));
 }

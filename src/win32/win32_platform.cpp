@@ -1,5 +1,7 @@
 #include "win32/win32_platform.h"
 
+#include "forms/geometry.h"
+#include "win32/display_dpi.h"
 #include "win32/utf.h"
 
 #include <windows.h>
@@ -134,7 +136,8 @@ bool writeAll(HANDLE file, const std::string& bytes) {
 
 Win32Platform::Win32Platform() : Win32Platform(defaultInstanceName) {}
 
-Win32Platform::Win32Platform(std::string instanceName) : instanceName_(std::move(instanceName)) {}
+Win32Platform::Win32Platform(std::string instanceName)
+    : instanceName_(std::move(instanceName)), iconPixels_(forms::iconPixelsAt(systemDpi())) {}
 
 Win32Platform::~Win32Platform() {
     releasePictures();
@@ -158,6 +161,10 @@ bool Win32Platform::enumCurrentDisplaySettings(platform::DisplayMode& mode) {
 
 std::uint32_t Win32Platform::getSysColor(int index) {
     return GetSysColor(index);
+}
+
+int Win32Platform::screenDpi() {
+    return systemDpi();
 }
 
 // --- WindowServices

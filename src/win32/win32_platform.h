@@ -42,6 +42,7 @@ public:
     // DisplayServices
     bool enumCurrentDisplaySettings(platform::DisplayMode& mode) override;
     std::uint32_t getSysColor(int index) override;
+    int screenDpi() override;
     // WindowServices: an empty class or title matches any. showWindow gives
     // ShowWindow's result: whether the window was visible before.
     platform::WindowHandle findWindow(const std::string& className,
@@ -70,7 +71,9 @@ public:
                                          unsigned flags) override;
     std::uintptr_t getFileInfo(const std::string& path, std::uint32_t attributes, unsigned flags,
                                platform::FileInfo& info) override;
-    // A path too long for Windows' buffer gives no icon.
+    // A path too long for Windows' buffer gives no icon. Above 96 dpi both
+    // give the icon at the display's size (forms::iconPixelsAt) from the
+    // system's larger image lists (large_icon.h), where Windows has them.
     platform::IconHandle extractAssociatedIcon(const std::string& path, int index) override;
     platform::IconHandle imageListIcon(platform::ImageListHandle list, int index) override;
     // The pictures live as long as this object.
@@ -143,6 +146,8 @@ private:
     std::string instanceName_;
     void* instanceMutex_ = nullptr; // HANDLE
     std::optional<bool> anotherInstance_;
+    // The side of an item icon at the display's dpi at start-up (32 at 96).
+    int iconPixels_ = 32;
     // Pictures made from icons (IPicture*, each holding one reference).
     std::map<platform::PictureHandle, void*> pictures_;
     platform::PictureHandle nextPicture_ = 1;

@@ -25,6 +25,7 @@ struct AppOptions {
     std::string language = "English"; // Desklang in that file
     std::string shortDatePicture = "M/d/yyyy";
     std::string desktop; // the desktop folder; empty: none
+    int dpi = 96;        // what the display's dpi query reports
 };
 
 class StartedApp {
@@ -94,6 +95,7 @@ private:
         m.programDir = dir.string();
         m.shortDatePicture = o.shortDatePicture;
         m.desktop = o.desktop;
+        m.dpi = o.dpi;
         return m;
     }
 

@@ -49,6 +49,19 @@ Why displayHeight(SimSetup& s, const std::string* v) {
     return {};
 }
 
+// Windows' scaling from 75 % to 500 %.
+constexpr long long minDpi = 72, maxDpi = 480;
+
+Why dpi(SimSetup& s, const std::string* v) {
+    if (!v)
+        return "expects a number";
+    const Checked<long long> n = parseWhole(*v, minDpi, maxDpi);
+    if (!n)
+        return n.why;
+    s.machine.dpi = static_cast<int>(*n);
+    return {};
+}
+
 Why now(SimSetup& s, const std::string* v) {
     if (!v)
         return "expects \"YYYY-MM-DD HH:MM:SS\"";
@@ -250,6 +263,8 @@ constexpr std::array options{
               screen},
     OptionRow{"--display-height", "N",
               "the display-mode query reports N instead (0: the query fails)", displayHeight},
+    OptionRow{"--dpi", "N",
+              "the display's dots per inch, 72 to 480 (96); dialogs and item icons follow it", dpi},
     OptionRow{"--now", "\"YYYY-MM-DD HH:MM:SS\"",
               "the clock at start (2004-10-01 12:00:00); a tick adds 100 ms", now},
     OptionRow{"--program-dir", "DIR",

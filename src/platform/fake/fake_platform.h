@@ -17,6 +17,7 @@ namespace orvela::platform::fake {
 
 struct FakeMachine {
     unsigned screenWidth = 1024, screenHeight = 768;
+    int dpi = 96; // what the dpi query reports (not recorded: a plain reading)
     std::optional<unsigned> displayHeight; // what the display-mode query reports; 0 = fails
     std::string programDir = ".";
     std::string programName = "Orvela";
@@ -89,6 +90,8 @@ public:
     bool enumCurrentDisplaySettings(DisplayMode& mode) override;
     // Index 3 answers activeCaptionColor, every other index 0.
     std::uint32_t getSysColor(int index) override;
+    // FakeMachine::dpi.
+    int screenDpi() override { return machine_.dpi; }
     // WindowServices
     WindowHandle findWindow(const std::string& className, const std::string& title) override;
     WindowHandle findWindowEx(WindowHandle parent, WindowHandle childAfter,

@@ -3,6 +3,7 @@
 #include "test_forms.h"
 #include "win32/form_painter.h"
 #include "win32/gdi_guards.h"
+#include "win32/picture_cache.h"
 #include "win32/picture_source.h"
 #include "win32/pixel_geometry.h"
 #include "win32/utf.h"
@@ -290,6 +291,34 @@ TEST(PixelGeometryTest, EdgesRoundToTheNearestPixelAndFontsScaleByPoints) {
     EXPECT_EQ(win32::fontHeight(9.75f), -13);
     EXPECT_EQ(win32::fontHeight(13.5f), -18);
     EXPECT_EQ(win32::fontHeight(21), -28);
+    // At 192 dpi (7.5 twips a pixel) twice as many pixels.
+    const forms::PixelScale twice = forms::PixelScale::atDpi(192);
+    r = win32::toPixels({0, 0, 5895, 4740}, twice);
+    EXPECT_EQ(r.right, 786);
+    EXPECT_EQ(r.bottom, 632);
+    EXPECT_EQ(win32::fontHeight(8.25f, twice), -22);
+    EXPECT_EQ(win32::atFormScale(200, twice), 400);
+}
+
+TEST(PictureCacheTest, TheDoubleRenderIsDrawnOnceShownAboveAQuarterLarger) {
+    win32::PictureCache pictures;
+    struct Case {
+        const char* name;
+        RECT shown;
+        int width; // of the render drawn
+    };
+    const Case cases[] = {
+        {"but1.jpg", {0, 0, 200, 50}, 200},        {"but1.jpg", {0, 0, 250, 62}, 200},
+        {"but1.jpg", {10, 10, 291, 80}, 400},      {"but1press.jpg", {0, 0, 560, 140}, 400},
+        {"v2pro1.jpg", {0, 0, 44, 42}, 62},        {"Image8.gif", {0, 0, 60, 60}, 60},
+        {"Fon1024.jpg", {0, 0, 2048, 1536}, 1024}, // no 2x render: the 1x one
+    };
+    for (const Case& k : cases) {
+        const win32::DecodedPicture* picture =
+            pictures.get(forms::Picture::artwork(k.name), k.shown);
+        ASSERT_NE(picture, nullptr) << k.name;
+        EXPECT_EQ(picture->width(), k.width) << k.name << " at " << k.shown.right - k.shown.left;
+    }
 }
 
 } // namespace

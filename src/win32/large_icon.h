@@ -1,0 +1,25 @@
+// Item icons larger than Windows' 32-pixel large icon, for displays above
+// 96 dpi: taken from the system's larger image lists and shrunk to the size
+// with a good filter, as Windows itself shows them.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace orvela::win32 {
+
+// The image `index` of the system image lists as an icon of pixels x pixels
+// (above 32): from the extra-large list (48 px) up to 48, else from the
+// jumbo list (256 px) unless it holds that image only as a small one in its
+// corner, then the extra-large; shrunk by area averaging (area_scaling.h),
+// or stretched where the list's image is smaller. Null where neither list
+// exists (SHGetImageList is looked up: Windows XP has the extra-large list
+// only, earlier systems none) or the index has no image.
+HICON systemImageIcon(int index, int pixels);
+
+// The file's index in the system image lists (SHGetFileInfoW with
+// SHGFI_SYSICONINDEX); -1 for none.
+int systemImageIndex(const std::wstring& path);
+
+} // namespace orvela::win32

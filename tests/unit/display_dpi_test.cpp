@@ -1,0 +1,121 @@
+// The display's dpi: twips per pixel of the forms that follow it and of those
+// that keep 15, the item icons' size, the choice of a picture's 2x render,
+// and a program started at 144 and 192 dpi.
+
+#include "desktopitems/item_layout.h"
+#include "forms/geometry.h"
+#include "forms/picture_renders.h"
+#include "started_app.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace orvela;
+
+TEST(DisplayDpi, TwipsPerPixelAndIconSizeFollowTheDpi) {
+    struct Case {
+        int dpi;
+        int usable;
+        float twipsPerPixel;
+        int iconPixels;
+    };
+    const Case cases[] = {{96, 96, 15, 32},     {120, 120, 12, 40},  {144, 144, 10, 48},
+                          {192, 192, 7.5f, 64}, {240, 240, 6, 80},   {480, 480, 3, 160},
+                          {72, 72, 20, 24},     {0, 96, 15, 32},     {-5, 96, 15, 32},
+                          {10, 72, 20, 24},     {9999, 480, 3, 160}, {168, 168, 1440.0f / 168, 56}};
+    for (const Case& k : cases) {
+        EXPECT_EQ(forms::usableDpi(k.dpi), k.usable) << k.dpi;
+        EXPECT_FLOAT_EQ(forms::PixelScale::atDpi(k.dpi).twipsPerPixel, k.twipsPerPixel) << k.dpi;
+        EXPECT_EQ(forms::iconPixelsAt(k.dpi), k.iconPixels) << k.dpi;
+    }
+    const forms::PixelScale twice = forms::PixelScale::atDpi(192);
+    EXPECT_EQ(twice.toPixels(5895), 786); // the Options dialog's width at 200 %
+    EXPECT_FLOAT_EQ(twice.toTwips(786), 5895);
+    EXPECT_EQ(forms::PixelScale{}.toPixels(5895), 393);
+}
+
+TEST(DisplayDpi, DoubleRenderNamesAndChoice) {
+    const std::pair<const char*, const char*> names[] = {
+        {"but1.jpg", "but1@2x.jpg"},
+        {"v2pro1.jpg", "v2pro1@2x.jpg"},
+        {"Image8.gif", "Image8@2x.gif"},
+        {"PixDummy", "PixDummy@2x"},
+        {"a.b.jpg", "a.b@2x.jpg"},
+        {".hidden", ".hidden@2x"},
+        {"dir.x/pic", "dir.x/pic@2x"},
+        {"but1@2x.jpg", ""},
+        {"", ""},
+    };
+    for (const auto& [name, twice] : names)
+        EXPECT_EQ(forms::doubleRenderName(name), twice) << name;
+
+    struct Case {
+        int w, h, shownW, shownH;
+        bool twice;
+    };
+    const Case cases[] = {
+        {200, 50, 200, 50, false}, {200, 50, 250, 62, false}, {200, 50, 251, 50, true},
+        {200, 50, 200, 63, true},  {200, 50, 100, 25, false}, {200, 50, 562, 140, true},
+        {0, 0, 500, 500, false},   {31, 30, 44, 42, true},
+    };
+    for (const Case& k : cases)
+        EXPECT_EQ(forms::wantsDoubleRender(k.w, k.h, k.shownW, k.shownH), k.twice)
+            << k.w << "x" << k.h << " at " << k.shownW << "x" << k.shownH;
+}
+
+TEST(DisplayDpi, OnlyTheFormsThatFollowTheDpiChangeTheirScale) {
+    for (int dpi : {96, 144, 192}) {
+        test::AppOptions o;
+        o.dpi = dpi;
+        o.width = 1920;
+        o.height = 1080;
+        test::StartedApp app(o);
+        const float dialogTwips = 1440.0f / static_cast<float>(dpi);
+        EXPECT_FLOAT_EQ(app.form2().pixelScale().twipsPerPixel, 15) << dpi;
+        EXPECT_FLOAT_EQ(app.form1().pixelScale().twipsPerPixel, 15) << dpi;
+        EXPECT_FLOAT_EQ(app.form("form3").pixelScale().twipsPerPixel, dialogTwips) << dpi;
+        EXPECT_FLOAT_EQ(app.form("Form6").pixelScale().twipsPerPixel, dialogTwips) << dpi;
+        // The same screen in each form's twips: 1920 pixels.
+        EXPECT_FLOAT_EQ(app.form2().screenWidth(), 1920 * 15.0f) << dpi;
+        EXPECT_FLOAT_EQ(app.form("form3").screenWidth(), 1920 * dialogTwips) << dpi;
+        EXPECT_FLOAT_EQ(app.form("form3").screenHeight(), 1080 * dialogTwips) << dpi;
+    }
+}
+
+TEST(DisplayDpi, ItemIconsCaptionsAndCellsGrowWithTheIcon) {
+    struct Case {
+        int dpi;
+        float icon, captionWidth, drop, pitch;
+    };
+    const Case cases[] = {
+        {96, 480, 1440, 490, 1400}, {144, 720, 2160, 735, 2100}, {192, 960, 2880, 980, 2800}};
+    for (const Case& k : cases) {
+        const desktopitems::ItemMetrics m = desktopitems::itemMetricsAt(k.dpi);
+        EXPECT_FLOAT_EQ(m.icon, k.icon) << k.dpi;
+        EXPECT_FLOAT_EQ(m.ringCaptionWidth, k.captionWidth) << k.dpi;
+        EXPECT_FLOAT_EQ(m.ringCaptionDrop, k.drop) << k.dpi;
+        EXPECT_FLOAT_EQ(m.stripPitch, k.pitch) << k.dpi;
+
+        test::AppOptions o;
+        o.dpi = k.dpi;
+        test::StartedApp app(o);
+        desktopitems::ItemLayout& layout = app.layout();
+        layout.layoutDesktopItems(12);
+        app.tick();
+        // Ring and grid icons at the dpi's size, the ring caption below its icon.
+        EXPECT_FLOAT_EQ(app.c("Image3", 1).width(), k.icon) << k.dpi;
+        EXPECT_FLOAT_EQ(app.c("Image4", 5).height(), k.icon) << k.dpi;
+        EXPECT_FLOAT_EQ(app.c("Label6", 1).width(), k.captionWidth) << k.dpi;
+        EXPECT_FLOAT_EQ(app.c("Label6", 1).top() - app.c("Image3", 1).top(), k.drop) << k.dpi;
+        EXPECT_FLOAT_EQ(app.c("Label6", 1).font().size, 8.25f * k.icon / 480) << k.dpi;
+        // Grid cells one icon apart; strip cells one pitch apart, the icon
+        // centred in its cell (the screen's scale 1 at 1024 x 768).
+        EXPECT_FLOAT_EQ(app.c("Image4", 2).left() - app.c("Image4", 1).left(), k.icon) << k.dpi;
+        EXPECT_FLOAT_EQ(app.c("Labe59", 2).left() - app.c("Labe59", 1).left(), k.pitch) << k.dpi;
+        EXPECT_FLOAT_EQ(app.c("Image21", 1).width(), k.icon) << k.dpi;
+        EXPECT_FLOAT_EQ(app.c("Image21", 1).left(), (k.pitch - k.icon) / 2) << k.dpi;
+    }
+}
+
+} // namespace
