@@ -35,6 +35,22 @@ public:
     void closeRequested(orvela::forms::Form& form) override { app_.closeRequested(form); }
     bool ended() const override { return app_.ended(); }
     void clockChanged() override { app_.clockChanged(); }
+    void unseen(orvela::win32::Unseen reason, bool begins,
+                const orvela::forms::Form* form) override {
+        using orvela::shell::HiddenReason;
+        using orvela::win32::Unseen;
+        // Only the main window's minimising hides the desktop.
+        if (reason == Unseen::minimized && (!form || form->name() != "Form2"))
+            return;
+        const HiddenReason why = reason == Unseen::minimized ? HiddenReason::minimized
+                                 : reason == Unseen::covered ? HiddenReason::covered
+                                 : reason == Unseen::locked  ? HiddenReason::locked
+                                                             : HiddenReason::displayOff;
+        if (begins)
+            app_.hideDesktop(why);
+        else
+            app_.showDesktop(why);
+    }
     HICON iconOfPicture(std::uintptr_t picture) const override {
         return windows_.iconOfPicture(picture);
     }

@@ -47,6 +47,8 @@ public:
     virtual void closeRequested(forms::Form& form) = 0;
     // The system clock was set, or the machine woke from sleep.
     virtual void clockChanged() = 0;
+    // A form's window was minimised (true) or restored.
+    virtual void minimized(const forms::Form& form, bool minimized) = 0;
     // The window a dialog form's window belongs to, or null.
     virtual HWND ownerFor(const forms::Form& dialog) = 0;
     // Runs after every message that dispatched an event.
@@ -131,6 +133,7 @@ private:
     RECT placement_{};
     int shownState_ = 0; // the window state last applied to the window
     int stateBeforeMinimize_ = 0;
+    bool reportedMinimized_ = false; // what the host last heard of this window
     bool firstFramePainted_ = false;
     HWND focus_ = nullptr; // the dialog's focused control while it is inactive
 };

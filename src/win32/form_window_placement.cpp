@@ -132,6 +132,13 @@ void FormWindow::onSize(WPARAM kind) {
         shownState_ = stateBeforeMinimize_;
         form_.setWindowState(shownState_);
     }
+    // Minimised by the user or by the program's own window state: either
+    // way nobody sees the window.
+    const bool minimized = kind == SIZE_MINIMIZED;
+    if (minimized != reportedMinimized_) {
+        reportedMinimized_ = minimized;
+        host_.minimized(form_, minimized);
+    }
 }
 
 } // namespace orvela::win32

@@ -1,5 +1,7 @@
 #include "win32/front_end.h"
 
+#include "win32/desktop_watch.h"
+
 #include "win32/failure_report.h"
 
 namespace orvela::win32 {
@@ -91,6 +93,11 @@ bool FrontEnd::preTranslate(MSG& msg) {
     return false;
 }
 
+void FrontEnd::unseen(Unseen reason, bool begins, const forms::Form* form) {
+    program_.unseen(reason, begins, form);
+    sync(); // the timers follow at once
+}
+
 int FrontEnd::run() {
     try {
         program_.start();
@@ -98,6 +105,7 @@ int FrontEnd::run() {
     } catch (...) {
         return reportStartFailure(program_.name());
     }
+    DesktopWatch watch([this](Unseen reason, bool begins) { unseen(reason, begins, nullptr); });
     MSG msg{};
     int result;
     while ((result = GetMessageW(&msg, nullptr, 0, 0)) > 0) {

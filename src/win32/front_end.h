@@ -47,6 +47,10 @@ private:
     FontCache& fonts() override { return fonts_; }
     void closeRequested(forms::Form& form) override { program_.closeRequested(form); }
     void clockChanged() override { program_.clockChanged(); }
+    void minimized(const forms::Form& form, bool minimized) override {
+        unseen(Unseen::minimized, minimized, &form);
+    }
+    void unseen(Unseen reason, bool begins, const forms::Form* form);
     HWND ownerFor(const forms::Form& dialog) override;
     void afterEvent() override { sync(); }
     void syncOnce();

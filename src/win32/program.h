@@ -11,6 +11,9 @@
 
 namespace orvela::win32 {
 
+// Why nobody may see the program's windows.
+enum class Unseen { minimized, covered, locked, displayOff };
+
 class Program {
 public:
     virtual ~Program() = default;
@@ -26,6 +29,9 @@ public:
     // The system clock was set (WM_TIMECHANGE) or the machine resumed from
     // sleep: what shows the date is brought up to date at once.
     virtual void clockChanged() {}
+    // A reason why nobody sees the windows begins or ends; for minimized,
+    // the form whose window was minimised or restored, else null.
+    virtual void unseen(Unseen, bool /*begins*/, const forms::Form* /*form*/) {}
     // True once the program has ended: the front end then closes down.
     virtual bool ended() const = 0;
     // The icon of a picture the platform made (a picture's handle); null
