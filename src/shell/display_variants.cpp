@@ -65,10 +65,7 @@ void DisplayVariants::setScreenHeight(unsigned pixels) {
 }
 
 void DisplayVariants::applyDisplayVariant() {
-    ScreenLayout layout(form(), composition_);
-    layout.scaleMainLayout();
-    layout.scaleV1Frame();
-    layout.scaleV3Frame();
+    ScreenLayout(form(), composition_).layOut();
     switch (settings_.variant()) {
     case Variant::Two:
         showVariantTwo();
