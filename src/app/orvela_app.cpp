@@ -88,6 +88,14 @@ void OrvelaApp::closeRequested(forms::Form& form) {
         form.unload();
 }
 
+void OrvelaApp::displayChanged(unsigned widthPixels, unsigned heightPixels) {
+    const float w = parts_->runtime.screenWidth(), h = parts_->runtime.screenHeight();
+    parts_->mainWindow.displayChanged(widthPixels, heightPixels);
+    const bool changed = w != parts_->runtime.screenWidth() || h != parts_->runtime.screenHeight();
+    if (changed && parts_->form3.loaded())
+        parts_->options.centre();
+}
+
 const desktopitems::DesktopItemTable& OrvelaApp::desktopItems() const {
     return parts_->itemTable;
 }

@@ -31,6 +31,10 @@ public:
     // The user asked the window system to close a form (Alt+F4, the close
     // box): the main window ends the program, any other form unloads.
     void closeRequested(forms::Form& form);
+    // The screen is now widthPixels x heightPixels: the main window is laid
+    // out again for it, keeping what runs, and a loaded Options dialog is
+    // centred on it. Sizes outside 1..32767 are ignored.
+    void displayChanged(unsigned widthPixels, unsigned heightPixels);
     // True once every window is closed.
     bool ended() const;
     // The desktop items of the last scan.

@@ -63,6 +63,7 @@ void ItemLayout::layoutDesktopItems(int n) {
     const float screenWidth = rt.screenWidth();
 
     itemCount_ = n;
+    laidOut_ = true;
     f.control(ringCaptions, 0).setCaption(std::to_string(n));
     f.control(strip).setWidth(stripPitch * static_cast<float>(n) + 2 * screenWidth);
     for (int k = 1; k <= n; ++k) {
@@ -100,6 +101,11 @@ void ItemLayout::layoutDesktopItems(int n) {
     f.control(ringCaptions, 0).setVisible(false);
 
     layoutGrid(f, n);
+}
+
+void ItemLayout::relayout() {
+    if (laidOut_)
+        layoutDesktopItems(itemCount_);
 }
 
 void ItemLayout::setItemCaption(int n, const std::string& caption) {

@@ -23,6 +23,9 @@ public:
 
     float screenWidth() const { return screenWidth_; }
     float screenHeight() const { return screenHeight_; }
+    // The screen changed size (twips): every loaded form designed maximised
+    // covers the new screen.
+    void setScreenSize(float width, float height);
     Clock& clock() const { return clock_; }
     UniformRandom& random() { return random_; }
 

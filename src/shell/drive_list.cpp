@@ -41,7 +41,11 @@ int fillDriveList(forms::Form& form2, platform::SystemServices& system) {
         form2.control("Image12", n).setPicture(form2.control(kind.pictureHolder).picture());
         form2.control("Label21", n).setCaption("Drive " + root + kind.suffix);
     }
+    placeDrivesPanel(form2, n);
+    return n;
+}
 
+void placeDrivesPanel(forms::Form& form2, int n) {
     // The panel stands on the variant-2 drives button, centred over it.
     forms::Control& panel = form2.control("Frame2");
     const forms::Control& anchor = form2.control(v2DrivesButton);
@@ -63,7 +67,6 @@ int fillDriveList(forms::Form& form2, platform::SystemServices& system) {
         caption.setWidth(panel.width());
         caption.setVisible(true);
     }
-    return n;
 }
 
 void showDrivesPanel(forms::Form& form2, bool shown) {

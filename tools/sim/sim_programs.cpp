@@ -23,6 +23,7 @@ public:
     forms::Runtime& runtime() override { return app_.runtime(); }
     void start() override { app_.start(); }
     bool ended() const override { return app_.ended(); }
+    void displayChanged(unsigned w, unsigned h) override { app_.displayChanged(w, h); }
     const desktopitems::DesktopItemTable* desktopItems() const override {
         return &app_.desktopItems();
     }

@@ -21,6 +21,9 @@ public:
     // The program's entry (the script's `start`).
     virtual void start() = 0;
     virtual bool ended() const = 0;
+    // The screen changed to widthPixels x heightPixels, as the window
+    // system reports it to the program.
+    virtual void displayChanged(unsigned /*widthPixels*/, unsigned /*heightPixels*/) {}
     // The desktop items of Orvela's scan; null for the other programs.
     virtual const desktopitems::DesktopItemTable* desktopItems() const { return nullptr; }
     // Runs what the program arranged to happen after it has ended; one line
