@@ -36,6 +36,10 @@ public:
     orvela::forms::Runtime& runtime() override { return app_.runtime(); }
     void closeRequested(orvela::forms::Form& form) override { app_.closeRequested(form); }
     bool ended() const override { return app_.ended(); }
+    void displayChanged(int width, int height) override {
+        if (width > 0 && height > 0)
+            app_.displayChanged(static_cast<unsigned>(width), static_cast<unsigned>(height));
+    }
     HICON iconOfPicture(std::uintptr_t picture) const override {
         return windows_.iconOfPicture(picture);
     }

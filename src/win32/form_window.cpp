@@ -90,6 +90,9 @@ bool FormWindow::onMessage(Message& m) {
     case WM_SIZE:
         onSize(m.wParam);
         return false;
+    case WM_DISPLAYCHANGE:
+    case dpiChangedMessage:
+        return onDisplayMessage(m);
     default:
         return onDialogMessage(m);
     }

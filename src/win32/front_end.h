@@ -47,6 +47,9 @@ private:
     FontCache& fonts() override { return fonts_; }
     void closeRequested(forms::Form& form) override { program_.closeRequested(form); }
     HWND ownerFor(const forms::Form& dialog) override;
+    void displayChanged(int widthPixels, int heightPixels) override {
+        program_.displayChanged(widthPixels, heightPixels);
+    }
     void afterEvent() override { sync(); }
     void syncOnce();
 

@@ -23,6 +23,10 @@ public:
     virtual forms::Runtime& runtime() = 0;
     // The user asked the window system to close this form (Alt+F4).
     virtual void closeRequested(forms::Form& form) = 0;
+    // The screen is now widthPixels x heightPixels (WM_DISPLAYCHANGE, or
+    // the window moved to another monitor): the program lays itself out
+    // again; the sync that follows places the windows.
+    virtual void displayChanged(int /*widthPixels*/, int /*heightPixels*/) {}
     // True once the program has ended: the front end then closes down.
     virtual bool ended() const = 0;
     // The icon of a picture the platform made (a picture's handle); null
