@@ -51,6 +51,10 @@ public:
         else
             app_.showDesktop(why);
     }
+    void displayChanged(int width, int height) override {
+        if (width > 0 && height > 0)
+            app_.displayChanged(static_cast<unsigned>(width), static_cast<unsigned>(height));
+    }
     HICON iconOfPicture(std::uintptr_t picture) const override {
         return windows_.iconOfPicture(picture);
     }

@@ -6,6 +6,7 @@
 #include "desktopitems/item_list_view.h"
 #include "desktopitems/item_table.h"
 #include "desktopitems/startup_window.h"
+#include "forms/geometry.h"
 #include "options/form3_design.h"
 #include "options/options_dialog.h"
 #include "shell/desktop_settings.h"
@@ -87,6 +88,19 @@ void OrvelaApp::closeRequested(forms::Form& form) {
         parts_->options.cancel(); // the close box cancels, as Esc does
     else
         form.unload();
+}
+
+void OrvelaApp::displayChanged(unsigned widthPixels, unsigned heightPixels) {
+    // Every top-level window hears of the change: the first lays out, the
+    // others find the screen as it is already.
+    const float w = parts_->runtime.screenWidth(), h = parts_->runtime.screenHeight();
+    if (forms::pixelsToTwips(static_cast<int>(widthPixels)) == w &&
+        forms::pixelsToTwips(static_cast<int>(heightPixels)) == h)
+        return;
+    parts_->mainWindow.displayChanged(widthPixels, heightPixels);
+    const bool changed = w != parts_->runtime.screenWidth() || h != parts_->runtime.screenHeight();
+    if (changed && parts_->form3.loaded())
+        parts_->options.centre();
 }
 
 const desktopitems::DesktopItemTable& OrvelaApp::desktopItems() const {

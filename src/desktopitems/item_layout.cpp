@@ -76,6 +76,7 @@ void ItemLayout::layoutDesktopItems(int n) {
     const float pitch = metrics_.stripPitch;
 
     itemCount_ = n;
+    laidOut_ = true;
     f.control(ringCaptions, 0).setCaption(std::to_string(n));
     f.control(strip).setWidth(pitch * static_cast<float>(n) + 2 * screenWidth);
     for (int k = 1; k <= n; ++k) {
@@ -138,6 +139,11 @@ void ItemLayout::sizeForDpi() {
         forms::Control& caption = f.control(stripCaptions, j);
         caption.setFontSize(caption.font().size * m.scale);
     }
+}
+
+void ItemLayout::relayout() {
+    if (laidOut_)
+        layoutDesktopItems(itemCount_);
 }
 
 void ItemLayout::setItemCaption(int n, const std::string& caption) {

@@ -70,6 +70,9 @@ public:
     // Lays out n items (0..100; slots 1..n of the item table), whatever the
     // variant, and hides everything a previous layout showed beyond them.
     void layoutDesktopItems(int n);
+    // Lays the items of the last layout out again for the screen as it is
+    // now; nothing before the first layout.
+    void relayout();
     // The items of the last layout (0 before the first).
     int itemCount() const { return itemCount_; }
     // Shows an item's caption and picture on the ring, the grid and the
@@ -93,6 +96,7 @@ private:
     forms::Form& form2_;
     int itemCount_ = 0;
     ItemMetrics metrics_;
+    bool laidOut_ = false;
 };
 
 } // namespace orvela::desktopitems

@@ -24,6 +24,24 @@ struct TabDesign {
     const char* toolTip = "";
 };
 
+// How the screen layout places a control for the screen it runs on. The
+// design is for 1024 x 768; s is the composition's scale and the offset that
+// of its top-left corner on the screen (shell/composition.h).
+enum class Placement {
+    Fixed,           // left as designed, or placed by the part that owns it
+    Composition,     // scaled by s, moved by the offset (on the form or an overlay)
+    CompositionText, // the same, its font scaled by s too
+    InFrame,         // scaled by s inside a frame of the design, no offset
+    InFrameText,     // the same, its font scaled by s too
+    CalendarCell,    // moved as Composition; sized and font scaled above 700 lines only
+    RecycleText,     // CompositionText, a little higher and taller on 600-line screens
+    InfoLine,        // centred 200 s right of the screen's middle, rise × s above it
+    WholeScreen,     // covers the screen
+    DesignArea,      // covers the design's area on the screen
+    DesignAreaEdges, // the same, its edges continued across the margins
+    StripBand,       // a band across its overlay, its left edge kept by its owner
+};
+
 struct ControlDesign {
     ControlKind kind = ControlKind::Label;
     const char* name = "";
@@ -49,6 +67,8 @@ struct ControlDesign {
     bool cancelButton = false;           // Esc presses it (a dialog's Cancel)
     std::span<const char* const> list{}; // combo box entries, entry 0 first
     std::span<const TabDesign> tabs{};   // tab strip tabs; the first is selected
+    Placement placement = Placement::Fixed;
+    float rise = 0; // InfoLine: design twips above the screen's middle
 };
 
 struct FormDesign {

@@ -5,6 +5,14 @@ namespace orvela::forms {
 Runtime::Runtime(Clock& clock, float screenWidth, float screenHeight)
     : clock_(clock), screenWidth_(screenWidth), screenHeight_(screenHeight) {}
 
+void Runtime::setScreenSize(float width, float height) {
+    screenWidth_ = width;
+    screenHeight_ = height;
+    for (const auto& f : forms_)
+        if (f->loaded() && f->design().maximized)
+            f->move(0, 0, width, height);
+}
+
 Form& Runtime::addForm(const FormDesign& design) {
     forms_.push_back(std::make_unique<Form>(*this, design));
     return *forms_.back();

@@ -29,6 +29,9 @@ public:
     // range), which the forms that follow the dpi and the item icons use.
     int dpi() const { return dpi_; }
     void setDpi(int dpi) { dpi_ = usableDpi(dpi); }
+    // The screen changed size (twips): every loaded form designed maximised
+    // covers the new screen.
+    void setScreenSize(float width, float height);
     Clock& clock() const { return clock_; }
     UniformRandom& random() { return random_; }
 

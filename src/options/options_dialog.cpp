@@ -69,11 +69,16 @@ void OptionsDialog::setCaptions() {
     setOptionsCaptions(form3_);
 }
 
-void OptionsDialog::opening() {
+void OptionsDialog::centre() {
     forms::Form& f = form3_;
-    showOptionsPage("FGeneral");
+    // In the dialog's own twips, which follow the dpi.
     f.move(std::floor(std::round(f.screenWidth() - f.width()) / 2),
            std::floor(std::round(f.screenHeight() - f.height()) / 2), f.width(), f.height());
+}
+
+void OptionsDialog::opening() {
+    showOptionsPage("FGeneral");
+    centre();
 
     const shell::SettingsValues stored = settings_.values();
     if (const auto on = stored.autostart.value())

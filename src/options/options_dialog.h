@@ -34,6 +34,10 @@ public:
     // one start-up loads hidden is loaded before the screen settles.
     void showDialog();
 
+    // Centres the dialog on the screen (at its opening, and when the screen
+    // changes size while it is loaded).
+    void centre();
+
     // The dialog's captions in the interface language; the first loads it.
     void setCaptions();
 

@@ -2,6 +2,7 @@
 
 #include "common/value_text.h"
 #include "forms/runtime.h"
+#include "shell/drive_list.h"
 #include "shell/layout.h"
 
 #include <algorithm>
@@ -64,10 +65,7 @@ void DisplayVariants::setScreenHeight(unsigned pixels) {
 }
 
 void DisplayVariants::applyDisplayVariant() {
-    ScreenLayout layout(form(), composition_);
-    layout.scaleMainLayout();
-    layout.scaleV1Frame();
-    layout.scaleV3Frame();
+    ScreenLayout(form(), composition_).layOut();
     switch (settings_.variant()) {
     case Variant::Two:
         showVariantTwo();
@@ -79,6 +77,34 @@ void DisplayVariants::applyDisplayVariant() {
         showVariantOne();
         break;
     }
+}
+
+void DisplayVariants::relayout(unsigned pixels, int drives) {
+    const float stripLeft = items_.stripLeft();
+    setScreenHeight(pixels);
+    ScreenLayout layout(form(), composition_);
+    layout.restoreDesign();
+    placeDrivesPanel(form(), drives);
+    layout.layOut();
+    items_.relayout();
+    const float screenWidth = form().runtime().screenWidth();
+    items_.setStripLeft(std::max(stripLeft, screenWidth - items_.stripWidth()));
+    placeClockAndRing();
+}
+
+void DisplayVariants::placeClockAndRing() {
+    // The next variant-1 step places the ring again, also a still one.
+    placedItems_ = -1;
+    const Variant v = settings_.variant();
+    if (v == Variant::Two || v == Variant::Three)
+        return;
+    forms::Form& f = form();
+    const double a = textToNumber(f.control("Label7").caption());
+    const double k = scale();
+    const TwipsPoint centre = clockCentre(f.width(), f.height(), k);
+    clocks_.moveHands(f.runtime().clock().now(), centre, k,
+                      display_.getSysColor(activeCaptionColor));
+    turnRing(std::isfinite(a) ? a : 0, centre, k);
 }
 
 void DisplayVariants::setBackground(const forms::Picture& picture) {

@@ -53,6 +53,13 @@ public:
 
     // Lays the window out for the screen and shows the overlay of the variant.
     void applyDisplayVariant();
+    // Lays the window out again for a screen now reported `pixels` high (the
+    // runtime already has its new size), from the design as a start-up
+    // would: every placed control, the drives panel of `drives` slots, the
+    // items; in variant 1 the hands and the ring at its present angle. The
+    // variant, the ring's angle and the strip's position stay; the strip's
+    // left edge is kept where its right edge still reaches the screen's.
+    void relayout(unsigned pixels, int drives);
     void showVariantOne();
     void showVariantTwo();
     void showVariantThree();
@@ -75,6 +82,7 @@ private:
     double scale();
     void setOverlays(bool v1Frame, bool v3Frame);
     void turnRing(double a, TwipsPoint centre, double k);
+    void placeClockAndRing();
 
     forms::Form& form2_;
     DesktopSettings& settings_;

@@ -52,7 +52,11 @@ int fillDriveList(forms::Form& form2, platform::SystemServices& system) {
         form2.control("Image12", n).setPicture(form2.control(kind.pictureHolder).picture());
         form2.control("Label21", n).setCaption("Drive " + root + kind.suffix);
     }
+    placeDrivesPanel(form2, n);
+    return n;
+}
 
+void placeDrivesPanel(forms::Form& form2, int n) {
     // The panel stands on the variant-2 drives button, centred over it, in
     // one column of drives, or in two when one would not fit above the
     // button; when even two would not, it starts at the top of the screen
@@ -84,7 +88,6 @@ int fillDriveList(forms::Form& form2, platform::SystemServices& system) {
         caption.setWidth(columnWidth);
         caption.setVisible(true);
     }
-    return n;
 }
 
 void showDrivesPanel(forms::Form& form2, bool shown) {

@@ -35,6 +35,9 @@ DrivePanelShape drivePanelShape(int drives, float above);
 // Fills Frame2's slots from GetDriveTypeA of A:\ .. Z:\. Drives beyond the
 // twelfth recognised one get no slot. Returns the number of slots filled.
 int fillDriveList(forms::Form& form2, platform::SystemServices& system);
+// Places Frame2 for n filled slots over the variant-2 drives button, and its
+// slots in it, from the design geometry (the screen layout scales them after).
+void placeDrivesPanel(forms::Form& form2, int n);
 
 // The drives panel Frame2.
 void showDrivesPanel(forms::Form& form2, bool shown);

@@ -11,6 +11,18 @@ using forms::Color;
 using forms::ControlDesign;
 using forms::ControlKind;
 using forms::FontDesign;
+using forms::Placement;
+
+// The placement column (forms::Placement): how the screen layout places a row.
+constexpr auto composition = Placement::Composition;
+constexpr auto compositionText = Placement::CompositionText;
+constexpr auto inFrame = Placement::InFrame;
+constexpr auto inFrameText = Placement::InFrameText;
+
+constexpr ControlDesign placed(Placement placement, ControlDesign row) {
+    row.placement = placement;
+    return row;
+}
 
 constexpr FontDesign sans(float size, bool italic = false) {
     return {.name = "MS Sans Serif", .size = size, .italic = italic};
@@ -48,7 +60,8 @@ constexpr ControlDesign buttonFace(const char* name, float left, float top, floa
             .width = 1680,
             .height = height,
             .picture = "but1.jpg",
-            .stretch = true};
+            .stretch = true,
+            .placement = composition};
 }
 
 constexpr ControlDesign buttonCaption(const char* name, float left, float top, float width,
@@ -60,7 +73,8 @@ constexpr ControlDesign buttonCaption(const char* name, float left, float top, f
             .width = width,
             .height = height,
             .caption = caption,
-            .alignment = Alignment::Center};
+            .alignment = Alignment::Center,
+            .placement = compositionText};
 }
 
 // Hidden labels and pictures that only carry values for the logic.
@@ -107,7 +121,8 @@ constexpr ControlDesign weekdayHeader(const char* name, const char* caption, flo
             .caption = caption,
             .font = sans(8.25f),
             .foreColor = calendarColor(column),
-            .alignment = Alignment::Center};
+            .alignment = Alignment::Center,
+            .placement = Placement::CalendarCell};
 }
 
 constexpr ControlDesign dayCell(const char* name, float row, float column) {
@@ -120,7 +135,8 @@ constexpr ControlDesign dayCell(const char* name, float row, float column) {
             .font = sans(8.25f),
             .foreColor = calendarColor(column),
             .backColor = todayBack,
-            .alignment = Alignment::Center};
+            .alignment = Alignment::Center,
+            .placement = Placement::CalendarCell};
 }
 
 // Variant-2 overlay: caption labels, transparent hit areas and button icons.
@@ -137,7 +153,8 @@ constexpr ControlDesign v2Label(const char* name, const char* parent, float left
             .caption = caption,
             .font = font,
             .foreColor = v2Text,
-            .alignment = alignment};
+            .alignment = alignment,
+            .placement = inFrameText};
 }
 
 constexpr ControlDesign hitArea(const char* name, const char* parent, float left, float top,
@@ -186,6 +203,13 @@ constexpr ControlDesign textLabel(const char* name, const char* parent, float le
             .font = font,
             .foreColor = color,
             .alignment = alignment};
+}
+
+// A line of the file-information block, rise twips above the screen's middle.
+constexpr ControlDesign infoLine(float rise, ControlDesign row) {
+    row.placement = Placement::InfoLine;
+    row.rise = rise;
+    return row;
 }
 
 // Star arm of the variant-2 star field.
@@ -278,7 +302,8 @@ constexpr std::array controls{
                   .height = 495,
                   .caption = "2004",
                   .font = sans(24, true),
-                  .foreColor = yearBlue},
+                  .foreColor = yearBlue,
+                  .placement = compositionText},
     ControlDesign{.kind = ControlKind::Label,
                   .name = "Label101",
                   .left = 1080,
@@ -289,7 +314,8 @@ constexpr std::array controls{
                   .caption = "January",
                   .font = sans(9.75f),
                   .foreColor = monthRed,
-                  .alignment = Alignment::Center},
+                  .alignment = Alignment::Center,
+                  .placement = compositionText},
     weekdayHeader("Label103", "Mn", 0, 720),
     weekdayHeader("Label104", "Tu", 1, 990),
     weekdayHeader("Label105", "We", 2, 1245, 270, 195),
@@ -341,13 +367,18 @@ constexpr std::array controls{
     dayCell("Label151", 5, 6),
 
     // Variant-1 digital clock and date line.
-    textLabel("Label209", nullptr, 12840, 1710, 615, 495, "00", sans(24), 0, Alignment::Right),
-    textLabel("Label206", nullptr, 13440, 1680, 135, 495, ":", sans(24), 0),
-    textLabel("Label208", nullptr, 13560, 1710, 615, 495, "00", sans(24), 0, Alignment::Center),
-    textLabel("Label207", nullptr, 14145, 1680, 135, 495, ":", sans(24), 0),
-    textLabel("Label210", nullptr, 14280, 1710, 615, 495, "00", sans(24), 0),
-    textLabel("Label202", nullptr, 12720, 2280, 2295, 375, "Дата", sans(8.25f), 0,
-              Alignment::Center),
+    placed(compositionText, textLabel("Label209", nullptr, 12840, 1710, 615, 495, "00", sans(24), 0,
+                                      Alignment::Right)),
+    placed(compositionText,
+           textLabel("Label206", nullptr, 13440, 1680, 135, 495, ":", sans(24), 0)),
+    placed(compositionText, textLabel("Label208", nullptr, 13560, 1710, 615, 495, "00", sans(24), 0,
+                                      Alignment::Center)),
+    placed(compositionText,
+           textLabel("Label207", nullptr, 14145, 1680, 135, 495, ":", sans(24), 0)),
+    placed(compositionText,
+           textLabel("Label210", nullptr, 14280, 1710, 615, 495, "00", sans(24), 0)),
+    placed(compositionText, textLabel("Label202", nullptr, 12720, 2280, 2295, 375, "Дата",
+                                      sans(8.25f), 0, Alignment::Center)),
 
     // Variant-1 item ring: icons and captions; caption 0 holds the item count.
     ControlDesign{.kind = ControlKind::Image,
@@ -398,7 +429,8 @@ constexpr std::array controls{
                   .top = 8280,
                   .width = 3015,
                   .height = 855,
-                  .foreColor = infoGrey},
+                  .foreColor = infoGrey,
+                  .placement = compositionText},
     ControlDesign{.kind = ControlKind::Label,
                   .name = "korzinainf",
                   .left = 12600,
@@ -406,11 +438,16 @@ constexpr std::array controls{
                   .width = 2415,
                   .height = 855,
                   .foreColor = infoGrey,
-                  .alignment = Alignment::Center},
-    textLabel("Label1", nullptr, 4200, 1080, 840, 300, "", sans(12), 0, Alignment::Center),
-    textLabel("Label2", nullptr, 2520, 1320, 3855, 375, "", sans(8.25f), 0, Alignment::Center),
-    textLabel("Label4", nullptr, 2640, 1560, 4215, 375, "", sans(8.25f), 0, Alignment::Center),
-    textLabel("Label8", nullptr, 3240, 1800, 2880, 195, "", sans(8.25f), 0, Alignment::Center),
+                  .alignment = Alignment::Center,
+                  .placement = Placement::RecycleText},
+    infoLine(2700, textLabel("Label1", nullptr, 4200, 1080, 840, 300, "", sans(12), 0,
+                             Alignment::Center)),
+    infoLine(2190, textLabel("Label2", nullptr, 2520, 1320, 3855, 375, "", sans(8.25f), 0,
+                             Alignment::Center)),
+    infoLine(1800, textLabel("Label4", nullptr, 2640, 1560, 4215, 375, "", sans(8.25f), 0,
+                             Alignment::Center)),
+    infoLine(1500, textLabel("Label8", nullptr, 3240, 1800, 2880, 195, "", sans(8.25f), 0,
+                             Alignment::Center)),
 
     // Variant-1 buttons.
     buttonFace("nastroyki", 720, 720),
@@ -432,8 +469,9 @@ constexpr std::array controls{
     buttonCaption("Label11", 13200, 10365, 1215, "Restart", 420),
 
     // Variant-2 overlay, moved over the whole screen by the layout.
-    frame("V1Frame", nullptr, -9960, 3960, 15375, 11535, v2Panel),
-    image("Image1", "V1Frame", 120, 240, 15360, 11415, "Image1.jpg"),
+    placed(Placement::WholeScreen, frame("V1Frame", nullptr, -9960, 3960, 15375, 11535, v2Panel)),
+    placed(Placement::DesignAreaEdges,
+           image("Image1", "V1Frame", 120, 240, 15360, 11415, "Image1.jpg")),
     pictureHolder("Image8", "Image8.gif", 120, 10800, 450, 450, "V1Frame"),
     pictureHolder("Image9", "Image9.gif", 720, 10800, 450, 450, "V1Frame"),
     pictureHolder("Image10", "Image10.gif", 1320, 10800, 450, 450, "V1Frame"),
@@ -448,7 +486,8 @@ constexpr std::array controls{
                   .height = 1215,
                   .caption = "Recicle",
                   .foreColor = infoGrey,
-                  .alignment = Alignment::Center},
+                  .alignment = Alignment::Center,
+                  .placement = compositionText},
     ControlDesign{.kind = ControlKind::Label,
                   .name = "Label34",
                   .parent = "V1Frame",
@@ -458,7 +497,8 @@ constexpr std::array controls{
                   .height = 615,
                   .font = sans(8.25f),
                   .foreColor = infoGrey,
-                  .alignment = Alignment::Center},
+                  .alignment = Alignment::Center,
+                  .placement = compositionText},
     ControlDesign{.kind = ControlKind::Image,
                   .name = "Image4",
                   .parent = "V1Frame",
@@ -487,27 +527,30 @@ constexpr std::array controls{
     starLine("Line19", "Frame4", 1560, 720, 1800, 720, 0x00FFFF),
 
     // Empty-recycle-bin button.
-    frame("Frame17", "V1Frame", 3480, 240, 2535, 495, v2Panel),
-    image("Image18", "Frame17", 195, 0, 390, 405, "v2rec2.jpg"),
+    placed(composition, frame("Frame17", "V1Frame", 3480, 240, 2535, 495, v2Panel)),
+    placed(inFrame, image("Image18", "Frame17", 195, 0, 390, 405, "v2rec2.jpg")),
     v2Label("Label51", "Frame17", 720, 120, 2175, 255, "Empty Recycle", sans(8.25f)),
     hitArea("Label52", "Frame17", 0, 0, 2295, 495),
 
     // Options and exit buttons.
-    frame("Frame16", "V1Frame", 10080, 240, 5295, 495, v2Panel),
-    image("Image16", "Frame16", 80, 0, 420, 480, "v2opt2.jpg"),
+    placed(composition, frame("Frame16", "V1Frame", 10080, 240, 5295, 495, v2Panel)),
+    placed(inFrame, image("Image16", "Frame16", 80, 0, 420, 480, "v2opt2.jpg")),
     v2Label("Label47", "Frame16", 600, 200, 1095, 255, "Options", sans(8.25f)),
     hitArea("Label49", "Frame16", 0, 0, 1335, 615),
-    image("Image17", "Frame16", 2040, 100, 360, 375, "v2ex2.jpg"),
+    placed(inFrame, image("Image17", "Frame16", 2040, 100, 360, 375, "v2ex2.jpg")),
     v2Label("Label48", "Frame16", 2565, 240, 2415, 255, "Exit Orvela", sans(8.25f)),
     hitArea("Label50", "Frame16", 2040, 0, 2295, 495),
 
     // Large clock, weekday and date; the dots give way to item information.
-    frame("Frame7", "V1Frame", 5160, 8400, 5055, 2535, v2Panel),
-    textLabel("Label30", "Frame7", 1200, 60, 705, 705, "00", times(33), v2Text, Alignment::Right),
-    textLabel("Label27", "Frame7", 1965, 0, 195, 705, ":", times(33), v2Text),
-    textLabel("Label29", "Frame7", 2160, 60, 705, 705, "00", times(33), v2Text, Alignment::Center),
-    textLabel("Label28", "Frame7", 2880, 0, 195, 705, ":", times(33), v2Text),
-    textLabel("Label31", "Frame7", 3120, 60, 705, 705, "00", times(33), v2Text),
+    placed(composition, frame("Frame7", "V1Frame", 5160, 8400, 5055, 2535, v2Panel)),
+    placed(inFrameText, textLabel("Label30", "Frame7", 1200, 60, 705, 705, "00", times(33), v2Text,
+                                  Alignment::Right)),
+    placed(inFrameText, textLabel("Label27", "Frame7", 1965, 0, 195, 705, ":", times(33), v2Text)),
+    placed(inFrameText, textLabel("Label29", "Frame7", 2160, 60, 705, 705, "00", times(33), v2Text,
+                                  Alignment::Center)),
+    placed(inFrameText, textLabel("Label28", "Frame7", 2880, 0, 195, 705, ":", times(33), v2Text)),
+    placed(inFrameText,
+           textLabel("Label31", "Frame7", 3120, 60, 705, 705, "00", times(33), v2Text)),
     v2Label("Label22", "Frame7", 0, 0, 5055, 1095, ".", sans(24), Alignment::Center),
     v2Label("Label23", "Frame7", 0, 1080, 5055, 300, ".", sans(13.5f), Alignment::Center),
     v2Label("Label26", "Frame7", 0, 1200, 5055, 615, "Day", times(15.75f), Alignment::Center),
@@ -516,32 +559,32 @@ constexpr std::array controls{
     v2Label("Label25", "Frame7", 0, 2160, 5055, 375, ".", sans(12), Alignment::Center),
 
     // Folder, Start and drives buttons.
-    frame("Frame14", "V1Frame", 720, 8880, 3855, 1935, v2Panel),
-    image("Image6", "Frame14", 60, 120, 465, 450, "v2pro2.jpg"),
+    placed(composition, frame("Frame14", "V1Frame", 720, 8880, 3855, 1935, v2Panel)),
+    placed(inFrame, image("Image6", "Frame14", 60, 120, 465, 450, "v2pro2.jpg")),
     v2Label("Label35", "Frame14", 600, 360, 1695, 255, "  Program Files", sans(9.75f)),
     hitArea("Label38", "Frame14", 0, 120, 2175, 495),
-    image("Image5", "Frame14", 80, 785, 435, 495, "v2doc2.jpg"),
+    placed(inFrame, image("Image5", "Frame14", 80, 785, 435, 495, "v2doc2.jpg")),
     v2Label("Label36", "Frame14", 600, 960, 1455, 255, "  Documents", sans(9.75f)),
     hitArea("Label39", "Frame14", 0, 720, 2175, 495),
-    image("Image2", "Frame14", 60, 1415, 495, 495, "v2st2.jpg"),
+    placed(inFrame, image("Image2", "Frame14", 60, 1415, 495, 495, "v2st2.jpg")),
     v2Label("Label37", "Frame14", 600, 1560, 1455, 255, "  Start", sans(9.75f)),
     hitArea("Label40", "Frame14", 0, 1320, 2175, 615),
-    image("Image7", "Frame14", 2700, 825, 705, 435, "v2dr2.jpg"),
+    placed(inFrame, image("Image7", "Frame14", 2700, 825, 705, 435, "v2dr2.jpg")),
     v2Label("Label41", "Frame14", 2280, 1320, 1575, 255, "Drives", sans(9.75f), Alignment::Center),
     hitArea("Label42", "Frame14", 2640, 720, 735, 855),
 
     // Restart and switch-off buttons.
-    frame("Frame15", "V1Frame", 11760, 9360, 3135, 1335, v2Panel),
-    image("Image14", "Frame15", 50, 0, 495, 495, "v2reb2.jpg"),
+    placed(composition, frame("Frame15", "V1Frame", 11760, 9360, 3135, 1335, v2Panel)),
+    placed(inFrame, image("Image14", "Frame15", 50, 0, 495, 495, "v2reb2.jpg")),
     v2Label("Label43", "Frame15", 720, 140, 2895, 255, "Restart the computer", sans(8.25f)),
     hitArea("Label45", "Frame15", 0, 0, 3135, 615),
-    image("Image15", "Frame15", 50, 780, 495, 495, "v2off2.jpg"),
+    placed(inFrame, image("Image15", "Frame15", 50, 780, 495, 495, "v2off2.jpg")),
     v2Label("Label44", "Frame15", 720, 860, 2895, 255, "Shut down the computer", sans(8.25f)),
     hitArea("Label46", "Frame15", 0, 720, 3135, 615),
 
     // Drives panel, above the other panels when it pops up.
-    frame("Frame2", "V1Frame", 3840, 3120, 855, 6615, v2Panel, false),
-    image("Image13", "Frame2", 120, 600, 495, 1005, "Image13.jpg"),
+    placed(composition, frame("Frame2", "V1Frame", 3840, 3120, 855, 6615, v2Panel, false)),
+    placed(inFrame, image("Image13", "Frame2", 120, 600, 495, 1005, "Image13.jpg")),
     ControlDesign{.kind = ControlKind::Label,
                   .name = "Label3",
                   .parent = "Frame2",
@@ -560,7 +603,8 @@ constexpr std::array controls{
                   .width = 450,
                   .height = 450,
                   .visible = false,
-                  .stretch = true},
+                  .stretch = true,
+                  .placement = inFrame},
     ControlDesign{.kind = ControlKind::Label,
                   .name = "Label21",
                   .parent = "Frame2",
@@ -571,7 +615,8 @@ constexpr std::array controls{
                   .foreColor = driveName,
                   .alignment = Alignment::Center,
                   .wordWrap = true,
-                  .visible = false},
+                  .visible = false,
+                  .placement = inFrameText},
     ControlDesign{.kind = ControlKind::Label,
                   .name = "Label21",
                   .parent = "Frame2",
@@ -583,12 +628,18 @@ constexpr std::array controls{
                   .foreColor = driveName,
                   .alignment = Alignment::Center,
                   .wordWrap = true,
-                  .visible = false},
+                  .visible = false,
+                  .placement = inFrameText},
 
     // Variant-3 overlay, moved over the whole screen by the layout.
-    frame("V3Frame", nullptr, -2280, 6120, 15255, 11295, v3Back),
-    image("Image19", "V3Frame", 240, 120, 14895, 11055, "Image19.jpg"),
-    image("Image20", "V3Frame", 840, 120, 14775, 10935, "Image20.gif"),
+    placed(Placement::WholeScreen, frame("V3Frame", nullptr, -2280, 6120, 15255, 11295, v3Back)),
+    // The variant-3 scenery runs to its edges behind the frame of Image20, so
+    // continuing it would show the scenery without its frame: the margins
+    // keep the overlay's colour.
+    placed(Placement::DesignArea,
+           image("Image19", "V3Frame", 240, 120, 14895, 11055, "Image19.jpg")),
+    placed(Placement::DesignArea,
+           image("Image20", "V3Frame", 840, 120, 14775, 10935, "Image20.gif")),
     ControlDesign{.kind = ControlKind::Label,
                   .name = "Label59",
                   .parent = "V3Frame",
@@ -598,10 +649,11 @@ constexpr std::array controls{
                   .height = 1215,
                   .caption = "korzin",
                   .foreColor = v3Info,
-                  .alignment = Alignment::Center},
+                  .alignment = Alignment::Center,
+                  .placement = compositionText},
 
     // The scrolling strip of desktop items.
-    frame("Frame5", "V3Frame", 2040, 960, 8655, 7575, v3Back),
+    placed(Placement::StripBand, frame("Frame5", "V3Frame", 2040, 960, 8655, 7575, v3Back)),
     ControlDesign{.kind = ControlKind::Image,
                   .name = "Image21",
                   .parent = "Frame5",
@@ -612,7 +664,8 @@ constexpr std::array controls{
                   .width = 480,
                   .height = 480,
                   .visible = false,
-                  .stretch = true},
+                  .stretch = true,
+                  .placement = inFrame},
     ControlDesign{.kind = ControlKind::Label,
                   .name = "Labe59",
                   .parent = "Frame5",
@@ -627,30 +680,35 @@ constexpr std::array controls{
                   .visible = false},
 
     // Clock and date.
-    frame("Frame6", "V3Frame", 10560, 600, 3015, 1575, v3Panel),
-    textLabel("Label57", "Frame6", 480, 270, 615, 495, "00", sans(24), v3Clock, Alignment::Right),
-    textLabel("Label54", "Frame6", 1080, 240, 135, 495, ":", sans(24), v3Clock),
-    textLabel("Label56", "Frame6", 1200, 270, 615, 495, "00", sans(24), v3Clock, Alignment::Center),
-    textLabel("Label55", "Frame6", 1785, 240, 135, 495, ":", sans(24), v3Clock),
-    textLabel("Label58", "Frame6", 1920, 270, 615, 495, "00", sans(24), v3Clock),
-    textLabel("Label53", "Frame6", 360, 840, 2295, 735, "Дата", sans(8.25f), v3Clock,
-              Alignment::Center),
+    placed(composition, frame("Frame6", "V3Frame", 10560, 600, 3015, 1575, v3Panel)),
+    placed(inFrameText, textLabel("Label57", "Frame6", 480, 270, 615, 495, "00", sans(24), v3Clock,
+                                  Alignment::Right)),
+    placed(inFrameText,
+           textLabel("Label54", "Frame6", 1080, 240, 135, 495, ":", sans(24), v3Clock)),
+    placed(inFrameText, textLabel("Label56", "Frame6", 1200, 270, 615, 495, "00", sans(24), v3Clock,
+                                  Alignment::Center)),
+    placed(inFrameText,
+           textLabel("Label55", "Frame6", 1785, 240, 135, 495, ":", sans(24), v3Clock)),
+    placed(inFrameText,
+           textLabel("Label58", "Frame6", 1920, 270, 615, 495, "00", sans(24), v3Clock)),
+    placed(inFrameText, textLabel("Label53", "Frame6", 360, 840, 2295, 735, "Дата", sans(8.25f),
+                                  v3Clock, Alignment::Center)),
 
     // Buttons.
-    frame("Frame8", "V3Frame", 10680, 2280, 3015, 495, v3Panel),
-    image("Image23", "Frame8", 0, 15, 930, 390, "v3op.jpg"),
-    image("Image24", "Frame8", 1800, 0, 930, 390, "v3ex.jpg"),
-    frame("Frame9", "V3Frame", 10680, 4080, 2055, 1095, v3Panel),
-    image("Image25", "Frame9", 0, 0, 1890, 390, "v3pr.jpg"),
-    image("Image26", "Frame9", 0, 720, 1890, 390, "v3do.jpg"),
-    frame("Frame10", "V3Frame", 10560, 7440, 1935, 375, v3Panel),
-    image("Image22", "Frame10", 0, 0, 1890, 390, "v3rec.jpg"),
-    frame("Frame11", "V3Frame", 10440, 10200, 1425, 405, v3Panel),
-    image("Image29", "Frame11", 0, 0, 1425, 405, "v3sh.jpg"),
-    frame("Frame12", "V3Frame", 360, 9960, 735, 375, v3Back),
-    image("Image27", "Frame12", 0, 0, 630, 315, "v3start.jpg"),
-    frame("Frame13", "V3Frame", 10440, 10680, 885, 315, v3Panel),
-    image("Image28", "Frame13", 0, 0, 885, 315, "v3re.jpg"),
+    placed(composition, frame("Frame8", "V3Frame", 10680, 2280, 3015, 495, v3Panel)),
+    placed(inFrame, image("Image23", "Frame8", 0, 15, 930, 390, "v3op.jpg")),
+    placed(inFrame, image("Image24", "Frame8", 1800, 0, 930, 390, "v3ex.jpg")),
+    placed(composition, frame("Frame9", "V3Frame", 10680, 4080, 2055, 1095, v3Panel)),
+    placed(inFrame, image("Image25", "Frame9", 0, 0, 1890, 390, "v3pr.jpg")),
+    placed(inFrame, image("Image26", "Frame9", 0, 720, 1890, 390, "v3do.jpg")),
+    placed(composition, frame("Frame10", "V3Frame", 10560, 7440, 1935, 375, v3Panel)),
+    placed(inFrame, image("Image22", "Frame10", 0, 0, 1890, 390, "v3rec.jpg")),
+    placed(composition, frame("Frame11", "V3Frame", 10440, 10200, 1425, 405, v3Panel)),
+    placed(inFrame, image("Image29", "Frame11", 0, 0, 1425, 405, "v3sh.jpg")),
+    placed(composition, frame("Frame12", "V3Frame", 360, 9960, 735, 375, v3Back)),
+    placed(inFrame, image("Image27", "Frame12", 0, 0, 630, 315, "v3start.jpg")),
+    placed(composition, frame("Frame13", "V3Frame", 10440, 10680, 885, 315, v3Panel)),
+    placed(inFrame, image("Image28", "Frame13", 0, 0, 885, 315, "v3re.jpg")),
 
     // Pop-up menu, above both overlays.
     frame("Frame1", nullptr, 14640, 2760, 2295, 2295, menuBack, false),

@@ -1,9 +1,13 @@
 // Layout of the main window by screen size. The window is designed for a
-// 1024 x 768 screen; every listed control is scaled once, at start-up, by
-// the composition's scale (composition.h), horizontal values with the same
-// factor, and what is placed from the screen's top-left corner (on the form
-// or directly on a full-screen overlay) moves with the composition's
-// offset. Coordinates are twips relative to the parent.
+// 1024 x 768 screen; each control is placed by the placement column of the
+// design table (forms::Placement): scaled by the composition's scale
+// (composition.h), horizontal values with the same factor, moved by its
+// offset when placed from the screen's top-left corner, centred, or over the
+// whole screen. Coordinates are twips relative to the parent.
+//
+// A layout starts from the design: restoreDesign() puts every placed
+// control back to its design geometry and font size, so the layout can run
+// again for another screen.
 #pragma once
 
 #include "forms/control.h"
@@ -27,24 +31,24 @@ public:
     ScreenLayout(forms::Form& form2, const Composition& composition)
         : form2_(form2), composition_(composition) {}
 
-    void scaleMainLayout();
-    void scaleV1Frame();
-    void scaleV3Frame();
+    // Every control the layout places back at its design geometry and font size.
+    void restoreDesign();
+    // The background picture for the screen, then every control by its
+    // placement, from the geometry it has now. The strip's left edge is 0.
+    void layOut();
 
 private:
-    forms::Control& c(const char* name, int index = -1) const;
-    void scale(forms::Control& control, double h) const;
-    void scaleWithFont(forms::Control& control, double h) const;
+    void place(forms::Control& control, const forms::ControlDesign& row) const;
+    void scale(forms::Control& control, bool offset) const;
+    void scaleFont(forms::Control& control) const;
+    void placeRecycleText(forms::Control& control) const;
+    void placeInfoLine(forms::Control& control, float rise) const;
+    void placeStripBand(forms::Control& strip) const;
     void coverScreen(forms::Control& control) const;
     // A background picture of the design: over the design's area, which is
     // the whole screen on a 4:3 screen; one whose edges are calm continues
     // them across its frame.
     void coverDesign(forms::Control& control, bool continueEdges) const;
-    // The composition's offset for a control placed from the screen's
-    // corner, none for one inside a frame of the design.
-    float offsetX(const forms::Control& control) const;
-    float offsetY(const forms::Control& control) const;
-    bool placedFromScreenCorner(const forms::Control& control) const;
 
     forms::Form& form2_;
     Composition composition_;

@@ -1,10 +1,10 @@
 #include "shell/main_window.h"
 
-#include "shell/item_info.h"
-
+#include "forms/geometry.h"
 #include "forms/runtime.h"
 #include "shell/desktop_buttons.h"
 #include "shell/drive_list.h"
+#include "shell/item_info.h"
 
 #include <string>
 
@@ -18,6 +18,7 @@ namespace {
 // mode cannot be read, so the window keeps its design geometry.
 constexpr unsigned designScreenHeight = 768;
 constexpr int swHide = 0, swShowNormal = 1;
+constexpr unsigned maxScreenPixels = 32767;
 } // namespace
 
 MainWindow::MainWindow(platform::Platform& platform, forms::Form& form1, forms::Form& form2,
@@ -76,7 +77,7 @@ void MainWindow::loadMainWindow() {
     system_.queryRecycleBin("", bytes, items);
     actions_.showRecycleBin(recycleBinSummary(items, bytes));
 
-    fillDriveList(f, platform_.system);
+    driveCount_ = fillDriveList(f, platform_.system);
     layout_.sizeForDpi();
     variants_.applyDisplayVariant();
     setCaptions();
@@ -90,9 +91,28 @@ void MainWindow::loadMainWindow() {
         clocks_.hideClockGroup();
     calendar_.fillCalendar();
     clocks_.datash();
+    showBackground();
+}
+
+void MainWindow::showBackground() {
+    forms::Form& f = form();
     f.setPicture(f.control("Fon").picture());
     f.setPictureArea(variants_.composition().area());
     f.invalidateAll();
+}
+
+void MainWindow::displayChanged(unsigned widthPixels, unsigned heightPixels) {
+    // A size no screen has (none, or beyond a window's coordinates) is ignored.
+    if (widthPixels < 1 || heightPixels < 1 || widthPixels > maxScreenPixels ||
+        heightPixels > maxScreenPixels)
+        return;
+    form2_.runtime().setScreenSize(forms::pixelsToTwips(static_cast<int>(widthPixels)),
+                                   forms::pixelsToTwips(static_cast<int>(heightPixels)));
+    // A main window not loaded yet is laid out for the new screen when it loads.
+    if (!form2_.loaded())
+        return;
+    variants_.relayout(heightPixels, driveCount_);
+    showBackground();
 }
 
 void MainWindow::setStartButtonVisible(bool visible) {

@@ -33,6 +33,11 @@ public:
     // captions, calendar, clock and background, in this order.
     void loadMainWindow();
 
+    // The screen is now widthPixels x heightPixels (a new display mode, a
+    // monitor docked or removed): the runtime takes the size, and a loaded
+    // main window is laid out again for it, keeping what runs.
+    void displayChanged(unsigned widthPixels, unsigned heightPixels);
+
     // Shows or hides the Start button of the Windows taskbar.
     void setStartButtonVisible(bool visible);
 
@@ -68,6 +73,8 @@ public:
 
 private:
     forms::Form& form() { return form2_.touch(); }
+    // The chosen background over the design's area.
+    void showBackground();
 
     platform::Platform& platform_;
     forms::Form& form2_;
@@ -76,6 +83,7 @@ private:
     SystemInfo& system_;
     desktopitems::ItemLayout& layout_;
     std::function<void()> otherCaptions_;
+    int driveCount_ = 0;
     ClockFaces clocks_;
     MonthCalendar calendar_;
     StarField stars_;

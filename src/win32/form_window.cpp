@@ -101,6 +101,9 @@ bool FormWindow::onMessage(Message& m) {
         }
         m.result = TRUE;
         return true;
+    case WM_DISPLAYCHANGE:
+    case dpiChangedMessage:
+        return onDisplayMessage(m);
     default:
         return onDialogMessage(m);
     }

@@ -51,6 +51,8 @@ public:
     virtual void minimized(const forms::Form& form, bool minimized) = 0;
     // The window a dialog form's window belongs to, or null.
     virtual HWND ownerFor(const forms::Form& dialog) = 0;
+    // The screen changed to widthPixels x heightPixels.
+    virtual void displayChanged(int widthPixels, int heightPixels) = 0;
     // Runs after every message that dispatched an event.
     virtual void afterEvent() = 0;
 
@@ -105,6 +107,11 @@ private:
     void place();
     void applyState();
     void onSize(WPARAM kind);
+
+    // A new screen size or monitor (form_window_display.cpp). WM_DPICHANGED
+    // comes with Windows 8.1; the headers of the XP target do not declare it.
+    static constexpr UINT dpiChangedMessage = 0x02E0;
+    bool onDisplayMessage(Message& m);
 
     // Painting (form_window_painting.cpp).
     void onPaint();

@@ -52,6 +52,9 @@ private:
     }
     void unseen(Unseen reason, bool begins, const forms::Form* form);
     HWND ownerFor(const forms::Form& dialog) override;
+    void displayChanged(int widthPixels, int heightPixels) override {
+        program_.displayChanged(widthPixels, heightPixels);
+    }
     void afterEvent() override { sync(); }
     void syncOnce();
 

@@ -32,6 +32,10 @@ public:
     // A reason why nobody sees the windows begins or ends; for minimized,
     // the form whose window was minimised or restored, else null.
     virtual void unseen(Unseen, bool /*begins*/, const forms::Form* /*form*/) {}
+    // The screen is now widthPixels x heightPixels (WM_DISPLAYCHANGE, or
+    // the window moved to another monitor): the program lays itself out
+    // again; the sync that follows places the windows.
+    virtual void displayChanged(int /*widthPixels*/, int /*heightPixels*/) {}
     // True once the program has ended: the front end then closes down.
     virtual bool ended() const = 0;
     // The icon of a picture the platform made (a picture's handle); null

@@ -209,3 +209,45 @@ TEST_F(DesignTables, VariantTwoIconsReachTheirHitAreas) {
 }
 
 } // namespace
+
+namespace {
+
+// The placement column agrees with where a row lies: what moves with the
+// composition's offset is placed from the screen's corner (on the form or an
+// overlay), what is only scaled lies inside a frame of the design, and the
+// overlays, backgrounds and strip are the rows the layout stretches.
+TEST(DesignTablesPlacement, Form2PlacementsMatchTheirParents) {
+    using forms::Placement;
+    auto overlay = [](const char* parent) {
+        return std::string(parent) == "V1Frame" || std::string(parent) == "V3Frame";
+    };
+    for (const forms::ControlDesign& row : shell::form2Design().controls) {
+        SCOPED_TRACE(row.name);
+        switch (row.placement) {
+        case Placement::Composition:
+        case Placement::CompositionText:
+        case Placement::CalendarCell:
+        case Placement::RecycleText:
+            EXPECT_TRUE(!row.parent || overlay(row.parent));
+            break;
+        case Placement::InFrame:
+        case Placement::InFrameText:
+            EXPECT_TRUE(row.parent && !overlay(row.parent));
+            break;
+        case Placement::WholeScreen:
+        case Placement::InfoLine:
+            EXPECT_EQ(row.parent, nullptr);
+            break;
+        case Placement::DesignArea:
+        case Placement::DesignAreaEdges:
+        case Placement::StripBand:
+            EXPECT_TRUE(row.parent && overlay(row.parent));
+            break;
+        case Placement::Fixed:
+            break;
+        }
+        EXPECT_EQ(row.rise != 0, row.placement == Placement::InfoLine);
+    }
+}
+
+} // namespace

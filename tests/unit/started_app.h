@@ -64,6 +64,14 @@ public:
         }
     }
 
+    // The screen becomes width x height pixels while the program runs, as
+    // WM_DISPLAYCHANGE tells it.
+    void displayChanged(unsigned width, unsigned height) {
+        fake_.machine().screenWidth = width;
+        fake_.machine().screenHeight = height;
+        app_.displayChanged(width, height);
+    }
+
     // One tick of the main timer with the clock set to t.
     void tickAt(const forms::DateTime& t) {
         clock_.set(t);

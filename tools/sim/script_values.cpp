@@ -64,6 +64,18 @@ Checked<long long> parseWhole(std::string_view text, long long lo, long long hi)
     return {v, {}};
 }
 
+Checked<ScreenSize> parseScreenSize(std::string_view text) {
+    constexpr long long maxPixels = 32767;
+    const std::size_t x = text.find('x');
+    const Checked<long long> w = parseWhole(text.substr(0, x), 1, maxPixels);
+    const Checked<long long> h =
+        x == std::string_view::npos ? w : parseWhole(text.substr(x + 1), 1, maxPixels);
+    if (x == std::string_view::npos || !w || !h)
+        return refuse<ScreenSize>(quoteValue(text) + " is not WxH, each a whole number from 1 to " +
+                                  std::to_string(maxPixels));
+    return {ScreenSize{static_cast<unsigned>(*w), static_cast<unsigned>(*h)}, {}};
+}
+
 Checked<float> parseDecimal(std::string_view text, float lo, float hi) {
     auto refused = [&] {
         return refuse<float>(quoteValue(text) + " is not a finite decimal number from " +

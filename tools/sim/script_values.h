@@ -22,6 +22,7 @@ template <typename T> struct Checked {
 
     explicit operator bool() const { return value.has_value(); }
     const T& operator*() const { return *value; }
+    const T* operator->() const { return &*value; }
 };
 
 // The years a date may have: those of a Windows SYSTEMTIME (and so of a
@@ -34,6 +35,12 @@ Checked<long long> parseWhole(std::string_view text, long long lo, long long hi)
 // The whole text as a finite decimal number from lo to hi (both whole):
 // "12", "-3.5", "1e3"; no nan, inf or hexadecimal.
 Checked<float> parseDecimal(std::string_view text, float lo, float hi);
+// A screen size "WxH" in pixels, each a whole number from 1 to 32767.
+struct ScreenSize {
+    unsigned width = 0, height = 0;
+};
+Checked<ScreenSize> parseScreenSize(std::string_view text);
+
 // "YYYY-MM-DD", a day that exists in a year from firstYear to lastYear,
 // into the date fields of base; the time fields stay as they are.
 Checked<forms::DateTime> parseDate(std::string_view text, forms::DateTime base);

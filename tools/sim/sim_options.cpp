@@ -27,15 +27,11 @@ constexpr long long maxInt64 = std::numeric_limits<std::int64_t>::max();
 Why screen(SimSetup& s, const std::string* v) {
     if (!v)
         return "expects WxH";
-    const std::size_t x = v->find('x');
-    const Checked<long long> w = parseWhole(std::string_view(*v).substr(0, x), 1, maxPixels);
-    const Checked<long long> h =
-        x == std::string::npos ? w : parseWhole(std::string_view(*v).substr(x + 1), 1, maxPixels);
-    if (x == std::string::npos || !w || !h)
-        return quoteValue(*v) + " is not WxH, each a whole number from 1 to " +
-               std::to_string(maxPixels);
-    s.machine.screenWidth = static_cast<unsigned>(*w);
-    s.machine.screenHeight = static_cast<unsigned>(*h);
+    const Checked<ScreenSize> size = parseScreenSize(*v);
+    if (!size)
+        return size.why;
+    s.machine.screenWidth = size->width;
+    s.machine.screenHeight = size->height;
     return {};
 }
 

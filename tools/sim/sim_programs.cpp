@@ -26,6 +26,7 @@ public:
     void clockChanged() override { app_.clockChanged(); }
     void hideDesktop(shell::HiddenReason reason) override { app_.hideDesktop(reason); }
     void showDesktop(shell::HiddenReason reason) override { app_.showDesktop(reason); }
+    void displayChanged(unsigned w, unsigned h) override { app_.displayChanged(w, h); }
     const desktopitems::DesktopItemTable* desktopItems() const override {
         return &app_.desktopItems();
     }

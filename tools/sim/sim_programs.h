@@ -28,6 +28,9 @@ public:
     // Nobody can see the desktop for that reason, or can again.
     virtual void hideDesktop(shell::HiddenReason) {}
     virtual void showDesktop(shell::HiddenReason) {}
+    // The screen changed to widthPixels x heightPixels, as the window
+    // system reports it to the program.
+    virtual void displayChanged(unsigned /*widthPixels*/, unsigned /*heightPixels*/) {}
     // The desktop items of Orvela's scan; null for the other programs.
     virtual const desktopitems::DesktopItemTable* desktopItems() const { return nullptr; }
     // Runs what the program arranged to happen after it has ended; one line

@@ -112,6 +112,7 @@ private:
     // The commands, one each (some serve two names).
     void start(const Words& w);
     void tick(const Words& w);
+    void display(const Words& w);
     void setClock(const Words& w);
     void clockChanged(const Words& w);
     void visibility(const Words& w);
@@ -399,6 +400,17 @@ void Simulator::tick(const Words& w) {
     }
 }
 
+void Simulator::display(const Words& w) {
+    const Checked<ScreenSize> size = parseScreenSize(w[1]);
+    if (!size)
+        throw ScriptError("display expects WxH: " + size.why);
+    // The machine's screen changes, so its display-mode query answers the
+    // new size; then the program hears of it as from WM_DISPLAYCHANGE.
+    fake_->machine().screenWidth = size->width;
+    fake_->machine().screenHeight = size->height;
+    app_->displayChanged(size->width, size->height);
+}
+
 void Simulator::setClock(const Words& w) {
     const std::string& cmd = w[0];
     const Checked<forms::DateTime> t =
@@ -576,6 +588,8 @@ void Simulator::file(const Words& w) {
 const CommandRow Simulator::commandTable[] = {
     {"start", "", "run the program's start-up", 1, 1, &Simulator::start},
     {"tick", "[N]", "N timer ticks (1), the clock advancing 100 ms each", 1, 2, &Simulator::tick},
+    {"display", "WxH", "the screen becomes W x H pixels while the program runs", 2, 2,
+     &Simulator::display},
     {"time", "HH:MM:SS", "set the clock's time", 2, 2, &Simulator::setClock},
     {"date", "YYYY-MM-DD", "set the clock's date", 2, 2, &Simulator::setClock},
     {"clock-changed", "", "tell the program the clock was set or the machine woke from sleep", 1, 1,

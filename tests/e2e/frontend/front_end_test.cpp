@@ -156,6 +156,28 @@ TEST_F(FrontEndTest, PlacesFormsByTheirGeometryAndMaximisedOnesOverTheScreen) {
     EXPECT_EQ(r.right - r.left, 120);
 }
 
+TEST_F(FrontEndTest, ADisplayChangeReachesTheProgramAndTheMainWindowCoversTheNewScreen) {
+    mainForm.show();
+    frontEnd.sync();
+    HWND window = windowOf(mainForm);
+    ASSERT_NE(window, nullptr);
+    SendMessageW(window, WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 720));
+    EXPECT_EQ(program.displayChanges, std::vector<std::string>{"1280x720"});
+    RECT r = windowRect(window);
+    EXPECT_EQ(r.right - r.left, 1280);
+    EXPECT_EQ(r.bottom - r.top, 720);
+    EXPECT_EQ(mainForm.width(), 1280 * px);
+
+    // A monitor of another scaling: the suggested rectangle is the new screen.
+    RECT suggested{0, 0, 1600, 900};
+    SendMessageW(window, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(program.displayChanges, (std::vector<std::string>{"1280x720", "1600x900"}));
+    r = windowRect(window);
+    EXPECT_EQ(r.right - r.left, 1600);
+    EXPECT_EQ(r.bottom - r.top, 900);
+}
+
 TEST_F(FrontEndTest, CommandButtonIsANativeButtonWhoseClickReachesTheControl) {
     log.record(dialogForm, "Ok", EventType::Click);
     dialogForm.show();

@@ -33,8 +33,14 @@ public:
             form.unload();
     }
     bool ended() const override { return runtime_.ended(); }
+    // Records the new screen and gives it to the runtime.
+    void displayChanged(int width, int height) override {
+        displayChanges.push_back(std::to_string(width) + "x" + std::to_string(height));
+        runtime_.setScreenSize(static_cast<float>(width) * px, static_cast<float>(height) * px);
+    }
 
     std::vector<std::string> closeRequests;
+    std::vector<std::string> displayChanges;
     bool unloadOnClose = false;
 
 private:

@@ -1,0 +1,32 @@
+// A screen that changes while the program runs: a new display mode
+// (WM_DISPLAYCHANGE: the new size in lParam), or the window on a monitor of
+// another scaling (WM_DPICHANGED: the rectangle Windows suggests for it).
+// The program lays itself out for the new size; the sync after the message
+// then covers the new screen with the maximised window.
+#include "win32/form_window.h"
+
+namespace orvela::win32 {
+
+bool FormWindow::onDisplayMessage(Message& m) {
+    if (m.id == WM_DISPLAYCHANGE) {
+        host_.displayChanged(LOWORD(m.lParam), HIWORD(m.lParam));
+        m.dispatched = true;
+        return false; // the default handling too
+    }
+    // dpiChangedMessage (WM_DPICHANGED): the window takes the suggested rectangle; a maximised
+    // form's rectangle is the monitor, whose size the program lays out for.
+    const auto* suggested = reinterpret_cast<const RECT*>(m.lParam);
+    if (!suggested)
+        return false;
+    SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (form_.windowState() == 2)
+        host_.displayChanged(suggested->right - suggested->left,
+                             suggested->bottom - suggested->top);
+    m.dispatched = true;
+    m.result = 0;
+    return true;
+}
+
+} // namespace orvela::win32
