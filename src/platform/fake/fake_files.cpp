@@ -6,8 +6,11 @@
 #include "platform/fake/text_format.h"
 #include "platform/fake/utf8_path.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <fstream>
+#include <random>
 #include <system_error>
 
 namespace orvela::platform::fake {
@@ -33,6 +36,41 @@ std::optional<fs::path> FakePlatform::hostPath(const std::string& path) const {
     return utf8Path(root + rest);
 }
 
+bool FakePlatform::writeRefused(const fs::path& p) const {
+    if (!machine_.readOnlyProgramDir || p.empty())
+        return false;
+    std::error_code ec;
+    const fs::path base = fs::weakly_canonical(utf8Path(machine_.programDir), ec);
+    const fs::path target = fs::weakly_canonical(p, ec);
+    const auto [b, t] = std::mismatch(base.begin(), base.end(), target.begin(), target.end());
+    return b == base.end() || (std::next(b) == base.end() && b->empty());
+}
+
+std::optional<std::string> FakePlatform::appDataDir() {
+    return machine_.appDataDir;
+}
+
+bool FakePlatform::folderTakesFiles(const std::string& dir) {
+    const fs::path folder = real(dir);
+    std::error_code ec;
+    if (folder.empty() || writeRefused(folder) || !fs::is_directory(folder, ec))
+        return false;
+    std::random_device entropy;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path probe = folder / (".orvela-probe-" + std::to_string(entropy()));
+        // "x": fails when the name is taken, so no file of the user's is touched.
+        std::FILE* file = std::fopen(probe.c_str(), "wx");
+        if (!file) {
+            if (fs::exists(probe, ec))
+                continue;
+            return false;
+        }
+        std::fclose(file);
+        return fs::remove(probe, ec) && !ec;
+    }
+    return false;
+}
+
 bool FakePlatform::directoryExists(const std::string& path) {
     std::error_code ec;
     const fs::path p = real(path);
@@ -43,14 +81,14 @@ bool FakePlatform::createDirectory(const std::string& path) {
     record("CreateDirectory " + quoteText(path));
     const fs::path p = real(path);
     std::error_code ec;
-    return !p.empty() && fs::create_directory(p, ec) && !ec;
+    return !p.empty() && !writeRefused(p) && fs::create_directory(p, ec) && !ec;
 }
 
 bool FakePlatform::removeDirectory(const std::string& path) {
     record("RemoveDirectory " + quoteText(path));
     const fs::path p = real(path);
     std::error_code ec;
-    if (p.empty() || !fs::is_directory(p, ec) || !fs::is_empty(p, ec))
+    if (p.empty() || writeRefused(p) || !fs::is_directory(p, ec) || !fs::is_empty(p, ec))
         return false;
     return fs::remove(p, ec) && !ec;
 }
@@ -59,7 +97,7 @@ bool FakePlatform::deleteFile(const std::string& path, bool force) {
     record("DeleteFile " + quoteText(path) + (force ? " True" : " False"));
     const fs::path p = real(path);
     std::error_code ec;
-    if (p.empty() || !fs::is_regular_file(p, ec))
+    if (p.empty() || writeRefused(p) || !fs::is_regular_file(p, ec))
         return false;
     const fs::perms perms = fs::status(p, ec).permissions();
     if (!force && (perms & fs::perms::owner_write) == fs::perms::none)
@@ -71,7 +109,8 @@ bool FakePlatform::copyFile(const std::string& from, const std::string& to) {
     record("CopyFile " + quoteText(from) + " " + quoteText(to));
     const fs::path source = real(from), target = real(to);
     std::error_code ec;
-    if (source.empty() || target.empty() || !fs::is_regular_file(source, ec))
+    if (source.empty() || target.empty() || writeRefused(target) ||
+        !fs::is_regular_file(source, ec))
         return false;
     return fs::copy_file(source, target, fs::copy_options::overwrite_existing, ec) && !ec;
 }
@@ -80,7 +119,7 @@ bool FakePlatform::saveShortcut(const std::string& path, const Shortcut& shortcu
     record("CreateShortCut " + quoteText(path));
     const fs::path p = real(path);
     std::error_code ec;
-    if (p.empty() || !fs::is_directory(p.parent_path(), ec))
+    if (p.empty() || writeRefused(p) || !fs::is_directory(p.parent_path(), ec))
         return false;
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     out << renderShortcut(shortcut);
