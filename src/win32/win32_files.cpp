@@ -45,10 +45,9 @@ bool Win32Platform::folderTakesFiles(const std::string& dir) {
                               L"-" + std::to_wstring(GetTickCount()) + L"-";
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
         const std::wstring probe = stem + std::to_wstring(attempt) + L".tmp";
-        const HANDLE file = CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                        FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN |
-                                            FILE_FLAG_DELETE_ON_CLOSE,
-                                        nullptr);
+        const HANDLE file = CreateFileW(
+            probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+            FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
         if (file != INVALID_HANDLE_VALUE) {
             CloseHandle(file);
             return true;
