@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <fstream>
 #include <random>
 #include <system_error>
@@ -58,14 +57,11 @@ bool FakePlatform::folderTakesFiles(const std::string& dir) {
     std::random_device entropy;
     for (int attempt = 0; attempt < 100; ++attempt) {
         const fs::path probe = folder / (".orvela-probe-" + std::to_string(entropy()));
-        // "x": fails when the name is taken, so no file of the user's is touched.
-        std::FILE* file = std::fopen(probe.c_str(), "wx");
-        if (!file) {
-            if (fs::exists(probe, ec))
-                continue;
+        // A random name not yet taken, so no file of the user's is touched.
+        if (fs::exists(probe, ec))
+            continue;
+        if (!std::ofstream(probe, std::ios::binary))
             return false;
-        }
-        std::fclose(file);
         return fs::remove(probe, ec) && !ec;
     }
     return false;
