@@ -45,6 +45,14 @@ public:
     virtual std::string programDir() = 0;
     // The executable's file name without its extension ("Orvela").
     virtual std::string programName() = 0;
+    // The user's application-data folder (SHGetFolderPathW(CSIDL_APPDATA),
+    // C:\Users\me\AppData\Roaming), without a trailing separator;
+    // none when Windows gives none.
+    [[nodiscard]] virtual std::optional<std::string> appDataDir() = 0;
+    // The folder takes new files: a uniquely named file is created in it and
+    // deleted again. False when Windows refuses (a protected program folder
+    // under Program Files) or the folder is missing.
+    [[nodiscard]] virtual bool folderTakesFiles(const std::string& dir) = 0;
     // dir + the platform's path separator + name.
     virtual std::string joinPath(const std::string& dir, const std::string& name) = 0;
     // An ordinary file (not a folder) exists at path.

@@ -1,5 +1,7 @@
 #include "shell/settings_file.h"
 
+#include "shell/settings_location.h"
+
 #include <algorithm>
 
 namespace orvela::shell {
@@ -54,8 +56,10 @@ std::string renderSettingsFile(const SettingsSlots& slots) {
     return out;
 }
 
-std::string SettingsFile::path() {
-    return files_.joinPath(files_.programDir(), settingsFileName);
+const std::string& SettingsFile::path() {
+    if (!path_)
+        path_ = decideSettingsPath(files_);
+    return *path_;
 }
 
 void SettingsFile::loadSettings() {

@@ -1,4 +1,5 @@
-// The settings file ovdata.dat in the program folder: 21 lines ended by CR LF,
+// The settings file ovdata.dat (in the program folder, or the per-user file
+// when that folder takes no files: settings_location.h): 21 lines ended by CR LF,
 // lines 12..20 holding the nine stored fields of the settings record, the
 // other lines reserved and carried through a rewrite.
 //
@@ -13,6 +14,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 
 namespace orvela::shell {
@@ -41,7 +43,9 @@ public:
     SettingsFile(platform::FileServices& files, DesktopSettings& settings)
         : files_(files), settings_(settings) {}
 
-    std::string path();
+    // The file of this run: decided the first time it is asked for (the
+    // first step of loadSettings), then the same for every read and write.
+    const std::string& path();
     // Creates the file with the defaults if missing, then reads it.
     void loadSettings();
     // Writes a new file; false if it could not be written.
@@ -59,6 +63,7 @@ private:
 
     platform::FileServices& files_;
     DesktopSettings& settings_;
+    std::optional<std::string> path_;
 };
 
 } // namespace orvela::shell

@@ -2,6 +2,10 @@
 #include "win32/utf.h"
 #include "win32/win32_platform.h"
 
+#include <shlobj.h>
+
+#include <string>
+
 namespace orvela::win32 {
 
 namespace {
@@ -33,6 +37,46 @@ platform::FileResult lastFailure() {
 const platform::FileResult unnamable = platform::FileResult::failed(platform::FileError::other);
 
 } // namespace
+
+std::optional<std::string> Win32Platform::appDataDir() {
+    wchar_t path[MAX_PATH] = {};
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path)))
+        return std::nullopt;
+    path[MAX_PATH - 1] = L'\0';
+    std::wstring dir = path;
+    while (dir.size() > 3 && (dir.back() == L'\\' || dir.back() == L'/'))
+        dir.pop_back();
+    if (dir.empty())
+        return std::nullopt;
+    return toUtf8(dir);
+}
+
+bool Win32Platform::folderTakesFiles(const std::string& dir) {
+    const auto folder = widePath(dir);
+    if (!folder)
+        return false;
+    std::wstring base = *folder;
+    if (base.back() != L'\\' && base.back() != L'/')
+        base += L'\\';
+    // A name no one else uses; CREATE_NEW never opens a file that is there,
+    // and the file goes when its handle closes.
+    const std::wstring stem = base + L".orvela-probe-" + std::to_wstring(GetCurrentProcessId()) +
+                              L"-" + std::to_wstring(GetTickCount()) + L"-";
+    for (unsigned attempt = 0; attempt < 100; ++attempt) {
+        const std::wstring probe = stem + std::to_wstring(attempt) + L".tmp";
+        const HANDLE file = CreateFileW(
+            probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+            FILE_ATTRIBUTE_TEMPORARY | FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            CloseHandle(file);
+            return true;
+        }
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS)
+            return false;
+    }
+    return false;
+}
 
 bool Win32Platform::directoryExists(const std::string& path) {
     const auto p = widePath(path);

@@ -117,6 +117,8 @@ public:
     // FileServices: paths with backslashes.
     std::string programDir() override;
     std::string programName() override;
+    std::optional<std::string> appDataDir() override;
+    bool folderTakesFiles(const std::string& dir) override;
     std::string joinPath(const std::string& dir, const std::string& name) override;
     bool fileExists(const std::string& path) override;
     std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) override;

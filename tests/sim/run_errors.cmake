@@ -66,7 +66,10 @@ set(_cases
     "--recycle 5:-7|dump Form2.Visible\\n|--recycle: expects COUNT:BYTES: \"-7\""
     "--recycle 1:9223372036854775808|dump Form2.Visible\\n|--recycle: expects COUNT:BYTES: \"9223372036854775808\""
     "--file-times \"1600-12-31 23:59:59\"|dump Form2.Visible\\n|--file-times: \"1600-12-31\" is not a date in the years 1601 to 30827"
-    "--os-major 4294967301|dump Form2.Visible\\n|--os-major: \"4294967301\" is not a whole number from 0 to 255")
+    "--os-major 4294967301|dump Form2.Visible\\n|--os-major: \"4294967301\" is not a whole number from 0 to 255"
+    # The application-data folder must exist, as the program folder must.
+    "--appdata /nonexistent/orvela-sim-appdata|dump Form2.Visible\\n|--appdata: \"/nonexistent/orvela-sim-appdata\" is not a folder that exists"
+    "--appdata ${WORK}/case1.sim|dump Form2.Visible\\n|is not a folder that exists")
 set(_n 0)
 foreach(_case IN LISTS _cases)
   string(FIND "${_case}" "|" _bar)

@@ -336,6 +336,8 @@ public:
         : files_(files), refused_(std::move(refused)) {}
     std::string programDir() override { return files_.programDir(); }
     std::string programName() override { return files_.programName(); }
+    std::optional<std::string> appDataDir() override { return files_.appDataDir(); }
+    bool folderTakesFiles(const std::string& d) override { return files_.folderTakesFiles(d); }
     std::string joinPath(const std::string& d, const std::string& n) override {
         return files_.joinPath(d, n);
     }

@@ -148,6 +148,22 @@ TEST_F(CyrillicFolder, ShellExecuteStartsAProgramInTheGivenFolder) {
     EXPECT_LE(files_.shellExecute(0, "open", "cmd\xFF.exe", "", "", SW_HIDE), 32);
 }
 
+TEST_F(CyrillicFolder, TheWriteProbeLeavesNothingAndFailsOnAMissingFolder) {
+    EXPECT_TRUE(files_.folderTakesFiles(dir_));
+    EXPECT_TRUE(files_.folderTakesFiles(dir_ + "\\"));
+    EXPECT_TRUE(names().empty());
+    EXPECT_FALSE(files_.folderTakesFiles(path("missing")));
+    EXPECT_FALSE(files_.folderTakesFiles(""));
+}
+
+TEST(AppData, TheUsersApplicationDataFolderExists) {
+    Win32Platform files;
+    const auto dir = files.appDataDir();
+    ASSERT_TRUE(dir);
+    EXPECT_TRUE(files.directoryExists(*dir));
+    EXPECT_NE(dir->back(), '\\');
+}
+
 TEST(ProgramFile, DirAndNameLocateTheRunningExecutable) {
     Win32Platform files;
     const std::string dir = files.programDir();

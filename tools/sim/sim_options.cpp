@@ -81,6 +81,23 @@ Why programDir(SimSetup& s, const std::string* v) {
     return {};
 }
 
+Why readOnlyProgramDir(SimSetup& s, const std::string*) {
+    s.machine.readOnlyProgramDir = true;
+    return {};
+}
+
+Why appData(SimSetup& s, const std::string* v) {
+    if (!v)
+        return "expects a folder";
+    if (v->empty())
+        return "expects a folder, not the empty text";
+    std::error_code ec;
+    if (!std::filesystem::is_directory(platform::fake::utf8Path(*v), ec))
+        return quoteValue(*v) + " is not a folder that exists";
+    s.machine.appDataDir = *v;
+    return {};
+}
+
 Why desktop(SimSetup& s, const std::string* v) {
     if (!v)
         return "expects a folder";
@@ -265,6 +282,10 @@ constexpr std::array options{
               "the clock at start (2004-10-01 12:00:00); a tick adds 100 ms", now},
     OptionRow{"--program-dir", "DIR",
               "a real folder used as the program folder (a new temporary one)", programDir},
+    OptionRow{"--read-only-program-dir", "",
+              "the program folder refuses every write (create, write, delete)", readOnlyProgramDir},
+    OptionRow{"--appdata", "DIR", "a real folder used as the user's application data (none)",
+              appData},
     OptionRow{"--desktop", "DIR", "the folder WScript.Shell reports as Desktop (none: no scan)",
               desktop},
     OptionRow{"--special", "N=PATH", "special folder N resolves to PATH (5 Documents, 38 ...)",

@@ -111,6 +111,7 @@ private:
 
     // The commands, one each (some serve two names).
     void start(const Words& w);
+    void restart(const Words& w);
     void tick(const Words& w);
     void display(const Words& w);
     void setClock(const Words& w);
@@ -386,6 +387,16 @@ void Simulator::start(const Words&) {
     app_->start();
 }
 
+void Simulator::restart(const Words&) {
+    // A new run on the machine the options describe: the files stay, the
+    // clock goes on from where it is.
+    start_ = clock_->now();
+    mouse_.reset();
+    app_.reset();
+    setUp();
+    endedReported_ = false;
+}
+
 void Simulator::tick(const Words& w) {
     long long n = 1;
     if (w.size() == 2) {
@@ -587,6 +598,8 @@ void Simulator::file(const Words& w) {
 
 const CommandRow Simulator::commandTable[] = {
     {"start", "", "run the program's start-up", 1, 1, &Simulator::start},
+    {"restart", "", "a new run of the program on the same files (then start)", 1, 1,
+     &Simulator::restart},
     {"tick", "[N]", "N timer ticks (1), the clock advancing 100 ms each", 1, 2, &Simulator::tick},
     {"display", "WxH", "the screen becomes W x H pixels while the program runs", 2, 2,
      &Simulator::display},

@@ -6,9 +6,11 @@
 #include "platform/fake/text_format.h"
 #include "platform/fake/utf8_path.h"
 
+#include <algorithm>
 #include <cctype>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <system_error>
 
 namespace orvela::platform::fake {
@@ -59,6 +61,38 @@ bool FakePlatform::isProtected(const std::string& path) const {
     return false;
 }
 
+bool FakePlatform::writeRefused(const fs::path& p) const {
+    if (!machine_.readOnlyProgramDir || p.empty())
+        return false;
+    std::error_code ec;
+    const fs::path base = fs::weakly_canonical(utf8Path(machine_.programDir), ec);
+    const fs::path target = fs::weakly_canonical(p, ec);
+    const auto [b, t] = std::mismatch(base.begin(), base.end(), target.begin(), target.end());
+    return b == base.end() || (std::next(b) == base.end() && b->empty());
+}
+
+std::optional<std::string> FakePlatform::appDataDir() {
+    return machine_.appDataDir;
+}
+
+bool FakePlatform::folderTakesFiles(const std::string& dir) {
+    const fs::path folder = real(dir);
+    std::error_code ec;
+    if (folder.empty() || writeRefused(folder) || !fs::is_directory(folder, ec))
+        return false;
+    std::random_device entropy;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path probe = folder / (".orvela-probe-" + std::to_string(entropy()));
+        // A random name not yet taken, so no file of the user's is touched.
+        if (fs::exists(probe, ec))
+            continue;
+        if (!std::ofstream(probe, std::ios::binary))
+            return false;
+        return fs::remove(probe, ec) && !ec;
+    }
+    return false;
+}
+
 bool FakePlatform::directoryExists(const std::string& path) {
     std::error_code ec;
     const fs::path p = real(path);
@@ -73,6 +107,8 @@ FileResult FakePlatform::createDirectory(const std::string& path) {
     std::error_code ec;
     if (!p.empty() && !p.has_filename())
         p = p.parent_path(); // "D:\Orvela\" names the folder Orvela
+    if (writeRefused(p))
+        return FileResult::failed(FileError::accessDenied);
     if (p.empty() || !fs::is_directory(p.parent_path(), ec))
         return FileResult::failed(FileError::notFound);
     if (!fs::create_directory(p, ec) || ec)
@@ -86,7 +122,7 @@ bool FakePlatform::removeDirectory(const std::string& path) {
         return false;
     const fs::path p = real(path);
     std::error_code ec;
-    if (p.empty() || !fs::is_directory(p, ec) || !fs::is_empty(p, ec))
+    if (p.empty() || writeRefused(p) || !fs::is_directory(p, ec) || !fs::is_empty(p, ec))
         return false;
     return fs::remove(p, ec) && !ec;
 }
@@ -97,7 +133,7 @@ bool FakePlatform::deleteFile(const std::string& path, bool force) {
         return false;
     const fs::path p = real(path);
     std::error_code ec;
-    if (p.empty() || !fs::is_regular_file(p, ec))
+    if (p.empty() || writeRefused(p) || !fs::is_regular_file(p, ec))
         return false;
     const fs::perms perms = fs::status(p, ec).permissions();
     if (!force && (perms & fs::perms::owner_write) == fs::perms::none)
@@ -111,7 +147,7 @@ FileResult FakePlatform::copyFile(const std::string& from, const std::string& to
     std::error_code ec;
     if (source.empty() || !fs::is_regular_file(source, ec))
         return FileResult::failed(FileError::notFound);
-    if (isProtected(to))
+    if (isProtected(to) || writeRefused(target))
         return FileResult::failed(FileError::accessDenied);
     if (target.empty() || !fs::is_directory(target.parent_path(), ec))
         return FileResult::failed(FileError::notFound);
@@ -126,7 +162,7 @@ bool FakePlatform::saveShortcut(const std::string& path, const Shortcut& shortcu
         return false;
     const fs::path p = real(path);
     std::error_code ec;
-    if (p.empty() || !fs::is_directory(p.parent_path(), ec))
+    if (p.empty() || writeRefused(p) || !fs::is_directory(p.parent_path(), ec))
         return false;
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     out << renderShortcut(shortcut);

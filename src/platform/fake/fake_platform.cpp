@@ -305,7 +305,7 @@ std::optional<std::string> FakePlatform::readFile(const std::string& path, std::
 
 bool FakePlatform::replaceFile(const std::string& path, const std::string& bytes) {
     fs::path target = real(path);
-    if (target.empty() || isProtected(path))
+    if (target.empty() || isProtected(path) || writeRefused(target))
         return false;
     fs::path temp = target;
     temp += ".tmp";

@@ -20,6 +20,12 @@ struct FakeMachine {
     int dpi = 96; // what the dpi query reports (not recorded: a plain reading)
     std::optional<unsigned> displayHeight; // what the display-mode query reports; 0 = fails
     std::string programDir = ".";
+    // The program folder refuses every write in it or below it (creating,
+    // writing, copying into, deleting), as Windows refuses a standard user
+    // under Program Files.
+    bool readOnlyProgramDir = false;
+    // The user's application-data folder, a real folder; none: Windows gives none.
+    std::optional<std::string> appDataDir;
     std::string programName = "Orvela";
     std::string desktop; // WScript.Shell SpecialFolders("Desktop"); empty: none
     std::map<int, std::string> specialFolders{{5, "C:\\Users\\me\\Documents"},
@@ -145,6 +151,9 @@ public:
     // FileServices
     std::string programDir() override;
     std::string programName() override;
+    std::optional<std::string> appDataDir() override;
+    // A real probe file in the real folder; never in a read-only program folder.
+    bool folderTakesFiles(const std::string& dir) override;
     std::string joinPath(const std::string& dir, const std::string& name) override;
     bool fileExists(const std::string& path) override;
     std::optional<std::string> readFile(const std::string& path, std::size_t maxBytes) override;
@@ -184,6 +193,8 @@ private:
     void record(const std::string& line);
     // The path is a protected folder or lies below one.
     bool isProtected(const std::string& path) const;
+    // The real path lies in a read-only program folder (or below it).
+    bool writeRefused(const std::filesystem::path& p) const;
     bool fillName(const char* function, const std::optional<std::string>& name, std::string& buffer,
                   std::uint32_t& size);
 
