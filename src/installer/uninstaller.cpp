@@ -1,6 +1,7 @@
 #include "installer/uninstaller.h"
 
 #include "common/internet_shortcut.h"
+#include "common/user_settings_path.h"
 #include "installer/create_link1.h"
 #include "installer/install_path.h"
 #include "installer/shipped_files.h"
@@ -177,11 +178,16 @@ void Uninstaller::removeFiles(const std::string& folder, bool installFolder,
     }
 }
 
-void Uninstaller::removeUserSettings(std::vector<std::string>&) {
-    // The settings live in the program folder's ovdata.dat, removed with the
-    // program's files. A per-user settings file (for a program folder the
-    // user may not write) and its folder are removed here, once the
-    // program keeps one.
+void Uninstaller::removeUserSettings(std::vector<std::string>& leftovers) {
+    // The per-user settings file, kept when the program folder took no
+    // files, and its folder once empty; a folder holding anything else stays.
+    platform::FileServices& files = platform_.files;
+    const auto place = common::userSettingsPlace(files);
+    if (!place || !files.directoryExists(place->folder))
+        return;
+    if (files.fileExists(place->file) && !files.deleteFile(place->file, true))
+        leftovers.push_back(place->file);
+    (void)files.removeDirectory(place->folder);
 }
 
 bool Uninstaller::folderHoldsOthers(const std::string& folder, const std::string& ownName) {
