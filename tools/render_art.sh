@@ -21,6 +21,10 @@ IDENTIFY="${IDENTIFY:-/usr/bin/identify}"
 RSVG="${RSVG:-rsvg-convert}"
 
 JPEG_QUALITY=88
+# The 2x and 3x renders, shown on large or dense screens only, where the finer
+# pixels hide what the lower quality and halved colour resolution lose: the
+# program stays small.
+JPEG_QUALITY_LARGE=80
 # Drive icons are shown on a dark blue panel: edge pixels are blended onto this colour,
 # and pixels less than half covered become transparent (GIF has 1-bit transparency).
 PANEL="#000080"
@@ -30,8 +34,14 @@ OVERLAY_MATTE="#2a0b3d"
 TRANSPARENT="#FF00FF"
 
 # output file | source svg | width | height | stylesheet applied on top ("-" for none)
+#   | optional: the part of the drawing to render, "X,Y,W,H" in its own pixels (the
+#     whole 1024x768 canvas when left out)
 # Lit button states are the normal drawing with a stylesheet of lit colours, so both
 # states of a button always come from one drawing.
+# The margin pieces (FonLeft.jpg, Image1Top.jpg, ...) are the drawing beyond its canvas,
+# which the program shows beside or above the design's area on screens of another shape:
+# left and right 406 px wide (a 3440x1440 screen), top and bottom 527 px high (a
+# portrait 1080x1920 screen), each at 1x, 2x and for the sides 3x (a 3840x2160 screen).
 TABLE="
 Fon800.jpg       Fon.svg          800  600  -
 Fon1024.jpg      Fon.svg         1024  768  -
@@ -127,12 +137,38 @@ v3re1@2x.jpg     v3re.svg          118   42  v3lit.css
 v3sh@2x.jpg      v3sh.svg          190   54  -
 v3sh1@2x.jpg     v3sh.svg          190   54  v3lit.css
 form3Image1@2x.jpg form3Image1.svg   256  256  -
+Fon1600@2x.jpg   Fon.svg         3200 2400  -
+Image1@2x.jpg    Image1.svg      2048 1536  -
+Image1@3x.jpg    Image1.svg      3072 2304  -
+Image19@2x.jpg   Image19.svg     2048 1536  -
+Image19@3x.jpg   Image19.svg     3072 2304  -
+Image20@2x.gif   Image20.svg     2048 1536  -
+Image20@3x.gif   Image20.svg     3072 2304  -
+"
+# The margin pieces of the three backgrounds, rows added below.
+PIECES="Fon Image1 Image20"
+for name in $PIECES; do
+    TABLE+="${name}Left.jpg $name.svg 406 768 - -406,0,406,768
+${name}Left@2x.jpg $name.svg 812 1536 - -406,0,406,768
+${name}Left@3x.jpg $name.svg 1218 2304 - -406,0,406,768
+${name}Right.jpg $name.svg 406 768 - 1024,0,406,768
+${name}Right@2x.jpg $name.svg 812 1536 - 1024,0,406,768
+${name}Right@3x.jpg $name.svg 1218 2304 - 1024,0,406,768
+${name}Top.jpg $name.svg 1024 527 - 0,-527,1024,527
+${name}Top@2x.jpg $name.svg 2048 1054 - 0,-527,1024,527
+${name}Bottom.jpg $name.svg 1024 527 - 0,768,1024,527
+${name}Bottom@2x.jpg $name.svg 2048 1054 - 0,768,1024,527
+"
+done
+# Every small 2x render also comes at 3x, for a 3840x2160 screen.
+TABLE+="$(awk 'NF == 5 && $1 ~ /@2x\./ && $3 <= 1024 { n = $1; sub(/@2x\./, "@3x.", n);
+    print n, $2, $3 * 3 / 2, $4 * 3 / 2, $5 }' <<<"$TABLE")
 "
 # Program icons: one .ico each, with a 32-bit image (with alpha) of every size.
 ICONS="Orvela install Uninstall"
 ICON_SIZES="16 32 48"
 # Largest rendered file allowed, in bytes.
-MAX_BYTES=409600
+MAX_BYTES=512000
 
 die() { echo "render_art: $*" >&2; exit 1; }
 
@@ -144,10 +180,20 @@ need_tools() {
         || die "$IDENTIFY is not ImageMagick (set IDENTIFY)"
 }
 
-svg_to_png() { # svg width height stylesheet out.png
-    local css=()
+svg_to_png() { # svg width height stylesheet out.png [X,Y,W,H]
+    local css=() svg=$1
     [ "$4" = "-" ] || css=(--stylesheet "$SRC/$4")
-    "$RSVG" "${css[@]}" --width "$2" --height "$3" --format png "$1" -o "$5"
+    if [ -n "${6:-}" ]; then
+        # Another part of the drawing: its canvas line rewritten to that view.
+        local x y w h
+        IFS=, read -r x y w h <<<"$6"
+        svg="$(mktemp --suffix=.svg)"
+        sed "0,/width=\"1024\" height=\"768\" viewBox=\"0 0 1024 768\"/s//width=\"$w\" height=\"$h\" viewBox=\"$x $y $w $h\"/" \
+            "$1" >"$svg"
+        grep -q "viewBox=\"$x $y $w $h\"" "$svg" || die "$1 is not a 1024x768 canvas"
+    fi
+    "$RSVG" "${css[@]}" --width "$2" --height "$3" --format png "$svg" -o "$5"
+    [ -z "${6:-}" ] || rm -f "$svg"
 }
 
 # Colour that the half-covered edge pixels of a GIF are blended onto: the colour the
@@ -162,24 +208,28 @@ gif_matte() {
 render() {
     tmp="$(mktemp -d)"
     trap 'rm -rf "$tmp"' EXIT
-    local out svg w h css png
-    while read -r out svg w h css; do
+    local out svg w h css view png
+    while read -r out svg w h css view; do
         [ -n "$out" ] || continue
         [ -f "$SRC/$svg" ] || die "missing source $SRC/$svg"
         [ "$css" = "-" ] || [ -f "$SRC/$css" ] || die "missing stylesheet $SRC/$css"
         png="$tmp/$out.png"
-        svg_to_png "$SRC/$svg" "$w" "$h" "$css" "$png"
+        svg_to_png "$SRC/$svg" "$w" "$h" "$css" "$png" "$view"
         case "$out" in
         *.jpg)
+            local quality=$JPEG_QUALITY sampling=1x1
+            case "$out" in *@[23]x.jpg) quality=$JPEG_QUALITY_LARGE sampling=2x2 ;; esac
             "$CONVERT" "$png" -background white -alpha remove -alpha off \
                 -colorspace sRGB -type TrueColor -strip -interlace none \
-                -sampling-factor 1x1 -quality "$JPEG_QUALITY" "JPEG:$ART/$out"
+                -sampling-factor "$sampling" -quality "$quality" "JPEG:$ART/$out"
             ;;
         *.gif)
             # Blend half-covered edge pixels onto the matte colour, drop the rest.
             # Large pictures are dithered so that their gradients do not band.
+            # Above 1024 px the gradients span enough pixels not to band, and
+            # dithering would only make the file larger.
             local dither=(+dither)
-            [ "$w" -le 64 ] || dither=(-dither FloydSteinberg)
+            [ "$w" -le 64 ] || [ "$w" -gt 1024 ] || dither=(-dither FloydSteinberg)
             "$CONVERT" "$png" -alpha extract -threshold 50% "$tmp/$out.mask.png"
             "$CONVERT" "$png" -background "$(gif_matte "$out")" -alpha remove -alpha off \
                 "$tmp/$out.mask.png" -compose CopyOpacity -composite \
@@ -209,7 +259,7 @@ render() {
 
 check() {
     local bad=0 out svg w h css got
-    while read -r out svg w h css; do
+    while read -r out svg w h css view; do
         [ -n "$out" ] || continue
         if [ ! -f "$ART/$out" ]; then
             echo "MISSING $out" >&2; bad=1; continue
@@ -259,9 +309,9 @@ check() {
 # Renders one table row to a PNG for looking at it: tools/render_art.sh --preview v2pro1.jpg out.png
 preview() {
     local out svg w h css
-    while read -r out svg w h css; do
+    while read -r out svg w h css view; do
         [ "$out" = "$1" ] || continue
-        svg_to_png "$SRC/$svg" "$w" "$h" "$css" "$2"
+        svg_to_png "$SRC/$svg" "$w" "$h" "$css" "$2" "$view"
         return
     done <<<"$TABLE"
     die "no such output $1"

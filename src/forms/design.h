@@ -38,7 +38,7 @@ enum class Placement {
     InfoLine,        // centred 200 s right of the screen's middle, rise × s above it
     WholeScreen,     // covers the screen
     DesignArea,      // covers the design's area on the screen
-    DesignAreaEdges, // the same, its edges continued across the margins
+    DesignAreaEdges, // the same, its drawing continued across the margins
     StripBand,       // a band across its overlay, its left edge kept by its owner
 };
 

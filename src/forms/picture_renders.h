@@ -1,25 +1,50 @@
-// Artwork comes in two renders from one drawing: the design's size (1x) and
-// twice that (2x, "but1@2x.jpg" beside "but1.jpg"). Which one a picture is
-// drawn from depends only on the size it is shown at, so a 2x screen and a
-// large screen both get the sharper render.
+// Artwork comes in renders of one drawing at 1x (the design's size), 2x and
+// 3x ("but1@2x.jpg", "but1@3x.jpg" beside "but1.jpg"). Which one a picture
+// is drawn from depends only on the size it is shown at, so a high-density
+// display and a large screen both get a sharp render.
+//
+// Some drawings also go on past their canvas: the program shows those parts
+// in the margins beside or above the design's area, as pieces of their own
+// (forms::marginPieces).
 #pragma once
 
+#include <array>
 #include <string>
 
 namespace orvela::forms {
 
-// Shown larger than this times its 1x size (either side), a picture is
-// drawn from its 2x render.
-inline constexpr double doubleRenderThreshold = 1.25;
+// A render is never shown magnified more than this (either side) while a
+// larger render exists.
+inline constexpr double renderMagnificationLimit = 1.25;
+inline constexpr int largestRender = 3;
 
-// The name of an artwork file's 2x render: "@2x" before the extension
-// ("but1.jpg" -> "but1@2x.jpg", "PixDummy" -> "PixDummy@2x"); the empty text
-// for the empty name and for a name that is already a 2x render.
-std::string doubleRenderName(const std::string& name);
+// The name of an artwork file's render at multiple 2 or 3: "@2x" before the
+// extension ("but1.jpg" -> "but1@2x.jpg", "PixDummy" -> "PixDummy@3x"); the
+// name itself for 1; the empty text for the empty name, a name that is
+// already a render, and any other multiple.
+std::string renderName(const std::string& name, int multiple);
 
-// Whether a picture of width x height pixels (1x) shown at shownWidth x
-// shownHeight pixels is drawn from its 2x render. A picture without size
-// never is.
-bool wantsDoubleRender(int width, int height, int shownWidth, int shownHeight);
+// The render (1 to 3) for a picture of width x height pixels at 1x shown at
+// shownWidth x shownHeight pixels: the smallest that is not magnified more
+// than the limit, else the largest. A picture without size takes 1.
+int wantedRender(int width, int height, int shownWidth, int shownHeight);
+
+enum class MarginSide { Left, Right, Top, Bottom };
+
+// The drawing beyond one side of its canvas.
+struct MarginPiece {
+    MarginSide side;
+    std::string artwork; // "FonLeft.jpg"; its 1x size is its extent in the drawing's pixels
+};
+
+struct MarginDrawing {
+    int canvasWidth = 0, canvasHeight = 0; // the drawing's pixels its design picture covers
+    std::array<MarginPiece, 4> pieces;
+};
+
+// The margin pieces of the drawing an artwork file is rendered from
+// ("Fon1024.jpg" and "Fon800.jpg" -> "FonLeft.jpg", ...); nothing (zero
+// canvas) for a picture whose drawing stops at its canvas. Case is ignored.
+MarginDrawing marginPieces(const std::string& artwork);
 
 } // namespace orvela::forms

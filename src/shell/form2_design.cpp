@@ -633,12 +633,11 @@ constexpr std::array controls{
 
     // Variant-3 overlay, moved over the whole screen by the layout.
     placed(Placement::WholeScreen, frame("V3Frame", nullptr, -2280, 6120, 15255, 11295, v3Back)),
-    // The variant-3 scenery runs to its edges behind the frame of Image20, so
-    // continuing it would show the scenery without its frame: the margins
-    // keep the overlay's colour.
+    // The variant-3 scenery shows only through the mirror of Image20; the
+    // margins show the mirror's wall going on (Image20's margin pieces).
     placed(Placement::DesignArea,
            image("Image19", "V3Frame", 240, 120, 14895, 11055, "Image19.jpg")),
-    placed(Placement::DesignArea,
+    placed(Placement::DesignAreaEdges,
            image("Image20", "V3Frame", 840, 120, 14775, 10935, "Image20.gif")),
     ControlDesign{.kind = ControlKind::Label,
                   .name = "Label59",

@@ -3,9 +3,13 @@
 #include "forms/text_fit.h"
 
 #include "forms/control_kinds.h"
+#include "forms/picture_renders.h"
 #include "win32/gdi_guards.h"
 #include "win32/pixel_geometry.h"
 #include "win32/utf.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace orvela::win32 {
 
@@ -43,6 +47,32 @@ RECT clipBox(const forms::Control& c) {
         return toPixels(c.parent()->formRect(), scale);
     }
     return toPixels(c.formRect(), scale);
+}
+
+// The part of fill on one side of box, as wide as box along that side; with
+// fill = box, the reach pixels beyond box on that side.
+RECT marginBeside(forms::MarginSide side, const RECT& box, const RECT& fill, long reach) {
+    RECT r = box;
+    const LONG by = static_cast<LONG>(reach);
+    switch (side) {
+    case forms::MarginSide::Left:
+        r.left = std::min(fill.left, box.left - by);
+        r.right = box.left;
+        break;
+    case forms::MarginSide::Right:
+        r.left = box.right;
+        r.right = std::max(fill.right, box.right + by);
+        break;
+    case forms::MarginSide::Top:
+        r.top = std::min(fill.top, box.top - by);
+        r.bottom = box.top;
+        break;
+    case forms::MarginSide::Bottom:
+        r.top = box.bottom;
+        r.bottom = std::max(fill.bottom, box.bottom + by);
+        break;
+    }
+    return r;
 }
 
 } // namespace
@@ -104,8 +134,7 @@ void FormPainter::paint(HDC dc, const forms::Form& form) {
             const RECT box = toPixels(area, form.pixelScale());
             if (const DecodedPicture* picture = pictures_.get(form.picture(), box))
                 picture->draw(dc, box);
-            if (const DecodedPicture* picture = pictures_.get(form.picture()))
-                picture->drawEdges(dc, box, clip);
+            paintMargins(dc, form.picture(), box, clip);
         }
     }
     for (std::size_t i = first; i < order.size(); ++i) {
@@ -131,10 +160,8 @@ void FormPainter::paintControl(HDC dc, const forms::Control& c) {
         break;
     case forms::ControlKind::Image:
         paintPicture(dc, c.form().pixelScale(), c.picture(), box, c.stretch());
-        if (c.fillsParent() && c.parent()) {
-            if (const DecodedPicture* picture = pictures_.get(c.picture()))
-                picture->drawEdges(dc, box, clipBox(c));
-        }
+        if (c.fillsParent() && c.parent())
+            paintMargins(dc, c.picture(), box, clipBox(c));
         break;
     case forms::ControlKind::Frame:
         fill(dc, box, surfaceColor(c.form(), c.backColor()));
@@ -230,6 +257,37 @@ void FormPainter::paintPicture(HDC dc, forms::PixelScale scale, const forms::Pic
     }
     if (const DecodedPicture* picture = pictures_.get(reference, shown))
         picture->draw(dc, shown);
+}
+
+void FormPainter::paintMargins(HDC dc, const forms::Picture& reference, const RECT& box,
+                               const RECT& fill) {
+    if (const DecodedPicture* picture = pictures_.get(reference))
+        picture->drawEdges(dc, box, fill);
+    if (reference.kind != forms::Picture::Kind::Artwork)
+        return; // a picture of the user's own stops at its edges
+    const forms::MarginDrawing drawing = forms::marginPieces(reference.source);
+    if (drawing.canvasWidth <= 0 || drawing.canvasHeight <= 0)
+        return;
+    const double perX = static_cast<double>(box.right - box.left) / drawing.canvasWidth;
+    const double perY = static_cast<double>(box.bottom - box.top) / drawing.canvasHeight;
+    for (const forms::MarginPiece& piece : drawing.pieces) {
+        const forms::Picture art = forms::Picture::artwork(piece.artwork);
+        RECT margin = marginBeside(piece.side, box, fill, 0);
+        if (IsRectEmpty(&margin) || !RectVisible(dc, &margin))
+            continue; // no margin on this side, or none to paint now
+        const DecodedPicture* natural = pictures_.get(art);
+        if (!natural)
+            continue;
+        const bool across =
+            piece.side == forms::MarginSide::Left || piece.side == forms::MarginSide::Right;
+        const RECT place =
+            marginBeside(piece.side, box, box,
+                         std::lround(across ? natural->width() * perX : natural->height() * perY));
+        if (const DecodedPicture* picture = pictures_.get(art, place)) {
+            picture->draw(dc, place);
+            picture->drawEdges(dc, place, margin); // past the piece on a still wider screen
+        }
+    }
 }
 
 void FormPainter::paintLine(HDC dc, const forms::Control& line) {

@@ -44,6 +44,10 @@ private:
     void paintPicture(HDC dc, forms::PixelScale scale, const forms::Picture& picture,
                       const RECT& box, bool stretch);
     void paintLine(HDC dc, const forms::Control& line);
+    // A picture shown at box continued across fill: its edges stretched,
+    // then over them the pieces of its drawing beyond the canvas where it
+    // has them (forms::marginPieces), each continued by its own edges.
+    void paintMargins(HDC dc, const forms::Picture& picture, const RECT& box, const RECT& fill);
     // The font a label's caption fits its box in (forms/text_fit.h), its
     // own where it fits. The fit depends only on the caption, the box's
     // size and the font, so it is measured once for each of those, whichever

@@ -54,13 +54,24 @@ const DecodedPicture* PictureCache::get(const forms::Picture& picture) {
 
 const DecodedPicture* PictureCache::get(const forms::Picture& picture, const RECT& shown) {
     const DecodedPicture* single = get(picture);
-    if (!single || picture.kind != forms::Picture::Kind::Artwork ||
-        !forms::wantsDoubleRender(single->width(), single->height(), shown.right - shown.left,
-                                  shown.bottom - shown.top))
+    if (!single || picture.kind != forms::Picture::Kind::Artwork)
         return single;
-    const std::string name = forms::doubleRenderName(picture.source);
-    const DecodedPicture* twice = name.empty() ? nullptr : get(forms::Picture::artwork(name));
-    return twice ? twice : single;
+    const int wanted = forms::wantedRender(single->width(), single->height(),
+                                           shown.right - shown.left, shown.bottom - shown.top);
+    // The wanted render, else a sharper one, else the sharpest below it.
+    auto render = [&](int multiple) -> const DecodedPicture* {
+        if (multiple == 1)
+            return single;
+        const std::string name = forms::renderName(picture.source, multiple);
+        return name.empty() ? nullptr : get(forms::Picture::artwork(name));
+    };
+    for (int m = wanted; m <= forms::largestRender; ++m)
+        if (const DecodedPicture* found = render(m))
+            return found;
+    for (int m = wanted - 1; m > 1; --m)
+        if (const DecodedPicture* found = render(m))
+            return found;
+    return single;
 }
 
 } // namespace orvela::win32

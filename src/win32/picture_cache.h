@@ -28,9 +28,9 @@ public:
 
     // Null for no picture, or one that cannot be shown.
     const DecodedPicture* get(const forms::Picture& picture);
-    // The render of an artwork picture to draw at the shown size: its 2x
-    // render when shown more than 1.25 times its 1x size and the program has
-    // one (forms/picture_renders.h), else the 1x render.
+    // The render of an artwork picture to draw at the shown size: the
+    // smallest of its 1x, 2x and 3x renders the program has that is not
+    // shown magnified more than 1.25 times (forms/picture_renders.h).
     const DecodedPicture* get(const forms::Picture& picture, const RECT& shown);
 
 private:

@@ -1,5 +1,5 @@
 // The display's dpi: twips per pixel of the forms that follow it and of those
-// that keep 15, the item icons' size, the choice of a picture's 2x render,
+// that keep 15, the item icons' size, the choice of a picture's render,
 // and a program started at 144 and 192 dpi.
 
 #include "desktopitems/item_layout.h"
@@ -8,6 +8,9 @@
 #include "started_app.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
 
 namespace {
 
@@ -35,33 +38,74 @@ TEST(DisplayDpi, TwipsPerPixelAndIconSizeFollowTheDpi) {
     EXPECT_EQ(forms::PixelScale{}.toPixels(5895), 393);
 }
 
-TEST(DisplayDpi, DoubleRenderNamesAndChoice) {
-    const std::pair<const char*, const char*> names[] = {
-        {"but1.jpg", "but1@2x.jpg"},
-        {"v2pro1.jpg", "v2pro1@2x.jpg"},
-        {"Image8.gif", "Image8@2x.gif"},
-        {"PixDummy", "PixDummy@2x"},
-        {"a.b.jpg", "a.b@2x.jpg"},
-        {".hidden", ".hidden@2x"},
-        {"dir.x/pic", "dir.x/pic@2x"},
-        {"but1@2x.jpg", ""},
-        {"", ""},
+TEST(DisplayDpi, RenderNamesAndChoice) {
+    struct Name {
+        const char *name, *twice, *thrice;
     };
-    for (const auto& [name, twice] : names)
-        EXPECT_EQ(forms::doubleRenderName(name), twice) << name;
+    const Name names[] = {
+        {"but1.jpg", "but1@2x.jpg", "but1@3x.jpg"},
+        {"Image8.gif", "Image8@2x.gif", "Image8@3x.gif"},
+        {"PixDummy", "PixDummy@2x", "PixDummy@3x"},
+        {"a.b.jpg", "a.b@2x.jpg", "a.b@3x.jpg"},
+        {".hidden", ".hidden@2x", ".hidden@3x"},
+        {"dir.x/pic", "dir.x/pic@2x", "dir.x/pic@3x"},
+        {"but1@2x.jpg", "", ""},
+        {"but1@3x.jpg", "", ""},
+        {"", "", ""},
+    };
+    for (const Name& n : names) {
+        EXPECT_EQ(forms::renderName(n.name, 2), n.twice) << n.name;
+        EXPECT_EQ(forms::renderName(n.name, 3), n.thrice) << n.name;
+        EXPECT_EQ(forms::renderName(n.name, 4), "") << n.name;
+    }
+    EXPECT_EQ(forms::renderName("but1.jpg", 1), "but1.jpg");
 
+    // The smallest render not magnified past 1.25 on either side, else 3x.
     struct Case {
-        int w, h, shownW, shownH;
-        bool twice;
+        int w, h, shownW, shownH, render;
     };
     const Case cases[] = {
-        {200, 50, 200, 50, false}, {200, 50, 250, 62, false}, {200, 50, 251, 50, true},
-        {200, 50, 200, 63, true},  {200, 50, 100, 25, false}, {200, 50, 562, 140, true},
-        {0, 0, 500, 500, false},   {31, 30, 44, 42, true},
+        {200, 50, 200, 50, 1},      {200, 50, 250, 62, 1},       {200, 50, 251, 50, 2},
+        {200, 50, 200, 63, 2},      {200, 50, 100, 25, 1},       {200, 50, 500, 125, 2},
+        {200, 50, 501, 125, 3},     {200, 50, 562, 140, 3},      {200, 50, 5000, 1250, 3},
+        {0, 0, 500, 500, 1},        {31, 30, 44, 42, 2},         {1024, 768, 2880, 2160, 3},
+        {1024, 768, 1440, 1080, 2}, {1600, 1200, 2880, 2160, 2},
     };
     for (const Case& k : cases)
-        EXPECT_EQ(forms::wantsDoubleRender(k.w, k.h, k.shownW, k.shownH), k.twice)
+        EXPECT_EQ(forms::wantedRender(k.w, k.h, k.shownW, k.shownH), k.render)
             << k.w << "x" << k.h << " at " << k.shownW << "x" << k.shownH;
+}
+
+TEST(DisplayDpi, MarginPiecesBelongToTheDrawingsThatGoOn) {
+    for (const char* render : {"Fon800.jpg", "Fon1024.jpg", "fon1152.JPG", "Fon1600.jpg"}) {
+        const forms::MarginDrawing d = forms::marginPieces(render);
+        EXPECT_EQ(d.canvasWidth, 1024) << render;
+        EXPECT_EQ(d.canvasHeight, 768) << render;
+        EXPECT_EQ(d.pieces[0].artwork, "FonLeft.jpg") << render;
+        EXPECT_EQ(d.pieces[3].artwork, "FonBottom.jpg") << render;
+    }
+    EXPECT_EQ(forms::marginPieces("Image1.jpg").pieces[2].artwork, "Image1Top.jpg");
+    EXPECT_EQ(forms::marginPieces("Image20.gif").pieces[1].artwork, "Image20Right.jpg");
+    // The scenery behind the mirror, a user's picture and the buttons stop at
+    // their edges.
+    for (const char* other : {"Image19.jpg", "but1.jpg", "C:\\pics\\Fon1024.jpg", ""})
+        EXPECT_EQ(forms::marginPieces(other).canvasWidth, 0) << other;
+}
+
+TEST(DisplayDpi, EveryMarginPieceIsShippedAtEachRender) {
+    // Sides reach a 3840 x 2160 screen (3x), top and bottom a portrait one (2x).
+    const std::string art = std::string(ORVELA_SOURCE_DIR) + "/resources/art/";
+    for (const char* render : {"Fon1024.jpg", "Image1.jpg", "Image20.gif"})
+        for (const forms::MarginPiece& piece : forms::marginPieces(render).pieces) {
+            const bool side =
+                piece.side == forms::MarginSide::Left || piece.side == forms::MarginSide::Right;
+            for (int m = 1; m <= (side ? 3 : 2); ++m)
+                EXPECT_TRUE(std::filesystem::exists(art + forms::renderName(piece.artwork, m)))
+                    << forms::renderName(piece.artwork, m);
+        }
+    // The backgrounds a 3840 x 2160 screen shows, at most 1.25 times magnified.
+    for (const char* name : {"Fon1600@2x.jpg", "Image1@3x.jpg", "Image19@3x.jpg", "Image20@3x.gif"})
+        EXPECT_TRUE(std::filesystem::exists(art + name)) << name;
 }
 
 TEST(DisplayDpi, OnlyTheFormsThatFollowTheDpiChangeTheirScale) {
