@@ -51,9 +51,11 @@ public:
         else
             app_.showDesktop(why);
     }
-    void displayChanged(int width, int height) override {
-        if (width > 0 && height > 0)
-            app_.displayChanged(static_cast<unsigned>(width), static_cast<unsigned>(height));
+    void displayChanged(int width, int height, int dpi) override {
+        if (width < 0 || height < 0 || dpi < 0)
+            return;
+        app_.displayChanged(static_cast<unsigned>(width), static_cast<unsigned>(height),
+                            static_cast<unsigned>(dpi));
     }
     HICON iconOfPicture(std::uintptr_t picture) const override {
         return windows_.iconOfPicture(picture);

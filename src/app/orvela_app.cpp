@@ -90,15 +90,24 @@ void OrvelaApp::closeRequested(forms::Form& form) {
         form.unload();
 }
 
-void OrvelaApp::displayChanged(unsigned widthPixels, unsigned heightPixels) {
+void OrvelaApp::displayChanged(unsigned widthPixels, unsigned heightPixels, unsigned dpi) {
     // Every top-level window hears of the change: the first lays out, the
     // others find the screen as it is already.
-    const float w = parts_->runtime.screenWidth(), h = parts_->runtime.screenHeight();
-    if (forms::pixelsToTwips(static_cast<int>(widthPixels)) == w &&
+    forms::Runtime& rt = parts_->runtime;
+    const float w = rt.screenWidth(), h = rt.screenHeight();
+    if (widthPixels == 0 && heightPixels == 0) {
+        widthPixels = static_cast<unsigned>(forms::twipsToPixels(w));
+        heightPixels = static_cast<unsigned>(forms::twipsToPixels(h));
+    }
+    const bool newDpi =
+        dpi != 0 && dpi <= 480 && forms::usableDpi(static_cast<int>(dpi)) != rt.dpi();
+    if (!newDpi && forms::pixelsToTwips(static_cast<int>(widthPixels)) == w &&
         forms::pixelsToTwips(static_cast<int>(heightPixels)) == h)
         return;
-    parts_->mainWindow.displayChanged(widthPixels, heightPixels);
-    const bool changed = w != parts_->runtime.screenWidth() || h != parts_->runtime.screenHeight();
+    if (newDpi)
+        rt.setDpi(static_cast<int>(dpi));
+    parts_->mainWindow.displayChanged(widthPixels, heightPixels, newDpi);
+    const bool changed = newDpi || w != rt.screenWidth() || h != rt.screenHeight();
     if (changed && parts_->form3.loaded())
         parts_->options.centre();
 }

@@ -39,10 +39,12 @@ public:
     // session locked, the display off), or can again.
     void hideDesktop(shell::HiddenReason reason);
     void showDesktop(shell::HiddenReason reason);
-    // The screen is now widthPixels x heightPixels: the main window is laid
-    // out again for it, keeping what runs, and a loaded Options dialog is
-    // centred on it. Sizes outside 1..32767 are ignored.
-    void displayChanged(unsigned widthPixels, unsigned heightPixels);
+    // The screen is now widthPixels x heightPixels (0 x 0: as it was) at
+    // dpi (0: as it was): the main window is laid out again for it, keeping
+    // what runs, its items sized for the dpi, and a loaded Options dialog,
+    // laid out at the dpi, is centred on it. Sizes outside 1..32767 are
+    // ignored.
+    void displayChanged(unsigned widthPixels, unsigned heightPixels, unsigned dpi = 0);
     // True once every window is closed.
     bool ended() const;
     // The desktop items of the last scan.

@@ -118,10 +118,14 @@ void ItemLayout::layoutDesktopItems(int n) {
 
 void ItemLayout::sizeForDpi() {
     forms::Form& f = form2_.touch();
+    if (designPoints_.ring <= 0)
+        designPoints_ = {f.control(ringCaptions, 0).font().size,
+                         f.control(stripCaptions, 0).font().size};
     metrics_ = itemMetricsAt(f.runtime().dpi());
     const ItemMetrics& m = metrics_;
-    if (m.scale == 1)
+    if (m.scale == 1 && !sizedForDpi_)
         return; // the design's sizes
+    sizedForDpi_ = true;
     const auto resize = [](forms::Control& c, float width, float height) {
         c.move(c.left(), c.top(), width, height);
     };
@@ -129,7 +133,7 @@ void ItemLayout::sizeForDpi() {
         resize(f.control(ringIcons, i), m.icon, m.icon);
         forms::Control& caption = f.control(ringCaptions, i);
         resize(caption, m.ringCaptionWidth, m.ringCaptionHeight);
-        caption.setFontSize(caption.font().size * m.scale);
+        caption.setFontSize(designPoints_.ring * m.scale);
     }
     for (int i = 0; i <= gridElements; ++i)
         resize(f.control(gridIcons, i), m.icon, m.icon);
@@ -137,7 +141,7 @@ void ItemLayout::sizeForDpi() {
         if (j >= 1)
             resize(f.control(stripIcons, j), m.icon, m.icon);
         forms::Control& caption = f.control(stripCaptions, j);
-        caption.setFontSize(caption.font().size * m.scale);
+        caption.setFontSize(designPoints_.strip * m.scale);
     }
 }
 

@@ -61,8 +61,9 @@ public:
     explicit ItemLayout(forms::Form& form2) : form2_(form2) {}
 
     // Sizes the icons and captions of the ring, the grid and the strip for
-    // the display's dpi (the runtime's), from their design sizes: runs once
-    // per load of Form2, before the screen layout scales the strip.
+    // the display's dpi (the runtime's), from their design sizes: at the
+    // load of Form2 and after the dpi changed, before the screen layout
+    // scales the strip.
     void sizeForDpi();
     // The sizes the layout uses now.
     const ItemMetrics& metrics() const { return metrics_; }
@@ -96,6 +97,10 @@ private:
     forms::Form& form2_;
     int itemCount_ = 0;
     ItemMetrics metrics_;
+    struct CaptionPoints {
+        float ring = 0, strip = 0;
+    } designPoints_;           // the captions' design font sizes, read before sizing
+    bool sizedForDpi_ = false; // sized once for a dpi other than 96
     bool laidOut_ = false;
 };
 

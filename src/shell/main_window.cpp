@@ -101,7 +101,7 @@ void MainWindow::showBackground() {
     f.invalidateAll();
 }
 
-void MainWindow::displayChanged(unsigned widthPixels, unsigned heightPixels) {
+void MainWindow::displayChanged(unsigned widthPixels, unsigned heightPixels, bool newDpi) {
     // A size no screen has (none, or beyond a window's coordinates) is ignored.
     if (widthPixels < 1 || heightPixels < 1 || widthPixels > maxScreenPixels ||
         heightPixels > maxScreenPixels)
@@ -111,6 +111,8 @@ void MainWindow::displayChanged(unsigned widthPixels, unsigned heightPixels) {
     // A main window not loaded yet is laid out for the new screen when it loads.
     if (!form2_.loaded())
         return;
+    if (newDpi)
+        layout_.sizeForDpi();
     variants_.relayout(heightPixels, driveCount_);
     showBackground();
 }

@@ -34,9 +34,11 @@ public:
     void loadMainWindow();
 
     // The screen is now widthPixels x heightPixels (a new display mode, a
-    // monitor docked or removed): the runtime takes the size, and a loaded
-    // main window is laid out again for it, keeping what runs.
-    void displayChanged(unsigned widthPixels, unsigned heightPixels);
+    // monitor docked or removed, another Windows scaling): the runtime
+    // takes the size, and a loaded main window is laid out again for it,
+    // keeping what runs; after a new dpi (already the runtime's) with its
+    // items sized for it.
+    void displayChanged(unsigned widthPixels, unsigned heightPixels, bool newDpi = false);
 
     // Shows or hides the Start button of the Windows taskbar.
     void setStartButtonVisible(bool visible);

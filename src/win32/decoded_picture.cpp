@@ -263,6 +263,22 @@ void DecodedPicture::draw(HDC dc, const RECT& dest) const {
     BitBlt(dc, part.left, part.top, partWidth, partHeight, source, sourceX, sourceY, SRCCOPY);
 }
 
+void DecodedPicture::drawQuickly(HDC dc, const RECT& dest) const {
+    if (icon_ || transparent_ ||
+        (dest.right - dest.left == width_ && dest.bottom - dest.top == height_)) {
+        draw(dc, dest);
+        return;
+    }
+    HDC source = selectForDrawing(bitmap_.get());
+    if (!source)
+        return;
+    const int previousMode = SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, dest.left, dest.top, dest.right - dest.left, dest.bottom - dest.top, source, 0,
+               0, width_, height_, SRCCOPY);
+    if (previousMode)
+        SetStretchBltMode(dc, previousMode);
+}
+
 void DecodedPicture::drawEdges(HDC dc, const RECT& dest, const RECT& fill) const {
     if (icon_ || transparent_ || width_ <= 0 || height_ <= 0)
         return;

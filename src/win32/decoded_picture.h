@@ -32,6 +32,16 @@ public:
     // the dc's clipping region is touched. Stretched copies are made once per
     // size and kept.
     void draw(HDC dc, const RECT& dest) const;
+    // Draws the picture at dest at once, stretched pixel by pixel: for a
+    // first frame while a sharper render is on its way. A transparent
+    // picture or an icon is drawn as draw() draws it.
+    void drawQuickly(HDC dc, const RECT& dest) const;
+    // Makes the copy at width x height that draw() uses, ahead of drawing
+    // (on any thread, before the picture is shared).
+    void prepare(int width, int height) const {
+        bool blend = false;
+        (void)sized(width, height, blend);
+    }
     // Continues an opaque picture drawn at dest across the rest of fill: its
     // edge columns stretched sideways, its edge rows up and down, its corner
     // pixels into the corners. Transparent pictures and icons add nothing.

@@ -132,8 +132,7 @@ void FormPainter::paint(HDC dc, const forms::Form& form) {
         } else {
             // Drawn over its area, its edges continued to the window's.
             const RECT box = toPixels(area, form.pixelScale());
-            if (const DecodedPicture* picture = pictures_.get(form.picture(), box))
-                picture->draw(dc, box);
+            drawRender(dc, form.picture(), box);
             paintMargins(dc, form.picture(), box, clip);
         }
     }
@@ -255,8 +254,20 @@ void FormPainter::paintPicture(HDC dc, forms::PixelScale scale, const forms::Pic
         shown.right = box.left + atFormScale(natural->width(), scale);
         shown.bottom = box.top + atFormScale(natural->height(), scale);
     }
-    if (const DecodedPicture* picture = pictures_.get(reference, shown))
+    drawRender(dc, reference, shown);
+}
+
+const DecodedPicture* FormPainter::drawRender(HDC dc, const forms::Picture& reference,
+                                              const RECT& shown) {
+    bool provisional = false;
+    const DecodedPicture* picture = pictures_.get(reference, shown, &provisional);
+    if (!picture)
+        return nullptr;
+    if (provisional)
+        picture->drawQuickly(dc, shown);
+    else
         picture->draw(dc, shown);
+    return picture;
 }
 
 void FormPainter::paintMargins(HDC dc, const forms::Picture& reference, const RECT& box,
@@ -283,10 +294,8 @@ void FormPainter::paintMargins(HDC dc, const forms::Picture& reference, const RE
         const RECT place =
             marginBeside(piece.side, box, box,
                          std::lround(across ? natural->width() * perX : natural->height() * perY));
-        if (const DecodedPicture* picture = pictures_.get(art, place)) {
-            picture->draw(dc, place);
+        if (const DecodedPicture* picture = drawRender(dc, art, place))
             picture->drawEdges(dc, place, margin); // past the piece on a still wider screen
-        }
     }
 }
 

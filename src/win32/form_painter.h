@@ -44,6 +44,9 @@ private:
     void paintPicture(HDC dc, forms::PixelScale scale, const forms::Picture& picture,
                       const RECT& box, bool stretch);
     void paintLine(HDC dc, const forms::Control& line);
+    // Draws the render of a picture for the shown size, quickly while a
+    // sharper one is decoded in the background; the render drawn, if any.
+    const DecodedPicture* drawRender(HDC dc, const forms::Picture& picture, const RECT& shown);
     // A picture shown at box continued across fill: its edges stretched,
     // then over them the pieces of its drawing beyond the canvas where it
     // has them (forms::marginPieces), each continued by its own edges.

@@ -104,6 +104,10 @@ bool FormWindow::onMessage(Message& m) {
     case WM_DISPLAYCHANGE:
     case dpiChangedMessage:
         return onDisplayMessage(m);
+    case picturesReadyMessage:
+        host_.picturesReady();
+        m.result = 0;
+        return true;
     default:
         return onDialogMessage(m);
     }

@@ -51,8 +51,11 @@ public:
     virtual void minimized(const forms::Form& form, bool minimized) = 0;
     // The window a dialog form's window belongs to, or null.
     virtual HWND ownerFor(const forms::Form& dialog) = 0;
-    // The screen changed to widthPixels x heightPixels.
-    virtual void displayChanged(int widthPixels, int heightPixels) = 0;
+    // The screen changed to widthPixels x heightPixels (0 x 0: the same
+    // size), or its dpi to dpi (0: the same dpi).
+    virtual void displayChanged(int widthPixels, int heightPixels, int dpi) = 0;
+    // Pictures decoded in the background are ready (picturesReadyMessage).
+    virtual void picturesReady() = 0;
     // Runs after every message that dispatched an event.
     virtual void afterEvent() = 0;
 
@@ -62,6 +65,10 @@ protected:
 
 class FormWindow {
 public:
+    // Posted from the picture decoding thread: pictures decoded in the
+    // background are ready to be shown.
+    static constexpr UINT picturesReadyMessage = WM_APP + 3;
+
     static constexpr const wchar_t* className = L"OrvelaForm";
 
     FormWindow(forms::Form& form, WindowHost& host);

@@ -9,7 +9,7 @@ namespace orvela::win32 {
 
 bool FormWindow::onDisplayMessage(Message& m) {
     if (m.id == WM_DISPLAYCHANGE) {
-        host_.displayChanged(LOWORD(m.lParam), HIWORD(m.lParam));
+        host_.displayChanged(LOWORD(m.lParam), HIWORD(m.lParam), 0);
         m.dispatched = true;
         return false; // the default handling too
     }
@@ -21,9 +21,12 @@ bool FormWindow::onDisplayMessage(Message& m) {
     SetWindowPos(window_, nullptr, suggested->left, suggested->top,
                  suggested->right - suggested->left, suggested->bottom - suggested->top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    const int dpi = HIWORD(m.wParam);
     if (form_.windowState() == 2)
-        host_.displayChanged(suggested->right - suggested->left,
-                             suggested->bottom - suggested->top);
+        host_.displayChanged(suggested->right - suggested->left, suggested->bottom - suggested->top,
+                             dpi);
+    else
+        host_.displayChanged(0, 0, dpi);
     m.dispatched = true;
     m.result = 0;
     return true;

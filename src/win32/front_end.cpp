@@ -9,9 +9,18 @@ namespace orvela::win32 {
 FrontEnd::FrontEnd(Program& program)
     : program_(program),
       pictures_([&program](std::uintptr_t picture) { return program.iconOfPicture(picture); }),
-      painter_(pictures_, fonts_) {}
+      painter_(pictures_, fonts_) {
+    // Large renders come from the decoding thread, which tells the first
+    // window that has a handle.
+    pictures_.setOnReady([this] {
+        if (HWND window = readyWindow_.load())
+            PostMessageW(window, FormWindow::picturesReadyMessage, 0, 0);
+    });
+}
 
 FrontEnd::~FrontEnd() {
+    pictures_.setOnReady({}); // the decoding thread ends before the windows go
+    readyWindow_.store(nullptr);
     // Windows first: their controls hold fonts of the cache.
     for (auto& [form, window] : windows_)
         window->destroy();
@@ -53,6 +62,7 @@ void FrontEnd::syncOnce() {
         }
         return;
     }
+    HWND ready = nullptr;
     for (const auto& form : program_.runtime().forms()) {
         auto it = windows_.find(form.get());
         if (it == windows_.end()) {
@@ -62,7 +72,18 @@ void FrontEnd::syncOnce() {
             it = windows_.emplace(form.get(), std::move(window)).first;
         }
         it->second->sync();
+        if (!ready && it->second->handle())
+            ready = it->second->handle();
     }
+    readyWindow_.store(ready);
+}
+
+void FrontEnd::picturesReady() {
+    if (!pictures_.takeReady())
+        return;
+    for (auto& [form, window] : windows_)
+        if (window->handle())
+            InvalidateRect(window->handle(), nullptr, FALSE);
 }
 
 // A dialog belongs to the main window: a shown maximised form's, else the

@@ -16,6 +16,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <map>
 #include <memory>
 
@@ -52,16 +53,18 @@ private:
     }
     void unseen(Unseen reason, bool begins, const forms::Form* form);
     HWND ownerFor(const forms::Form& dialog) override;
-    void displayChanged(int widthPixels, int heightPixels) override {
-        program_.displayChanged(widthPixels, heightPixels);
+    void displayChanged(int widthPixels, int heightPixels, int dpi) override {
+        program_.displayChanged(widthPixels, heightPixels, dpi);
     }
     void afterEvent() override { sync(); }
+    void picturesReady() override;
     void syncOnce();
 
     Program& program_;
     PictureCache pictures_;
     FontCache fonts_;
     FormPainter painter_;
+    std::atomic<HWND> readyWindow_{nullptr}; // where the decoding thread posts
     std::map<const forms::Form*, std::unique_ptr<FormWindow>> windows_;
     bool syncing_ = false;
     bool syncAgain_ = false;

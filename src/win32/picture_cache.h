@@ -9,11 +9,13 @@
 #pragma once
 
 #include "forms/picture.h"
+#include "win32/background_decoder.h"
 #include "win32/decoded_picture.h"
 
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <tuple>
 
@@ -30,16 +32,36 @@ public:
     const DecodedPicture* get(const forms::Picture& picture);
     // The render of an artwork picture to draw at the shown size: the
     // smallest of its 1x, 2x and 3x renders the program has that is not
-    // shown magnified more than 1.25 times (forms/picture_renders.h).
-    const DecodedPicture* get(const forms::Picture& picture, const RECT& shown);
+    // shown magnified more than 1.25 times (forms/picture_renders.h). A
+    // large render not decoded yet is decoded in the background; until it
+    // is ready the best render at hand comes, and *provisional says so
+    // (draw it quickly; a repaint then brings the sharp one).
+    const DecodedPicture* get(const forms::Picture& picture, const RECT& shown,
+                              bool* provisional = nullptr);
+    // Renders of at least this many bytes are decoded in the background
+    // once a callback tells when they are ready (setOnReady); smaller ones
+    // at once, as everything before.
+    static constexpr std::size_t backgroundBytes = 64 * 1024;
+    // ready runs on the decoding thread after each background picture is
+    // done; the front end then calls takeReady on its own thread.
+    void setOnReady(std::function<void()> ready);
+    // Takes in the pictures decoded in the background; true if there were.
+    bool takeReady();
 
 private:
+    using Key = std::tuple<forms::Picture::Kind, std::string, std::uintptr_t>;
+    static Key keyOf(const forms::Picture& picture);
     std::unique_ptr<DecodedPicture> load(const forms::Picture& picture) const;
+    // The render at multiple m (1 is the picture itself) if the program has
+    // it: decoded here when small, a large one queued for the background
+    // (*queued then true) or, without queued, only if decoded already.
+    const DecodedPicture* render(const forms::Picture& picture, int m, const RECT& shown,
+                                 bool* queued);
 
     IconSource icons_;
-    std::map<std::tuple<forms::Picture::Kind, std::string, std::uintptr_t>,
-             std::unique_ptr<DecodedPicture>>
-        pictures_;
+    std::unique_ptr<BackgroundDecoder> decoder_;
+    std::map<Key, std::unique_ptr<DecodedPicture>> pictures_;
+    std::set<Key> pending_; // renders being decoded in the background
 };
 
 } // namespace orvela::win32

@@ -35,7 +35,8 @@ public:
     // The screen is now widthPixels x heightPixels (WM_DISPLAYCHANGE, or
     // the window moved to another monitor): the program lays itself out
     // again; the sync that follows places the windows.
-    virtual void displayChanged(int /*widthPixels*/, int /*heightPixels*/) {}
+    // 0 x 0 keeps the size; dpi 0 keeps the dpi.
+    virtual void displayChanged(int /*widthPixels*/, int /*heightPixels*/, int /*dpi*/) {}
     // True once the program has ended: the front end then closes down.
     virtual bool ended() const = 0;
     // The icon of a picture the platform made (a picture's handle); null

@@ -26,7 +26,9 @@ public:
     void clockChanged() override { app_.clockChanged(); }
     void hideDesktop(shell::HiddenReason reason) override { app_.hideDesktop(reason); }
     void showDesktop(shell::HiddenReason reason) override { app_.showDesktop(reason); }
-    void displayChanged(unsigned w, unsigned h) override { app_.displayChanged(w, h); }
+    void displayChanged(unsigned w, unsigned h, unsigned dpi) override {
+        app_.displayChanged(w, h, dpi);
+    }
     const desktopitems::DesktopItemTable* desktopItems() const override {
         return &app_.desktopItems();
     }

@@ -30,7 +30,9 @@ public:
     virtual void showDesktop(shell::HiddenReason) {}
     // The screen changed to widthPixels x heightPixels, as the window
     // system reports it to the program.
-    virtual void displayChanged(unsigned /*widthPixels*/, unsigned /*heightPixels*/) {}
+    // dpi 0 keeps the dpi.
+    virtual void displayChanged(unsigned /*widthPixels*/, unsigned /*heightPixels*/,
+                                unsigned /*dpi*/) {}
     // The desktop items of Orvela's scan; null for the other programs.
     virtual const desktopitems::DesktopItemTable* desktopItems() const { return nullptr; }
     // Runs what the program arranged to happen after it has ended; one line

@@ -415,11 +415,21 @@ void Simulator::display(const Words& w) {
     const Checked<ScreenSize> size = parseScreenSize(w[1]);
     if (!size)
         throw ScriptError("display expects WxH: " + size.why);
+    unsigned dpi = 0;
+    if (w.size() > 2) {
+        const Checked<long long> n = parseWhole(w[2], 72, 480);
+        if (!n)
+            throw ScriptError("display expects a dpi: " + n.why);
+        dpi = static_cast<unsigned>(*n);
+    }
     // The machine's screen changes, so its display-mode query answers the
-    // new size; then the program hears of it as from WM_DISPLAYCHANGE.
+    // new size; then the program hears of it as from WM_DISPLAYCHANGE, or
+    // with a dpi as from WM_DPICHANGED.
     fake_->machine().screenWidth = size->width;
     fake_->machine().screenHeight = size->height;
-    app_->displayChanged(size->width, size->height);
+    if (dpi != 0)
+        fake_->machine().dpi = static_cast<int>(dpi);
+    app_->displayChanged(size->width, size->height, dpi);
 }
 
 void Simulator::setClock(const Words& w) {
@@ -601,7 +611,8 @@ const CommandRow Simulator::commandTable[] = {
     {"restart", "", "a new run of the program on the same files (then start)", 1, 1,
      &Simulator::restart},
     {"tick", "[N]", "N timer ticks (1), the clock advancing 100 ms each", 1, 2, &Simulator::tick},
-    {"display", "WxH", "the screen becomes W x H pixels while the program runs", 2, 2,
+    {"display", "WxH [DPI]",
+     "the screen becomes W x H pixels (at DPI, 72 to 480) while the program runs", 2, 3,
      &Simulator::display},
     {"time", "HH:MM:SS", "set the clock's time", 2, 2, &Simulator::setClock},
     {"date", "YYYY-MM-DD", "set the clock's date", 2, 2, &Simulator::setClock},

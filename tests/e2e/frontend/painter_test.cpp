@@ -300,7 +300,7 @@ TEST(PixelGeometryTest, EdgesRoundToTheNearestPixelAndFontsScaleByPoints) {
     EXPECT_EQ(win32::atFormScale(200, twice), 400);
 }
 
-TEST(PictureCacheTest, TheDoubleRenderIsDrawnOnceShownAboveAQuarterLarger) {
+TEST(PictureCacheTest, TheSmallestRenderNotMagnifiedPastAQuarterIsDrawn) {
     win32::PictureCache pictures;
     struct Case {
         const char* name;
@@ -309,9 +309,11 @@ TEST(PictureCacheTest, TheDoubleRenderIsDrawnOnceShownAboveAQuarterLarger) {
     };
     const Case cases[] = {
         {"but1.jpg", {0, 0, 200, 50}, 200},        {"but1.jpg", {0, 0, 250, 62}, 200},
-        {"but1.jpg", {10, 10, 291, 80}, 400},      {"but1press.jpg", {0, 0, 560, 140}, 400},
-        {"v2pro1.jpg", {0, 0, 44, 42}, 62},        {"Image8.gif", {0, 0, 60, 60}, 60},
-        {"Fon1024.jpg", {0, 0, 2048, 1536}, 1024}, // no 2x render: the 1x one
+        {"but1.jpg", {10, 10, 291, 80}, 400},      {"but1press.jpg", {0, 0, 500, 125}, 400},
+        {"but1press.jpg", {0, 0, 560, 140}, 600},  {"v2pro1.jpg", {0, 0, 44, 42}, 62},
+        {"Image8.gif", {0, 0, 60, 60}, 60},        {"Image8.gif", {0, 0, 90, 90}, 90},
+        {"Fon1024.jpg", {0, 0, 2048, 1536}, 1024}, // no larger render: the 1x one
+        {"Image1.jpg", {0, 0, 2880, 2160}, 3072},  // without a decoding thread: at once
     };
     for (const Case& k : cases) {
         const win32::DecodedPicture* picture =
@@ -319,6 +321,36 @@ TEST(PictureCacheTest, TheDoubleRenderIsDrawnOnceShownAboveAQuarterLarger) {
         ASSERT_NE(picture, nullptr) << k.name;
         EXPECT_EQ(picture->width(), k.width) << k.name << " at " << k.shown.right - k.shown.left;
     }
+}
+
+TEST(PictureCacheTest, ALargeRenderComesFromTheBackgroundAfterAStandIn) {
+    win32::PictureCache pictures;
+    HANDLE ready = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    ASSERT_NE(ready, nullptr);
+    pictures.setOnReady([ready] { SetEvent(ready); });
+    const forms::Picture background = forms::Picture::artwork("Image19.jpg");
+    const RECT screen{0, 0, 2880, 2160};
+    bool provisional = false;
+    const win32::DecodedPicture* first = pictures.get(background, screen, &provisional);
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(provisional);
+    EXPECT_EQ(first->width(), 1024); // the 2x render is large too: only the 1x is at hand
+    // Asked again before it is ready, it is not decoded twice.
+    EXPECT_NE(pictures.get(background, screen, &provisional), nullptr);
+    EXPECT_TRUE(provisional);
+    ASSERT_EQ(WaitForSingleObject(ready, 30000), WAIT_OBJECT_0);
+    EXPECT_TRUE(pictures.takeReady());
+    const win32::DecodedPicture* sharp = pictures.get(background, screen, &provisional);
+    ASSERT_NE(sharp, nullptr);
+    EXPECT_FALSE(provisional);
+    EXPECT_EQ(sharp->width(), 3072);
+    // A small render is decoded at once, never provisional.
+    EXPECT_EQ(
+        pictures.get(forms::Picture::artwork("but1.jpg"), {0, 0, 560, 140}, &provisional)->width(),
+        600);
+    EXPECT_FALSE(provisional);
+    pictures.setOnReady({});
+    CloseHandle(ready);
 }
 
 } // namespace

@@ -34,7 +34,7 @@ public:
     }
     bool ended() const override { return runtime_.ended(); }
     // Records the new screen and gives it to the runtime.
-    void displayChanged(int width, int height) override {
+    void displayChanged(int width, int height, int /*dpi*/) override {
         displayChanges.push_back(std::to_string(width) + "x" + std::to_string(height));
         runtime_.setScreenSize(static_cast<float>(width) * px, static_cast<float>(height) * px);
     }
