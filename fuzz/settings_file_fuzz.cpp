@@ -4,7 +4,9 @@
 // keep what was read (the stored fields from the record, the reserved lines
 // from the file), a text longer than 30 bytes becoming a single blank; what
 // was saved reads back as saved; a second save keeps the file byte for
-// byte; and a save that cannot be written leaves the old file whole.
+// byte; and a save that cannot be written leaves the old file whole. In a
+// read-only program folder the same holds for the per-user file, made from
+// the program folder's bytes, and the program folder's file stays as it was.
 
 #include "desktopitems/form1_design.h"
 #include "forms/runtime.h"
@@ -17,6 +19,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -24,17 +27,24 @@ namespace {
 
 using namespace orvela;
 
-// A program folder of whole files in memory, which takes files unless told
-// to refuse every write.
+// A program folder and an application-data folder of whole files in memory.
+// The program folder takes files unless it is read-only (Program Files for
+// a standard user); refuseWrites refuses every write.
 class MemoryFiles final : public platform::FileServices {
 public:
     std::map<std::string, std::string> files;
+    std::set<std::string> folders;
+    bool readOnlyProgramDir = false;
     bool refuseWrites = false;
 
     std::string programDir() override { return "C:\\Orvela"; }
     std::string programName() override { return "Orvela"; }
-    std::optional<std::string> appDataDir() override { return std::nullopt; }
-    bool folderTakesFiles(const std::string&) override { return true; }
+    std::optional<std::string> appDataDir() override {
+        return std::string("C:\\Users\\me\\AppData\\Roaming");
+    }
+    bool folderTakesFiles(const std::string& dir) override {
+        return !(readOnlyProgramDir && dir == programDir());
+    }
     std::string joinPath(const std::string& dir, const std::string& name) override {
         return dir + "\\" + name;
     }
@@ -46,14 +56,16 @@ public:
         return found->second.substr(0, maxBytes);
     }
     bool replaceFile(const std::string& path, const std::string& bytes) override {
-        if (refuseWrites)
+        if (refuseWrites || (readOnlyProgramDir && path.rfind(programDir() + "\\", 0) == 0))
             return false;
         files[path] = bytes;
         return true;
     }
-    bool directoryExists(const std::string&) override { return false; }
-    platform::FileResult createDirectory(const std::string&) override {
-        return platform::FileResult::failed(platform::FileError::other);
+    bool directoryExists(const std::string& path) override { return folders.count(path) != 0; }
+    platform::FileResult createDirectory(const std::string& path) override {
+        if (refuseWrites || !folders.insert(path).second)
+            return platform::FileResult::failed(platform::FileError::other);
+        return platform::FileResult::ok();
     }
     bool removeDirectory(const std::string&) override { return false; }
     bool deleteFile(const std::string&, bool) override { return false; }
@@ -151,11 +163,18 @@ bool loadAndSave(MemoryFiles& files, forms::Form& form1) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static Program program;
     const std::string input(reinterpret_cast<const char*>(data), size);
-    const std::string path = "C:\\Orvela\\ovdata.dat";
+    const std::string programFile = "C:\\Orvela\\ovdata.dat";
+    const std::string userFile = "C:\\Users\\me\\AppData\\Roaming\\Orvela\\ovdata.dat";
 
+    // A file whose first byte is odd lies in a read-only program folder: the
+    // per-user file is made from its bytes, and every later read and write
+    // goes there.
     MemoryFiles files;
-    files.files[path] = input;
+    files.readOnlyProgramDir = size > 0 && (data[0] & 1) != 0;
+    files.files[programFile] = input;
+    const std::string path = files.readOnlyProgramDir ? userFile : programFile;
     const Texts read = load(files, program.form1);
+    FUZZ_CHECK(files.files[path] == input);
     const std::vector<std::string> inputLines = formatLines(input);
     for (std::size_t f = 0; f < read.size(); ++f) {
         // A stored field is its line, every double quote removed.
@@ -180,5 +199,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(reread[f] == savedText(read[f]));
     FUZZ_CHECK(loadAndSave(files, program.form1));
     FUZZ_CHECK(files.files[path] == first);
+    FUZZ_CHECK(files.files[programFile] == (files.readOnlyProgramDir ? input : first));
     return 0;
 }
