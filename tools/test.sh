@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything and passes every test: native unit tests and driver
-# scripts, the shipped Windows programs (i686 and x86_64, checked to load on
-# Windows XP), the Windows tests under Wine and Xvfb, and the formatting check.
+# scripts, the same suite under AddressSanitizer and UndefinedBehaviorSanitizer,
+# the fuzz targets for 20 seconds each, the shipped Windows programs (i686 and
+# x86_64, checked to load on Windows XP), the Windows tests under Wine and
+# Xvfb, and the formatting check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/packages.sh
@@ -20,6 +22,16 @@ ctest --test-dir build/native --output-on-failure -j$jobs
 
 echo "== no dropped result of a [[nodiscard]] platform call (clang)"
 bash tools/check_nodiscard.sh build/native
+
+echo "== native suite under AddressSanitizer and UndefinedBehaviorSanitizer (clang)"
+# Any report aborts the test that made it (-fno-sanitize-recover=all).
+CC=clang CXX=clang++ cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug \
+      -DORVELA_SANITIZE=ON >/dev/null
+cmake --build build/sanitize -j$jobs
+UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build/sanitize --output-on-failure -j$jobs
+
+echo "== fuzz targets, 20 seconds each (clang, libFuzzer)"
+bash tools/fuzz.sh --seconds 20
 
 echo "== shipped programs: Windows i686 and x86_64, loadable on XP"
 # The target dist builds the three programs and makes the shipping folder

@@ -31,11 +31,6 @@ bool isShortcutType(const std::string& type) {
     return type == "shortcut" || type == "ярлык";
 }
 
-std::string extensionOf(const std::string& name) {
-    std::size_t dot = name.rfind('.');
-    return dot == std::string::npos ? std::string() : lowerCase(name.substr(dot + 1));
-}
-
 } // namespace
 
 std::string DesktopScan::formatFileDate(std::uint64_t fileTime) {

@@ -1,7 +1,5 @@
 #include "desktopitems/scan_text.h"
 
-#include <cmath>
-
 namespace orvela::desktopitems {
 
 namespace {
@@ -39,9 +37,16 @@ std::string displayNameOf(const std::string& fileName) {
     return fileName.substr(0, fileName.find('.'));
 }
 
+std::string extensionOf(const std::string& fileName) {
+    const std::size_t dot = fileName.rfind('.');
+    return dot == std::string::npos ? std::string() : lowerCase(fileName.substr(dot + 1));
+}
+
 std::string formatFileSize(std::uint64_t bytes) {
-    // Halves round away from zero, as the "#,###,###" format does.
-    const auto kb = static_cast<std::uint64_t>(std::floor(static_cast<double>(bytes) / 1000 + 1.0));
+    // bytes / 1000 + 0.5, its half rounded away from zero as the "#,###,###"
+    // format does, is the whole kilobytes + 1 for every size: in integers,
+    // exact past 2^53 bytes too, where a double loses the last digits.
+    const std::uint64_t kb = bytes / 1000 + 1;
     std::string digits = std::to_string(kb);
     std::string out;
     for (std::size_t i = 0; i < digits.size(); ++i) {
@@ -62,21 +67,27 @@ std::string lowerCase(const std::string& text) {
             ++i;
             continue;
         }
-        // Two- and three-byte sequences are decoded; anything else is copied.
+        // Two- and three-byte sequences are decoded; anything else is copied,
+        // an overlong form too ("\xC1\x81" is no "A"), so that only letters
+        // change and the text keeps its length.
         if ((b & 0xE0) == 0xC0 && i + 1 < text.size() && (text[i + 1] & 0xC0) == 0x80) {
             char32_t c = ((b & 0x1Fu) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3Fu);
-            appendUtf8(out, lowerOf(c));
-            i += 2;
-            continue;
+            if (c >= 0x80) {
+                appendUtf8(out, lowerOf(c));
+                i += 2;
+                continue;
+            }
         }
         if ((b & 0xF0) == 0xE0 && i + 2 < text.size() && (text[i + 1] & 0xC0) == 0x80 &&
             (text[i + 2] & 0xC0) == 0x80) {
             char32_t c = ((b & 0x0Fu) << 12) |
                          ((static_cast<unsigned char>(text[i + 1]) & 0x3Fu) << 6) |
                          (static_cast<unsigned char>(text[i + 2]) & 0x3Fu);
-            appendUtf8(out, lowerOf(c));
-            i += 3;
-            continue;
+            if (c >= 0x800) {
+                appendUtf8(out, lowerOf(c));
+                i += 3;
+                continue;
+            }
         }
         out += text[i++];
     }

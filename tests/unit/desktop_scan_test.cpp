@@ -160,4 +160,39 @@ TEST(ScanText, SizesNamesPathsAndLowerCase) {
     EXPECT_EQ(lowerCase("ПРИЛОЖЕНИЕ Ярлык ÀÉ Ξ"), "приложение ярлык àé ξ");
 }
 
+TEST(ScanText, SizesPastTwoToThe53BytesAreExact) {
+    using desktopitems::formatFileSize;
+    for (auto [bytes, text] :
+         {std::pair<std::uint64_t, const char*>{9999999999999999ULL, "10,000,000,000,000kb"},
+          {9007199254740992999ULL, "9,007,199,254,740,993kb"},
+          {18446744073709551615ULL, "18,446,744,073,709,552kb"}})
+        EXPECT_EQ(formatFileSize(bytes), text) << bytes;
+}
+
+TEST(ScanText, LowerCaseCopiesBytesThatAreNoCharacter) {
+    using desktopitems::lowerCase;
+    // Overlong forms of "A", "." and NUL, a lone continuation byte, a cut
+    // sequence, a surrogate and a 4-byte emoji stay as they are; the
+    // well-formed letters around them are lowered.
+    const std::pair<std::string, std::string> cases[] = {
+        {"A\xC1\x81Z", "a\xC1\x81z"},
+        {"x\xC0\xAElnk", "x\xC0\xAElnk"},
+        {"\xE0\x80\x80\xE0\x81\x81", "\xE0\x80\x80\xE0\x81\x81"},
+        {"\x80\xD0\x90\xD0", "\x80\xD0\xB0\xD0"},
+        {"\xED\xA0\x80\xF0\x9F\x93\x81", "\xED\xA0\x80\xF0\x9F\x93\x81"},
+    };
+    for (const auto& [text, lower] : cases)
+        EXPECT_EQ(lowerCase(text), lower) << text;
+}
+
+TEST(ScanText, ExtensionIsAfterTheLastDotInLowerCase) {
+    for (auto [name, ext] : {std::pair<const char*, const char*>{"Notes.TXT", "txt"},
+                             {"Readme.First.LNK", "lnk"},
+                             {"README", ""},
+                             {".hidden", "hidden"},
+                             {"trailing.", ""},
+                             {"Отчёт.ДОК", "док"}})
+        EXPECT_EQ(desktopitems::extensionOf(name), ext) << name;
+}
+
 } // namespace

@@ -43,14 +43,20 @@ std::string differences(const std::string& got, const std::string& want) {
     std::istringstream a(got), b(want);
     std::string la, lb, out;
     int shown = 0;
-    while (shown < 8 && (std::getline(a, la) ? true : (la.clear(), false)) |
-                            (std::getline(b, lb) ? true : (lb.clear(), false))) {
+    while (shown < 8) {
+        // Both are read each round; a dump that has ended gives empty lines.
+        const bool moreA = static_cast<bool>(std::getline(a, la));
+        const bool moreB = static_cast<bool>(std::getline(b, lb));
+        if (!moreA && !moreB)
+            break;
+        if (!moreA)
+            la.clear();
+        if (!moreB)
+            lb.clear();
         if (la != lb) {
             out += "got  " + la + "\nwant " + lb + "\n";
             ++shown;
         }
-        if (!a && !b)
-            break;
     }
     return out;
 }

@@ -4,6 +4,7 @@
 #include "platform/fake/text_format.h"
 #include "platform/fake/utf8_path.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -297,9 +298,15 @@ std::optional<std::string> FakePlatform::readFile(const std::string& path, std::
     std::ifstream in(real(path), std::ios::binary);
     if (!in)
         return std::nullopt;
-    std::string bytes(maxBytes, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(maxBytes));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    // In pieces, as the file holds them: a buffer of maxBytes (1 MiB for the
+    // settings) for every read of a small file costs more than the read.
+    std::string bytes;
+    char piece[1 << 14];
+    while (bytes.size() < maxBytes && in) {
+        in.read(piece,
+                static_cast<std::streamsize>(std::min(sizeof piece, maxBytes - bytes.size())));
+        bytes.append(piece, static_cast<std::size_t>(in.gcount()));
+    }
     return bytes;
 }
 
