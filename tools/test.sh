@@ -57,6 +57,7 @@ wineboot -i >/dev/null 2>&1 || true
 ctest --test-dir build/win64 --output-on-failure -j1
 
 echo "== Windows i686 build and tests under 32-bit Wine"
+i686_began=$(date +%s)
 # The test programs with the posix thread model (GoogleTest needs it); the
 # end-to-end tests run the shipped programs of build/dist32.
 cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw32.cmake \
@@ -76,4 +77,5 @@ else
     echo "== SKIPPED: this kernel runs no 32-bit x86 program (IA-32 emulation off), so 32-bit"
     echo "   Wine cannot start here; the i686 programs and their tests are built, not run"
 fi
+echo "== the i686 build and tests took $(($(date +%s) - i686_began)) s"
 echo "== all tests passed in $(($(date +%s) - started)) s"
