@@ -1,5 +1,5 @@
 # Windows i686 with mingw-w64; ORVELA_MINGW_THREADS as in the x86_64 file.
-# Its programs are built, not run here (no 32-bit Wine).
+# Its programs run under 32-bit Wine (package wine32) in a WoW64 prefix.
 if(NOT ORVELA_MINGW_THREADS)
   set(ORVELA_MINGW_THREADS posix)
 endif()
@@ -13,3 +13,4 @@ set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_CROSSCOMPILING_EMULATOR wine)

@@ -32,43 +32,42 @@ case $variant in
 *) e2e_fail "unknown variant $variant" ;;
 esac
 
-# point X Y: moves the pointer there, as a real mouse does.
-point() { timeout 10 xdotool mousemove --sync "$1" "$2"; }
-# differs A B: pixels of the button region that differ between two shots.
-differs() { compare -metric AE -crop "$region" "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
-# shot_until FILE REFERENCE TEST: screenshots until the region differs from
-# REFERENCE (TEST "changed") or matches it again ("same"), at most 15 s.
-shot_until() {
-    local i=0 n
-    while :; do
-        if import -window root "$1" 2>/dev/null; then
-            n=$(differs "$2" "$1")
-            if [ "$3" = changed ] && [ "${n:-0}" -gt 0 ] 2>/dev/null; then return 0; fi
-            if [ "$3" = same ] && [ "${n:-1}" -eq 0 ] 2>/dev/null; then return 0; fi
-        fi
-        i=$((i + 1))
-        [ $i -le 30 ] || return 1
-        sleep 0.5
-    done
+# shot_is FILE REFERENCE TEST: a screenshot whose button region differs from
+# REFERENCE (TEST "changed") or matches it ("same").
+shot_is() {
+    local n
+    e2e_shot "$1" || return 1
+    n=$(e2e_region_differs "$2" "$1" "$region")
+    if [ "$3" = changed ]; then [ "${n:-0}" -gt 0 ] 2>/dev/null; else [ "${n:-1}" -eq 0 ] 2>/dev/null; fi
+}
+# region_now: the button region on the screen now: its pixels' hash and
+# its number of colours.
+region_now() { import -window root png:- 2>/dev/null | convert - -crop "$region" +repage -format '%# %k' info:; }
+# button_drawn: the region holds a picture (more than one colour) that stays
+# the same.
+button_drawn() {
+    local now
+    now=$(region_now) && [ "${now#* }" -gt 1 ] && e2e_stable region_now
 }
 
 normal=$E2E_SHOTS/buttons$variant-normal.png lit=$E2E_SHOTS/buttons$variant-lit.png
 back=$E2E_SHOTS/buttons$variant-back.png
 read -r bx by <<<"$background"
 read -r ox oy <<<"$over"
-point 5 5 && point "$bx" "$by" || e2e_fail "xdotool could not move the pointer"
-sleep 1
-import -window root "$normal" 2>/dev/null || e2e_fail "no screenshot"
-point "$ox" "$oy"
-shot_until "$lit" "$normal" changed ||
+e2e_point 5 5 && e2e_point "$bx" "$by" || e2e_fail "xdotool could not move the pointer"
+# The unlit button, drawn.
+E2E_POLL=0.3 e2e_wait_for 15 button_drawn || e2e_fail "variant $variant: the button is not drawn"
+e2e_shot "$normal" || e2e_fail "no screenshot"
+e2e_point "$ox" "$oy"
+E2E_POLL=0.3 e2e_wait_for 15 shot_is "$lit" "$normal" changed ||
     e2e_fail "variant $variant: the button at $over did not light (see $normal, $lit)"
-point "$bx" "$by"
-shot_until "$back" "$normal" same ||
+e2e_point "$bx" "$by"
+E2E_POLL=0.3 e2e_wait_for 15 shot_is "$back" "$normal" same ||
     e2e_fail "variant $variant: the background did not put the button back (see $back)"
 
 if [ -n "${item:-}" ]; then
     read -r ix iy <<<"$item"
-    point "$ix" "$iy" && sleep 0.3 && xdotool click 1
+    e2e_click "$ix" "$iy"
     [ -n "$(e2e_window "Notepad|Notes" 30)" ] ||
         e2e_fail "variant $variant: clicking the item did not open Notes.txt"
 fi
@@ -83,7 +82,7 @@ if [ -z "${exit_at:-}" ]; then
     exit_at="$((bx - 4 + 76)) $((by - 4 + 136))"
 fi
 read -r x y <<<"$exit_at"
-point "$x" "$y" && sleep 0.3 && xdotool click 1
+e2e_click "$x" "$y"
 e2e_wait_exit "$pid" 15
 status=$?
 [ $status -ne 255 ] || e2e_fail "variant $variant: Orvela still runs after its exit at $x,$y"

@@ -20,7 +20,12 @@ set_dpi() {
     timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
         >/dev/null 2>&1 || e2e_fail "could not set LogPixels to $1"
 }
-click_at() { timeout 10 xdotool mousemove --sync "$1" "$2" && sleep 0.2 && xdotool click 1; }
+
+# dialog_hash: the hash of the dialog's pixels on the screen now.
+dialog_hash() {
+    import -window root png:- 2>/dev/null |
+        convert - -crop "${WIDTH}x$HEIGHT+$X+$Y" +repage -format '%#' info:
+}
 
 width96=
 for dpi in 96 144 192; do
@@ -34,12 +39,15 @@ for dpi in 96 144 192; do
     pid=$E2E_PID
     [ -n "$(e2e_window "Orvela" 60)" ] || e2e_fail "no Orvela window at $dpi dpi"
     # The main window keeps its layout: the Options button stays where it is.
-    click_at 104 64
+    e2e_click 104 64
     dialog=$(e2e_window "^Options$" 30)
     [ -n "$dialog" ] || e2e_fail "no Options dialog at $dpi dpi"
-    sleep 1
-    import -window root "$E2E_SHOTS/dpi-$dpi.png" 2>/dev/null || e2e_fail "no screenshot"
+    # Its size once Wine has framed it, and its picture once it is drawn.
+    e2e_wait_for 10 e2e_stable xdotool getwindowgeometry "$dialog" ||
+        e2e_fail "the Options dialog keeps changing its size at $dpi dpi"
     eval "$(xdotool getwindowgeometry --shell "$dialog")"
+    E2E_POLL=0.3 e2e_wait_for 10 e2e_stable dialog_hash || e2e_fail "the dialog keeps changing"
+    e2e_shot "$E2E_SHOTS/dpi-$dpi.png" || e2e_fail "no screenshot"
     echo "dpi $dpi: Options dialog ${WIDTH}x${HEIGHT}"
     if [ "$dpi" = 96 ]; then
         width96=$WIDTH height96=$HEIGHT

@@ -34,16 +34,6 @@ run() {
     E2E_PIDS="$E2E_PIDS $E2E_PID"
 }
 
-# wait_for TEST SECONDS: polls the shell test until it holds.
-wait_for() {
-    local i=0
-    until eval "$1"; do
-        i=$((i + 1))
-        [ $i -le $(($2 * 10)) ] || return 1
-        sleep 0.1
-    done
-}
-
 # click_in WINDOW X Y: a click at (X, Y) of the window's 640 x 480 client
 # area, which lies centred at the bottom of its frame.
 click_in() {
@@ -52,15 +42,23 @@ click_in() {
     e2e_click $((X + border + $2)) $((Y + HEIGHT - 480 - border + $3))
 }
 
+# box_gone ID TITLE: the message box is unmapped or destroyed.
+box_gone() { e2e_gone "^$2\$" || ! xdotool getwindowname "$1" >/dev/null 2>&1; }
+
 # answer_box TITLE [KEY]: presses KEY (Return, the default button, unless
-# given) in the next message box with that title.
+# given) in the next message box with that title. X has the focus on the box
+# when windowfocus --sync returns; Wine's own focus follows in its own time,
+# unseen from outside, so a short settle stays before the key.
 answer_box() {
     local box
     box=$(e2e_window "^$1\$" 30)
     [ -n "$box" ] || return 1
     xdotool windowfocus --sync "$box" && sleep 0.3 && xdotool key --window "$box" "${2:-Return}"
-    wait_for "[ \"\$(e2e_visible_count '^$1\$')\" -eq 0 ] || ! xdotool getwindowname $box >/dev/null 2>&1" 10
+    e2e_wait_for 10 box_gone "$box" "$1"
 }
+
+# installed: the last file and the last shortcut of the install are there.
+installed() { [ -f "$program/Uninstall.exe" ] && [ -f "$menu/Uninstall.lnk" ]; }
 
 ## Install: the path typed, "Next", "Finish".
 run "$ship" install.exe "$E2E_WORK/install.log"
@@ -70,12 +68,12 @@ window=$(e2e_window "^Orvela Setup$" 60)
 # Text1 lies at (24, 364) pixels, 416 x 21.
 click_in "$window" 232 374 || e2e_fail "xdotool could not click the path box"
 xdotool type --delay 30 'C:\Program Files\Orvela\'
-import -window root "$E2E_SHOTS/installer-typed.png" 2>/dev/null
+e2e_shot "$E2E_SHOTS/installer-typed.png"
 # "Next": 81 x 25 at (440, 432).
 click_in "$window" 480 444 || e2e_fail "xdotool could not click Next"
-wait_for "[ -f \"$program/Uninstall.exe\" ] && [ -f \"$menu/Uninstall.lnk\" ]" 30 ||
+e2e_wait_for 30 installed ||
     e2e_fail "nothing was installed in $program (see $E2E_SHOTS/installer-typed.png)"
-import -window root "$E2E_SHOTS/installer-done.png" 2>/dev/null
+e2e_shot "$E2E_SHOTS/installer-done.png"
 # "Finish": 81 x 25 at (528, 432).
 click_in "$window" 568 444 || e2e_fail "xdotool could not click Finish"
 e2e_wait_exit "$installer" 15
@@ -161,7 +159,7 @@ answer_box "Orvela Uninstall" y || e2e_fail "no question from Uninstall.exe"
 answer_box "Orvela Uninstall" || e2e_fail "no closing message from Uninstall.exe"
 e2e_wait_exit "$uninstaller" 15
 [ $? -eq 0 ] || e2e_fail "Uninstall.exe did not end"
-wait_for "[ ! -e \"$program/Uninstall.exe\" ]" 20 || e2e_fail "Uninstall.exe stays: $(ls "$program")"
+e2e_wait_for 20 e2e_absent "$program/Uninstall.exe" || e2e_fail "Uninstall.exe stays: $(ls "$program")"
 [ "$(ls "$program")" = "my notes.txt" ] || e2e_fail "the program folder holds: $(ls "$program")"
 [ "$(ls "$menu")" = "Orvela.lnk" ] || e2e_fail "the Start menu folder holds: $(ls "$menu")"
 for gone in "$E2E_DESKTOP/Orvela.lnk" "$startup/Orvela.lnk"; do

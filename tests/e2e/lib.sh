@@ -14,6 +14,31 @@ e2e_fail() {
     exit 1
 }
 
+# e2e_wait_for SECONDS COMMAND [ARGS...]: runs the command until it succeeds,
+# with E2E_POLL seconds (0.1 unless set) between tries; fails once SECONDS
+# have passed. Every wait of the tests is one of these: on a condition that
+# can be seen, never for a fixed time.
+e2e_wait_for() {
+    local limit=$((${EPOCHREALTIME/./} + $1 * 1000000))
+    shift
+    until "$@"; do
+        [ "${EPOCHREALTIME/./}" -lt "$limit" ] || return 1
+        sleep "${E2E_POLL:-0.1}"
+    done
+}
+
+# e2e_absent PATH: the file or folder is not there.
+e2e_absent() { [ ! -e "$1" ]; }
+
+# e2e_stable COMMAND [ARGS...]: the command prints the same twice, 0.2 s
+# apart (a picture or a geometry that has stopped changing).
+e2e_stable() {
+    local first
+    first=$("$@") || return 1
+    sleep 0.2
+    [ "$first" = "$("$@")" ]
+}
+
 e2e_begin() {
     E2E_NAME=$1
     E2E_SCREEN=$2
@@ -36,13 +61,7 @@ e2e_begin() {
     Xvfb -displayfd 5 -screen 0 "${E2E_SCREEN}x24" -nolisten tcp \
         5>"$E2E_WORK/display" 2>"$E2E_WORK/xvfb.log" &
     E2E_XVFB_PID=$!
-    i=0
-    while [ ! -s "$E2E_WORK/display" ]; do
-        i=$((i + 1))
-        [ $i -le 100 ] || e2e_fail "Xvfb did not start (see $E2E_WORK/xvfb.log)"
-        kill -0 "$E2E_XVFB_PID" 2>/dev/null || e2e_fail "Xvfb ended (see $E2E_WORK/xvfb.log)"
-        sleep 0.1
-    done
+    e2e_wait_for 10 e2e_xvfb_ready || e2e_fail "Xvfb did not start (see $E2E_WORK/xvfb.log)"
     export DISPLAY=:$(head -n 1 "$E2E_WORK/display")
 
     # The first use of the prefix creates it (about 10 s).
@@ -57,6 +76,12 @@ e2e_begin() {
     E2E_DESKTOP=$WINEPREFIX/drive_c/users/${USER:-$(id -un)}/Desktop
     rm -rf "$E2E_DESKTOP"
     mkdir -p "$E2E_DESKTOP"
+}
+
+# e2e_xvfb_ready: Xvfb wrote its display number; fails the test if it ended.
+e2e_xvfb_ready() {
+    kill -0 "$E2E_XVFB_PID" 2>/dev/null || e2e_fail "Xvfb ended (see $E2E_WORK/xvfb.log)"
+    [ -s "$E2E_WORK/display" ]
 }
 
 e2e_end() {
@@ -80,29 +105,32 @@ e2e_launch() {
     E2E_PIDS="$E2E_PIDS $E2E_PID"
 }
 
+# e2e_first_window REGEX: prints the id of a mapped window whose title
+# matches; fails when there is none.
+e2e_first_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep .; }
+
 # e2e_window REGEX [SECONDS]: prints the id of a mapped window whose title
-# matches, waiting for it; fails after the timeout.
-e2e_window() {
-    timeout "${2:-60}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -n 1
-}
+# matches, waiting for it (60 s unless given); fails after that.
+e2e_window() { e2e_wait_for "${2:-60}" e2e_first_window "$1"; }
 
 # e2e_visible_count REGEX: how many mapped windows have a matching title now.
 e2e_visible_count() {
     xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l
 }
 
+# e2e_gone REGEX: no mapped window has a matching title.
+e2e_gone() { [ "$(e2e_visible_count "$1")" -eq 0 ]; }
+
+# e2e_ended PID: the process has ended.
+e2e_ended() { ! kill -0 "$1" 2>/dev/null; }
+
 # e2e_wait_exit PID SECONDS: waits for the process to end; its exit status,
 # or 255 if it was still running (it is then killed).
 e2e_wait_exit() {
-    local i=0
-    while kill -0 "$1" 2>/dev/null; do
-        i=$((i + 1))
-        if [ $i -gt $(($2 * 10)) ]; then
-            kill "$1" 2>/dev/null
-            return 255
-        fi
-        sleep 0.1
-    done
+    if ! e2e_wait_for "$2" e2e_ended "$1"; then
+        kill "$1" 2>/dev/null
+        return 255
+    fi
     wait "$1"
 }
 
@@ -154,44 +182,47 @@ e2e_scaled_art() {
     convert "$1" -resize "$(awk -v h="$2" 'BEGIN { printf "%dx%d!", h * 4 / 3 + 0.5, h }')" "$3"
 }
 
-# e2e_screenshot_until FILE REFERENCE OFFSET_X OFFSET_Y POINTS...: takes
-# screenshots until the picture is on screen (at most about 30 s); the last
-# one stays in FILE.
-e2e_screenshot_until() {
-    local file=$1 i=0
-    shift
-    while :; do
-        import -window root "$file" 2>/dev/null && e2e_screen_shows "$file" "$@" && return 0
-        i=$((i + 1))
-        [ $i -le 60 ] || return 1
-        sleep 0.5
+# e2e_shot FILE: a screenshot of the whole screen.
+e2e_shot() { import -window root "$1" 2>/dev/null; }
+
+# e2e_shot_shows FILE REFERENCE OFFSET_X OFFSET_Y POINTS...: a screenshot
+# that shows the reference picture at the points.
+e2e_shot_shows() { e2e_shot "$1" && e2e_screen_shows "$@"; }
+
+# e2e_shot_colour FILE "R G B" X1 Y1 [X2 Y2 ...]: a screenshot in which every
+# point shows the colour.
+e2e_shot_colour() {
+    local file=$1 colour=$2
+    shift 2
+    e2e_shot "$file" || return 1
+    while [ $# -ge 2 ]; do
+        e2e_close "$colour" "$(e2e_pixel "$file" "$1" "$2")" 24 || return 1
+        shift 2
     done
 }
+
+# e2e_screenshot_until FILE REFERENCE OFFSET_X OFFSET_Y POINTS...: takes
+# screenshots until the picture is on screen (at most 30 s); the last one
+# stays in FILE.
+e2e_screenshot_until() { E2E_POLL=0.3 e2e_wait_for 30 e2e_shot_shows "$@"; }
 
 # e2e_screenshot_until_colour FILE "R G B" X1 Y1 [X2 Y2 ...]: takes
-# screenshots until every point shows the colour (at most about 30 s).
-e2e_screenshot_until_colour() {
-    local file=$1 colour=$2 i=0 j ok points
-    shift 2
-    points=("$@")
-    while :; do
-        if import -window root "$file" 2>/dev/null; then
-            ok=1
-            for ((j = 0; j < ${#points[@]}; j += 2)); do
-                e2e_close "$colour" "$(e2e_pixel "$file" "${points[j]}" "${points[j + 1]}")" 24 ||
-                    ok=0
-            done
-            [ $ok -eq 1 ] && return 0
-        fi
-        i=$((i + 1))
-        [ $i -le 60 ] || return 1
-        sleep 0.5
-    done
+# screenshots until every point shows the colour (at most 30 s).
+e2e_screenshot_until_colour() { E2E_POLL=0.3 e2e_wait_for 30 e2e_shot_colour "$@"; }
+
+# e2e_region_differs A B REGION: how many pixels of the region (WxH+X+Y)
+# differ between two pictures.
+e2e_region_differs() { compare -metric AE -crop "$3" "$1" "$2" null: 2>&1 | cut -d' ' -f1; }
+
+# e2e_point X Y: moves the pointer there and waits until it is there
+# (mousemove --sync waits for a move, so not when it is there already).
+e2e_point() {
+    [ "$(xdotool getmouselocation | awk '{ print $1, $2 }')" = "x:$1 y:$2" ] ||
+        timeout 10 xdotool mousemove --sync "$1" "$2"
 }
 
-# e2e_click X Y: a left click at screen pixel (X, Y). (mousemove --sync
-# waits for the pointer to move, so it starts from elsewhere.)
-e2e_click() {
-    xdotool mousemove 0 0 && timeout 10 xdotool mousemove --sync "$1" "$2" && sleep 0.2 &&
-        xdotool click 1
-}
+# e2e_click X Y: a left click at screen pixel (X, Y). Between the pointer's
+# arrival and the press a short settle stays: Wine turns the motion into
+# the program's mouse-move and hit-test work in its own time, and nothing
+# on the screen shows when that is done.
+e2e_click() { e2e_point "$1" "$2" && sleep 0.2 && xdotool click 1; }

@@ -28,32 +28,43 @@ e2e_launch "$folder" "$E2E_WORK/orvela.log"
 pid=$E2E_PID
 [ -n "$(e2e_window "Orvela" 60)" ] || e2e_fail "no Orvela window on the screen"
 
-# point X Y then click: as a real mouse does.
-click_at() { timeout 10 xdotool mousemove --sync "$1" "$2" && sleep 0.2 && xdotool click 1; }
-click_at 104 64 # the Options button of variant 1 (Form2.nastroyki)
+e2e_click 104 64 # the Options button of variant 1 (Form2.nastroyki)
 dialog=$(e2e_window "^Options$" 30)
 [ -n "$dialog" ] || e2e_fail "the Options button opened no dialog"
+# Its place once Wine has framed it.
+e2e_wait_for 10 e2e_stable xdotool getwindowgeometry "$dialog" ||
+    e2e_fail "the Options dialog keeps moving"
 eval "$(xdotool getwindowgeometry --shell "$dialog")"
 # The client area is 393 x 316 pixels; Wine may draw the frame in the window.
 left=$((X + (WIDTH - 393) / 2)) top=$((Y + HEIGHT - 316 - (WIDTH - 393) / 2))
 # in_dialog X Y: a point of the dialog's client area on the screen.
 in_dialog() { echo "$((left + $1)) $((top + $2))"; }
 
+# A drop-down list is a window of its own while it is open.
+windows() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
+closed=$(windows)
+list_open() { [ "$(windows)" -gt "$closed" ]; }
+list_closed() { [ "$(windows)" -eq "$closed" ]; }
+# open_list COMBO_X COMBO_Y: clicks a drop-down box and waits for its list.
+open_list() {
+    e2e_click $(in_dialog "$1" "$2") && e2e_wait_for 10 list_open ||
+        e2e_fail "no drop-down list opened at $1,$2"
+}
 # choose COMBO_X COMBO_Y KEYS...: opens a drop-down list, moves in it, takes the entry.
 choose() {
-    local x=$1 y=$2
+    open_list "$1" "$2"
     shift 2
-    click_at $(in_dialog "$x" "$y") && sleep 0.3 && xdotool key --delay 100 "$@" Return
-    sleep 0.3
+    xdotool key --delay 100 "$@" Return
+    e2e_wait_for 10 list_closed || e2e_fail "the drop-down list stayed open"
 }
-apply() { click_at $(in_dialog 348 292) && sleep 0.5; }
+apply() { e2e_click $(in_dialog 348 292); }
+has_link() { [ -s "$link" ]; }
 
 # Autostart on (entry 0, "Yes"), Apply: the StartUp shortcut.
 choose 300 202 Up
 apply
 link=$startup/Orvela.lnk
-for _ in $(seq 20); do [ -s "$link" ] && break; sleep 0.25; done
-[ -s "$link" ] || e2e_fail "Apply with autostart on wrote no $link"
+e2e_wait_for 5 has_link || e2e_fail "Apply with autostart on wrote no $link"
 field() {
     exiftool -j -n "$link" |
         perl -MJSON::PP -0777 -e 'print decode_json(<STDIN>)->[0]{$ARGV[0]} // "<missing>"' "$1"
@@ -70,36 +81,35 @@ want_target="Z:${folder//\//\\}/Orvela.exe"
 # Autostart off (entry 1, "No"), Apply: the shortcut goes.
 choose 300 202 Down
 apply
-for _ in $(seq 20); do [ -e "$link" ] || break; sleep 0.25; done
-[ ! -e "$link" ] || e2e_fail "Apply with autostart off left $link"
+e2e_wait_for 5 e2e_absent "$link" || e2e_fail "Apply with autostart off left $link"
 
 # Variant 3 with the keyboard, Apply: the desktop changes behind the dialog.
 before=$E2E_SHOTS/options-before.png after=$E2E_SHOTS/options-variant3.png
-import -window root "$before" 2>/dev/null || e2e_fail "no screenshot"
+e2e_shot "$before" || e2e_fail "no screenshot"
 choose 300 154 Down Down
 apply
-changed() { compare -metric AE -crop 300x180+0+580 "$before" "$1" null: 2>&1 | cut -d' ' -f1; }
-for _ in $(seq 20); do
-    import -window root "$after" 2>/dev/null
-    n=$(changed "$after")
-    [ "${n:-0}" -gt 5000 ] 2>/dev/null && break
-    sleep 0.5
-done
-[ "${n:-0}" -gt 5000 ] 2>/dev/null ||
+# variant_shown: a screenshot whose lower left (no dialog there) changed.
+variant_shown() {
+    local n
+    e2e_shot "$after" && n=$(e2e_region_differs "$before" "$after" 300x180+0+580) &&
+        [ "${n:-0}" -gt 5000 ] 2>/dev/null
+}
+E2E_POLL=0.3 e2e_wait_for 10 variant_shown ||
     e2e_fail "the desktop did not change to variant 3 behind the dialog (see $before, $after)"
 [ "$(e2e_visible_count "^Options$")" -ge 1 ] || e2e_fail "Apply closed the dialog"
 
 # Enter is OK once a button no longer has the focus (a focused button takes
 # Enter itself): the focus goes to a closed drop-down list, then Enter closes
 # the dialog and the settings file holds the choices.
-click_at $(in_dialog 300 106) && sleep 0.3 && xdotool key Escape && sleep 0.3
+open_list 300 106
+xdotool key Escape
+e2e_wait_for 10 list_closed || e2e_fail "Escape left the drop-down list open"
 timeout 10 xdotool key Return
-for _ in $(seq 40); do [ "$(e2e_visible_count "^Options$")" -eq 0 ] && break; sleep 0.25; done
-[ "$(e2e_visible_count "^Options$")" -eq 0 ] || e2e_fail "Enter did not close the dialog"
+e2e_wait_for 10 e2e_gone "^Options$" || e2e_fail "Enter did not close the dialog"
 cmp -s "$folder/ovdata.dat" <(settings 3 0) ||
     e2e_fail "ovdata.dat after OK: $(od -c "$folder/ovdata.dat" | head -n 20)"
 
-click_at 863 165 # variant 3's exit
+e2e_click 863 165 # variant 3's exit
 e2e_wait_exit "$pid" 15
 status=$?
 [ $status -ne 255 ] || e2e_fail "Orvela still runs after its exit"

@@ -40,11 +40,7 @@ window=$(e2e_window "Orvela" 60)
     printf '1\r\n5\r\n"English"\r\n1\r\n1\r\n0\r\n1\r\n15\r\n0\r\n\r\n'
 } >"$E2E_WORK/expected-ovdata.dat"
 # The settings are read before the window shows; allow a moment all the same.
-for _ in $(seq 50); do
-    [ -f "$user_dir/ovdata.dat" ] && break
-    sleep 0.1
-done
-[ -f "$user_dir/ovdata.dat" ] || e2e_fail "no per-user settings file in $user_dir"
+e2e_wait_for 5 test -f "$user_dir/ovdata.dat" || e2e_fail "no per-user settings file in $user_dir"
 cmp "$E2E_WORK/expected-ovdata.dat" "$user_dir/ovdata.dat" ||
     e2e_fail "the per-user file differs from the new-file bytes: $(od -c "$user_dir/ovdata.dat" | head)"
 left=$(ls -A "$folder")

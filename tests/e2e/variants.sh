@@ -59,12 +59,14 @@ case $variant in
 *) e2e_fail "unknown variant $variant" ;;
 esac
 
+# moved: a later screenshot whose region differs from the first one's.
 later=$E2E_WORK/later.png
-sleep 1.5
-import -window root "$later" 2>/dev/null || e2e_fail "no second screenshot"
-changed=$(compare -metric AE -crop "$region" "$shot" "$later" null: 2>&1 | cut -d' ' -f1)
-[ "${changed:-0}" -gt 0 ] 2>/dev/null ||
-    e2e_fail "variant $variant: nothing moved in $region within 1.5 s (see $shot, $later)"
+moved() {
+    e2e_shot "$later" && changed=$(e2e_region_differs "$shot" "$later" "$region") &&
+        [ "${changed:-0}" -gt 0 ] 2>/dev/null
+}
+E2E_POLL=0.3 e2e_wait_for 5 moved ||
+    e2e_fail "variant $variant: nothing moved in $region within 5 s (see $shot, $later)"
 
 read -r x y <<<"$exit_at"
 e2e_click "$x" "$y" || e2e_fail "xdotool could not click"

@@ -36,19 +36,20 @@ public:
     bool found() const { return found_; }
 
 private:
+    // A callback of its own, not a lambda: on i686 a lambda converts only to
+    // a cdecl pointer, and EnumThreadWindows calls a stdcall one.
+    static BOOL CALLBACK takeDialog(HWND window, LPARAM result) {
+        wchar_t name[16] = {};
+        GetClassNameW(window, name, 16);
+        if (std::wstring(name) != L"#32770" || !IsWindowVisible(window))
+            return TRUE;
+        *reinterpret_cast<HWND*>(result) = window;
+        return FALSE;
+    }
+
     static HWND findDialog(DWORD thread) {
         HWND found = nullptr;
-        EnumThreadWindows(
-            thread,
-            [](HWND window, LPARAM result) -> BOOL {
-                wchar_t name[16] = {};
-                GetClassNameW(window, name, 16);
-                if (std::wstring(name) != L"#32770" || !IsWindowVisible(window))
-                    return TRUE;
-                *reinterpret_cast<HWND*>(result) = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&found));
+        EnumThreadWindows(thread, takeDialog, reinterpret_cast<LPARAM>(&found));
         return found;
     }
 

@@ -63,22 +63,23 @@ private:
     forms::Form& form_;
 };
 
+// Adds a static control's text to the list (a stdcall callback, which a
+// lambda is not on i686).
+BOOL CALLBACK addStaticText(HWND child, LPARAM result) {
+    wchar_t name[16] = {}, text[512] = {};
+    GetClassNameW(child, name, 16);
+    if (lstrcmpiW(name, L"Static") == 0 && GetWindowTextW(child, text, 512) > 0)
+        reinterpret_cast<std::vector<std::wstring>*>(result)->push_back(text);
+    return TRUE;
+}
+
 // The texts of a message box's static controls, and its title.
 std::vector<std::wstring> boxTexts(HWND box) {
     std::vector<std::wstring> texts;
     wchar_t title[128] = {};
     GetWindowTextW(box, title, 128);
     texts.push_back(title);
-    EnumChildWindows(
-        box,
-        [](HWND child, LPARAM result) -> BOOL {
-            wchar_t name[16] = {}, text[512] = {};
-            GetClassNameW(child, name, 16);
-            if (lstrcmpiW(name, L"Static") == 0 && GetWindowTextW(child, text, 512) > 0)
-                reinterpret_cast<std::vector<std::wstring>*>(result)->push_back(text);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&texts));
+    EnumChildWindows(box, addStaticText, reinterpret_cast<LPARAM>(&texts));
     return texts;
 }
 

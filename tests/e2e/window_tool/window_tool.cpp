@@ -3,6 +3,8 @@
 // no window manager, so the tests under Wine use this instead.
 //   window_tool restore|maximize TITLE   (the first visible window whose
 //                                         title contains TITLE)
+//   window_tool zoomed TITLE             exits 0 when that window is
+//                                         maximised, 3 when it is not
 #include <windows.h>
 
 #include <cwchar>
@@ -40,6 +42,8 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (!search.found)
         return 1;
+    if (verb == L"zoomed")
+        return IsZoomed(search.found) ? 0 : 3;
     if (verb == L"restore")
         ShowWindow(search.found, SW_RESTORE);
     else if (verb == L"maximize")
