@@ -21,7 +21,7 @@ cp "$exe" "$folder/Orvela.exe"
 echo text >"$E2E_DESKTOP/Notes.txt"
 e2e_launch "$folder" "$E2E_WORK/orvela.log"
 pid=$E2E_PID
-[ -n "$(e2e_window "Orvela" 60)" ] || e2e_fail "no Orvela window on the screen"
+[ -n "$(e2e_window "Orvela" 120)" ] || e2e_fail "no Orvela window on the screen"
 
 # Screen pixels (1024x768, one twip in 15): a button's picture (WxH+X+Y),
 # a point over it, a point of the background that puts it back, the exit.

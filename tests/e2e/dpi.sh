@@ -37,7 +37,7 @@ for dpi in 96 144 192; do
 
     e2e_launch "$folder" "$E2E_WORK/orvela-$dpi.log"
     pid=$E2E_PID
-    [ -n "$(e2e_window "Orvela" 60)" ] || e2e_fail "no Orvela window at $dpi dpi"
+    [ -n "$(e2e_window "Orvela" 120)" ] || e2e_fail "no Orvela window at $dpi dpi"
     # The main window keeps its layout: the Options button stays where it is.
     e2e_click 104 64
     dialog=$(e2e_window "^Options$" 30)

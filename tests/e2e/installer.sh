@@ -29,7 +29,7 @@ cp "$dist"/* "$ship"/
 
 # run DIR PROGRAM LOG: starts DIR/PROGRAM with DIR as its working folder.
 run() {
-    (cd "$1" && exec timeout 120 wine "./$2") >"$3" 2>&1 </dev/null &
+    (cd "$1" && exec timeout 240 wine "./$2") >"$3" 2>&1 </dev/null &
     E2E_PID=$!
     E2E_PIDS="$E2E_PIDS $E2E_PID"
 }
@@ -63,7 +63,7 @@ installed() { [ -f "$program/Uninstall.exe" ] && [ -f "$menu/Uninstall.lnk" ]; }
 ## Install: the path typed, "Next", "Finish".
 run "$ship" install.exe "$E2E_WORK/install.log"
 installer=$E2E_PID
-window=$(e2e_window "^Orvela Setup$" 60)
+window=$(e2e_window "^Orvela Setup$" 120)
 [ -n "$window" ] || e2e_fail "no installer window on the screen"
 # Text1 lies at (24, 364) pixels, 416 x 21.
 click_in "$window" 232 374 || e2e_fail "xdotool could not click the path box"
@@ -123,7 +123,7 @@ site="$menu/Visite Our Internet Site.url"
 ## Orvela.exe from the program folder: its desktop, not the installer prompt.
 run "$program" Orvela.exe "$E2E_WORK/orvela.log"
 orvela=$E2E_PID
-[ -n "$(e2e_window '^ *Orvela$' 60)" ] || e2e_fail "Orvela's desktop did not show"
+[ -n "$(e2e_window '^ *Orvela$' 120)" ] || e2e_fail "Orvela's desktop did not show"
 e2e_screenshot_until "$E2E_SHOTS/installed-orvela.png" "$art/Fon1024.jpg" 0 0 512 764 4 384 1020 256 ||
     e2e_fail "Orvela's background is not on the screen (see $E2E_SHOTS/installed-orvela.png)"
 [ -f "$program/ovdata.dat" ] || e2e_fail "Orvela wrote no settings in $program"

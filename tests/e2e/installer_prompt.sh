@@ -13,7 +13,7 @@ printf 'not really an installer' >"$folder/install.exe"
 e2e_launch "$folder" "$E2E_WORK/orvela.log"
 pid=$E2E_PID
 
-window=$(e2e_window "^Form6$" 60)
+window=$(e2e_window "^Form6$" 120)
 [ -n "$window" ] || e2e_fail "no Form6 prompt on the screen"
 [ "$(e2e_visible_count Orvela)" -eq 0 ] || e2e_fail "the main window shows beside the prompt"
 [ ! -e "$folder/ovdata.dat" ] || e2e_fail "the prompt wrote ovdata.dat"

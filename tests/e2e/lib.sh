@@ -98,9 +98,9 @@ e2e_end() {
 }
 
 # e2e_launch DIR LOG: starts DIR/Orvela.exe with DIR as its working folder;
-# sets E2E_PID. The program gets at most 120 s.
+# sets E2E_PID. The program gets at most 240 s (a test's ctest limit is 300).
 e2e_launch() {
-    (cd "$1" && exec timeout 120 wine ./Orvela.exe) >"$2" 2>&1 </dev/null &
+    (cd "$1" && exec timeout 240 wine ./Orvela.exe) >"$2" 2>&1 </dev/null &
     E2E_PID=$!
     E2E_PIDS="$E2E_PIDS $E2E_PID"
 }
@@ -110,7 +110,9 @@ e2e_launch() {
 e2e_first_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep .; }
 
 # e2e_window REGEX [SECONDS]: prints the id of a mapped window whose title
-# matches, waiting for it (60 s unless given); fails after that.
+# matches, waiting for it (60 s unless given); fails after that. A program's
+# first window gets 120 s: after the server of the test before ended, Wine
+# starts its services again first, which takes far longer on a busy machine.
 e2e_window() { e2e_wait_for "${2:-60}" e2e_first_window "$1"; }
 
 # e2e_visible_count REGEX: how many mapped windows have a matching title now.

@@ -26,7 +26,7 @@ rm -f "$startup/Orvela.lnk"
 
 e2e_launch "$folder" "$E2E_WORK/orvela.log"
 pid=$E2E_PID
-[ -n "$(e2e_window "Orvela" 60)" ] || e2e_fail "no Orvela window on the screen"
+[ -n "$(e2e_window "Orvela" 120)" ] || e2e_fail "no Orvela window on the screen"
 
 e2e_click 104 64 # the Options button of variant 1 (Form2.nastroyki)
 dialog=$(e2e_window "^Options$" 30)

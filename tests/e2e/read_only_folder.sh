@@ -32,7 +32,7 @@ fi
 touch "$folder/probe" 2>/dev/null && e2e_fail "the folder still takes files: the test proves nothing"
 
 e2e_launch "$folder" "$E2E_WORK/orvela.log"
-window=$(e2e_window "Orvela" 60)
+window=$(e2e_window "Orvela" 120)
 [ -n "$window" ] || e2e_fail "no Orvela window on the screen"
 
 {

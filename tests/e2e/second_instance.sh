@@ -10,7 +10,7 @@ mkdir -p "$folder"
 cp "$exe" "$folder/Orvela.exe"
 e2e_launch "$folder" "$E2E_WORK/first.log"
 first=$E2E_PID
-window=$(e2e_window Orvela 60)
+window=$(e2e_window Orvela 120)
 [ -n "$window" ] || e2e_fail "the first instance shows no window"
 
 e2e_launch "$folder" "$E2E_WORK/second.log"

@@ -14,7 +14,7 @@ mkdir -p "$folder"
 cp "$exe" "$folder/Orvela.exe"
 for i in $(seq 20); do echo text >"$E2E_DESKTOP/file$i.txt"; done
 e2e_launch "$folder" "$E2E_WORK/orvela.log"
-window=$(e2e_window "Orvela" 60)
+window=$(e2e_window "Orvela" 120)
 [ -n "$window" ] || e2e_fail "no Orvela window on the screen"
 # orvela_pid: the id of this test's Windows process (not the wine command's,
 # nor one of an earlier test's prefix that is still ending).

@@ -14,7 +14,7 @@ cp "$exe" "$folder/Orvela.exe"
 e2e_launch "$folder" "$E2E_WORK/orvela.log"
 pid=$E2E_PID
 
-window=$(e2e_window "Orvela" 60)
+window=$(e2e_window "Orvela" 120)
 [ -n "$window" ] || e2e_fail "no Orvela window on the screen"
 
 # The default settings: 11 empty lines, nine values, one empty line, CR LF each.

@@ -22,7 +22,7 @@ mkdir -p "$E2E_DESKTOP/Projects"
 for name in Notes.txt Report.txt Отчёт.txt data.ini; do echo text >"$E2E_DESKTOP/$name"; done
 e2e_launch "$folder" "$E2E_WORK/orvela.log"
 pid=$E2E_PID
-[ -n "$(e2e_window "Orvela" 60)" ] || e2e_fail "no Orvela window on the screen"
+[ -n "$(e2e_window "Orvela" 120)" ] || e2e_fail "no Orvela window on the screen"
 
 # Per variant, in screen pixels: what must show, the region that animates
 # (WxH+X+Y), and the centre of the variant's exit control.
