@@ -1,8 +1,9 @@
 // Whole short runs of the driver on its default machine (a private program
-// folder, no desktop): the script is any bytes, cut to a few lines and
-// ticks so that a run takes milliseconds, and without the commands that
-// read files of the machine running the fuzzer (file, shortcut,
-// answer-file).
+// folder, no desktop, no drives): the script is any bytes, cut to a few
+// lines and ticks so that a run takes milliseconds, and without the
+// commands that read files of the machine running the fuzzer (file,
+// shortcut, answer-file). A first line "# installer" or "# uninstaller" (a
+// comment to the driver) runs that program instead of Orvela.
 //
 // A run ends with status 0 and nothing on stderr, or with status 2 and one
 // printable line "orvela-sim: line N: ..." naming a line of the script;
@@ -62,10 +63,19 @@ bool runsWhole(const std::vector<std::string>& lines) {
     return true;
 }
 
-void checkRun(const std::string& script, std::size_t lineCount) {
+// The driver's arguments: the program the first line names.
+std::vector<std::string> programArguments(const std::vector<std::string>& lines) {
+    if (!lines.empty() && lines[0] == "# installer")
+        return {"--installer"};
+    if (!lines.empty() && lines[0] == "# uninstaller")
+        return {"--uninstaller"};
+    return {};
+}
+
+void checkRun(const std::string& script, const std::vector<std::string>& lines) {
     std::istringstream in(script);
     std::ostringstream out, err;
-    const int status = sim::runSimulator({}, in, out, err);
+    const int status = sim::runSimulator(programArguments(lines), in, out, err);
     FUZZ_CHECK(status == 0 || status == 2);
     const std::string message = err.str();
     std::istringstream printed(out.str());
@@ -84,7 +94,7 @@ void checkRun(const std::string& script, std::size_t lineCount) {
     const std::size_t colon = line.find(':', start.size());
     FUZZ_CHECK(colon != std::string::npos);
     const Checked<long long> n = sim::parseWhole(line.substr(start.size(), colon - start.size()), 1,
-                                                 static_cast<long long>(lineCount));
+                                                 static_cast<long long>(lines.size()));
     FUZZ_CHECK(n.value.has_value());
 }
 
@@ -94,6 +104,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string script(reinterpret_cast<const char*>(data), size);
     const std::vector<std::string> lines = scriptLines(script);
     if (runsWhole(lines))
-        checkRun(script, lines.size());
+        checkRun(script, lines);
     return 0;
 }

@@ -48,10 +48,10 @@ done
 
 # The sources each target is there to reach, for its coverage line.
 declare -A own_sources=(
-    [settings_file]="src/shell/settings_file.cpp src/shell/settings_location.cpp src/shell/desktop_settings.cpp"
+    [settings_file]="src/shell/settings_file.cpp src/shell/settings_location.cpp"
     [sim_options]="tools/sim/sim_options.cpp tools/sim/script_values.cpp"
     [sim_script]="tools/sim/script_values.cpp"
-    [sim_run]="tools/sim/simulator.cpp tools/sim/dump.cpp tools/sim/sim_programs.cpp"
+    [sim_run]="tools/sim/simulator.cpp tools/sim/dump.cpp tools/sim/sim_programs.cpp src/installer/installer_window.cpp src/installer/uninstaller.cpp"
     [scan_text]="src/desktopitems/scan_text.cpp"
     [install_path]="src/installer/install_path.cpp src/installer/install_messages.cpp"
 )
