@@ -11,13 +11,8 @@
 exe=$1 variant=$2
 e2e_begin "buttons$variant" 1024x768
 
-folder=$E2E_WORK/installed
-mkdir -p "$folder"
-cp "$exe" "$folder/Orvela.exe"
-{
-    printf '\r\n%.0s' $(seq 11)
-    printf '"%s"\r\n5\r\n"English"\r\n1\r\n1\r\n0\r\n1\r\n15\r\n0\r\n\r\n' "$variant"
-} >"$folder/ovdata.dat"
+e2e_install_variant "$exe" "$variant"
+folder=$E2E_FOLDER
 echo text >"$E2E_DESKTOP/Notes.txt"
 e2e_launch "$folder" "$E2E_WORK/orvela.log"
 pid=$E2E_PID

@@ -97,6 +97,28 @@ e2e_end() {
     exit $status
 }
 
+# e2e_install_variant EXE VARIANT: copies EXE to $E2E_WORK/installed with a
+# settings file that shows display variant VARIANT (the new-file values
+# otherwise); sets E2E_FOLDER.
+e2e_install_variant() {
+    E2E_FOLDER=$E2E_WORK/installed
+    mkdir -p "$E2E_FOLDER"
+    cp "$1" "$E2E_FOLDER/Orvela.exe"
+    {
+        printf '\r\n%.0s' $(seq 11)
+        printf '"%s"\r\n5\r\n"English"\r\n1\r\n1\r\n0\r\n1\r\n15\r\n0\r\n\r\n' "$2"
+    } >"$E2E_FOLDER/ovdata.dat"
+}
+
+# e2e_sample_desktop EXE: six desktop items: a program (a copy of EXE), a
+# folder and four documents, one with a Cyrillic name.
+e2e_sample_desktop() {
+    cp "$1" "$E2E_DESKTOP/Tool.exe"
+    mkdir -p "$E2E_DESKTOP/Projects"
+    local name
+    for name in Notes.txt Report.txt Отчёт.txt data.ini; do echo text >"$E2E_DESKTOP/$name"; done
+}
+
 # e2e_launch DIR LOG: starts DIR/Orvela.exe with DIR as its working folder;
 # sets E2E_PID. The program gets at most 240 s (a test's ctest limit is 300).
 e2e_launch() {

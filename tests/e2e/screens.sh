@@ -10,18 +10,11 @@ exe=$1 variant=$2 art=$3 screen=$4
 e2e_begin "screen$variant-$screen" "$screen"
 width=${screen%x*} height=${screen#*x}
 
-folder=$E2E_WORK/installed
-mkdir -p "$folder"
-cp "$exe" "$folder/Orvela.exe"
-{
-    printf '\r\n%.0s' $(seq 11)
-    printf '"%s"\r\n5\r\n"English"\r\n1\r\n1\r\n0\r\n1\r\n15\r\n0\r\n\r\n' "$variant"
-} >"$folder/ovdata.dat"
-cp "$exe" "$E2E_DESKTOP/Tool.exe"
-mkdir -p "$E2E_DESKTOP/Projects"
-for name in Notes.txt Report.txt Отчёт.txt data.ini; do echo text >"$E2E_DESKTOP/$name"; done
+e2e_install_variant "$exe" "$variant"
+folder=$E2E_FOLDER
+e2e_sample_desktop "$exe"
 e2e_launch "$folder" "$E2E_WORK/orvela.log"
-[ -n "$(e2e_window "Orvela" 60)" ] || e2e_fail "no Orvela window on the screen"
+[ -n "$(e2e_window "Orvela" 120)" ] || e2e_fail "no Orvela window on the screen"
 
 shot=$E2E_SHOTS/variant$variant-$screen.png
 read -r design x0 y0 <<<"$(e2e_composition "$width" "$height")"

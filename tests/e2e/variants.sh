@@ -10,16 +10,9 @@ exe=$1 variant=$2 art=$3 screen=${4:-1024x768}
 e2e_begin "variant$variant-$screen" "$screen"
 width=${screen%x*} height=${screen#*x}
 
-folder=$E2E_WORK/installed
-mkdir -p "$folder"
-cp "$exe" "$folder/Orvela.exe"
-{
-    printf '\r\n%.0s' $(seq 11)
-    printf '"%s"\r\n5\r\n"English"\r\n1\r\n1\r\n0\r\n1\r\n15\r\n0\r\n\r\n' "$variant"
-} >"$folder/ovdata.dat"
-cp "$exe" "$E2E_DESKTOP/Tool.exe"
-mkdir -p "$E2E_DESKTOP/Projects"
-for name in Notes.txt Report.txt Отчёт.txt data.ini; do echo text >"$E2E_DESKTOP/$name"; done
+e2e_install_variant "$exe" "$variant"
+folder=$E2E_FOLDER
+e2e_sample_desktop "$exe"
 e2e_launch "$folder" "$E2E_WORK/orvela.log"
 pid=$E2E_PID
 [ -n "$(e2e_window "Orvela" 120)" ] || e2e_fail "no Orvela window on the screen"
