@@ -2,6 +2,8 @@
 
 #include <objbase.h>
 
+#include <algorithm>
+
 namespace orvela::win32 {
 
 namespace {
@@ -19,31 +21,42 @@ private:
     CRITICAL_SECTION& section_;
 };
 
+std::size_t threadsWanted() {
+    SYSTEM_INFO info{};
+    GetSystemInfo(&info);
+    return info.dwNumberOfProcessors > 1 ? 2 : 1;
+}
+
 } // namespace
 
 BackgroundDecoder::BackgroundDecoder(std::function<void()> ready) : ready_(std::move(ready)) {
     InitializeCriticalSection(&lock_);
     wake_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    finished_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
 }
 
 BackgroundDecoder::~BackgroundDecoder() {
-    if (thread_) {
+    if (!threads_.empty()) {
         {
             Locked held(lock_);
             stopping_ = true;
             jobs_.clear();
         }
         SetEvent(wake_);
-        WaitForSingleObject(thread_, INFINITE);
-        CloseHandle(thread_);
+        WaitForMultipleObjects(static_cast<DWORD>(threads_.size()), threads_.data(), TRUE,
+                               INFINITE);
+        for (HANDLE thread : threads_)
+            CloseHandle(thread);
     }
+    if (finished_)
+        CloseHandle(finished_);
     if (wake_)
         CloseHandle(wake_);
     DeleteCriticalSection(&lock_);
 }
 
 bool BackgroundDecoder::request(const std::string& key, std::string bytes, int width, int height) {
-    if (!wake_)
+    if (!wake_ || !finished_)
         return false;
     {
         Locked held(lock_);
@@ -51,16 +64,43 @@ bool BackgroundDecoder::request(const std::string& key, std::string bytes, int w
             return false;
         jobs_.push_back({key, std::move(bytes), width, height});
     }
-    if (!thread_) {
-        thread_ = CreateThread(nullptr, 0, &BackgroundDecoder::threadMain, this, 0, nullptr);
-        if (!thread_) {
-            Locked held(lock_);
-            jobs_.clear();
-            return false;
-        }
+    while (threads_.size() < threadsWanted()) {
+        HANDLE thread = CreateThread(nullptr, 0, &BackgroundDecoder::threadMain, this, 0, nullptr);
+        if (!thread)
+            break;
+        threads_.push_back(thread);
+    }
+    if (threads_.empty()) {
+        Locked held(lock_);
+        jobs_.clear();
+        asked_.erase(key);
+        return false;
     }
     SetEvent(wake_);
     return true;
+}
+
+void BackgroundDecoder::finish(const std::string& key) {
+    for (;;) {
+        Job job;
+        {
+            Locked held(lock_);
+            auto queued = std::find_if(jobs_.begin(), jobs_.end(),
+                                       [&](const Job& j) { return j.key == key; });
+            if (queued != jobs_.end()) {
+                job = std::move(*queued);
+                jobs_.erase(queued);
+            } else if (!running_.count(key)) {
+                return; // done, or never asked for
+            }
+        }
+        if (!job.key.empty()) {
+            deliver(std::move(job.key), decoded(job));
+            return;
+        }
+        // A thread has it; the timeout covers a signal another waiter took.
+        WaitForSingleObject(finished_, 20);
+    }
 }
 
 std::vector<std::pair<std::string, std::unique_ptr<DecodedPicture>>> BackgroundDecoder::takeDone() {
@@ -69,13 +109,29 @@ std::vector<std::pair<std::string, std::unique_ptr<DecodedPicture>>> BackgroundD
 }
 
 DWORD WINAPI BackgroundDecoder::threadMain(void* self) {
-    // The picture decoder is a COM object: this thread joins the
-    // multithreaded apartment for it.
+    // The picture decoders are COM objects: each thread joins the
+    // multithreaded apartment for them.
     const HRESULT com = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
     static_cast<BackgroundDecoder*>(self)->work();
     if (SUCCEEDED(com))
         CoUninitialize();
     return 0;
+}
+
+std::unique_ptr<DecodedPicture> BackgroundDecoder::decoded(const Job& job) {
+    std::unique_ptr<DecodedPicture> picture = DecodedPicture::decode(job.bytes);
+    if (picture)
+        picture->prepare(job.width, job.height);
+    return picture;
+}
+
+void BackgroundDecoder::deliver(std::string key, std::unique_ptr<DecodedPicture> picture) {
+    {
+        Locked held(lock_);
+        running_.erase(key);
+        done_.emplace_back(std::move(key), std::move(picture));
+    }
+    SetEvent(finished_);
 }
 
 void BackgroundDecoder::work() {
@@ -92,16 +148,15 @@ void BackgroundDecoder::work() {
             }
             job = std::move(jobs_.front());
             jobs_.pop_front();
+            running_.insert(job.key);
         }
-        std::unique_ptr<DecodedPicture> picture = DecodedPicture::decode(job.bytes);
-        if (picture)
-            picture->prepare(job.width, job.height);
+        std::unique_ptr<DecodedPicture> picture = decoded(job);
         {
             Locked held(lock_);
             if (stopping_)
                 return;
-            done_.emplace_back(std::move(job.key), std::move(picture));
         }
+        deliver(std::move(job.key), std::move(picture));
         if (ready_)
             ready_();
     }

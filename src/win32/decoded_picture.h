@@ -1,5 +1,6 @@
-// A picture turned into pixels: a bitmap compatible with the screen (JPEG,
-// GIF, BMP decoded through OLE) or an icon. Sizes are device pixels.
+// A picture turned into pixels: a bitmap (JPEG through the imaging
+// component where the system has one, GIF, BMP and the rest through OLE) or
+// an icon. Sizes are device pixels.
 #pragma once
 
 #include "win32/gdi_guards.h"
@@ -53,13 +54,24 @@ private:
     // premultiplied alpha (blend is then true), so that drawing is one alpha
     // blend. Null when GDI fails.
     HBITMAP sized(int width, int height, bool& blend) const;
+    // A copy at a size: filtered from bits_ (opaque pictures), or stretched
+    // by GDI; an empty bitmap when that fails.
+    Bitmap filteredCopy(int width, int height) const;
+    Bitmap stretchedCopy(int width, int height) const;
 
     struct Scaled {
         int width, height;
         Bitmap bitmap;
     };
 
+    // A 32-bit top-down bitmap of the JPEG's pixels, or nothing.
+    static std::unique_ptr<DecodedPicture> decodeJpeg(std::string_view bytes);
+    static std::unique_ptr<DecodedPicture> decodeWithOle(std::string_view bytes);
+
     Bitmap bitmap_;
+    // The pixels of bitmap_ when it is a 32-bit top-down section (rows of
+    // width_ pixels): stretched copies are then filtered here, not by GDI.
+    void* bits_ = nullptr;
     HICON icon_ = nullptr;
     int width_ = 0, height_ = 0;
     bool transparent_ = false;

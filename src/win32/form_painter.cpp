@@ -75,6 +75,18 @@ RECT marginBeside(forms::MarginSide side, const RECT& box, const RECT& fill, lon
     return r;
 }
 
+// A frame paints its whole box: what lies below the topmost frame that
+// covers the clip box cannot show, so painting starts there.
+std::size_t firstShown(const std::vector<forms::Control*>& order, const RECT& clip) {
+    for (std::size_t i = order.size(); i-- > 0;) {
+        const forms::Control& c = *order[i];
+        if (c.kind() == forms::ControlKind::Frame && c.effectivelyVisible() &&
+            covers(clipBox(c), clip))
+            return i;
+    }
+    return 0;
+}
+
 } // namespace
 
 COLORREF surfaceColor(const forms::Form& form, forms::Color color) {
@@ -111,17 +123,7 @@ void FormPainter::paint(HDC dc, const forms::Form& form) {
         return;
     const std::vector<forms::Control*> order =
         form.loaded() ? form.paintOrder() : std::vector<forms::Control*>();
-    // A frame paints its whole box: what lies below the topmost frame that
-    // covers the clip box cannot show, so painting starts there.
-    std::size_t first = 0;
-    for (std::size_t i = order.size(); i-- > 0;) {
-        const forms::Control& c = *order[i];
-        if (c.kind() == forms::ControlKind::Frame && c.effectivelyVisible() &&
-            covers(clipBox(c), clip)) {
-            first = i;
-            break;
-        }
-    }
+    const std::size_t first = firstShown(order, clip);
     if (order.empty() || first == 0) {
         // The form's own surface first: colour, then picture; the window may
         // be larger than the form, so fill the whole clip box.
@@ -132,8 +134,7 @@ void FormPainter::paint(HDC dc, const forms::Form& form) {
         } else {
             // Drawn over its area, its edges continued to the window's.
             const RECT box = toPixels(area, form.pixelScale());
-            drawRender(dc, form.picture(), box);
-            paintMargins(dc, form.picture(), box, clip);
+            paintMargins(dc, form.picture(), drawRender(dc, form.picture(), box), box, clip);
         }
     }
     for (std::size_t i = first; i < order.size(); ++i) {
@@ -158,9 +159,10 @@ void FormPainter::paintControl(HDC dc, const forms::Control& c) {
         paintLabel(dc, c, box);
         break;
     case forms::ControlKind::Image:
-        paintPicture(dc, c.form().pixelScale(), c.picture(), box, c.stretch());
-        if (c.fillsParent() && c.parent())
-            paintMargins(dc, c.picture(), box, clipBox(c));
+        if (const DecodedPicture* drawn =
+                paintPicture(dc, c.form().pixelScale(), c.picture(), box, c.stretch());
+            c.fillsParent() && c.parent())
+            paintMargins(dc, c.picture(), drawn, box, clipBox(c));
         break;
     case forms::ControlKind::Frame:
         fill(dc, box, surfaceColor(c.form(), c.backColor()));
@@ -243,18 +245,23 @@ HFONT FormPainter::fittedFont(HDC dc, const forms::Control& label, const std::ws
     return fonts_.font(f, scale);
 }
 
-void FormPainter::paintPicture(HDC dc, forms::PixelScale scale, const forms::Picture& reference,
-                               const RECT& box, bool stretch) {
-    RECT shown = box;
-    if (!stretch) {
-        // Its own size in pixels at 96 dpi, in the form's pixels.
-        const DecodedPicture* natural = pictures_.get(reference);
-        if (!natural)
-            return;
-        shown.right = box.left + atFormScale(natural->width(), scale);
-        shown.bottom = box.top + atFormScale(natural->height(), scale);
-    }
-    drawRender(dc, reference, shown);
+const DecodedPicture* FormPainter::paintPicture(HDC dc, forms::PixelScale scale,
+                                                const forms::Picture& reference, const RECT& box,
+                                                bool stretch) {
+    const std::optional<RECT> shown = shownAt(scale, reference, box, stretch);
+    return shown ? drawRender(dc, reference, *shown) : nullptr;
+}
+
+std::optional<RECT> FormPainter::shownAt(forms::PixelScale scale, const forms::Picture& reference,
+                                         const RECT& box, bool stretch) {
+    if (stretch)
+        return box;
+    // Its own size in pixels at 96 dpi, in the form's pixels.
+    const std::optional<forms::PixelSize> natural = pictures_.size(reference);
+    if (!natural)
+        return std::nullopt;
+    return RECT{box.left, box.top, box.left + atFormScale(natural->width, scale),
+                box.top + atFormScale(natural->height, scale)};
 }
 
 const DecodedPicture* FormPainter::drawRender(HDC dc, const forms::Picture& reference,
@@ -270,32 +277,79 @@ const DecodedPicture* FormPainter::drawRender(HDC dc, const forms::Picture& refe
     return picture;
 }
 
-void FormPainter::paintMargins(HDC dc, const forms::Picture& reference, const RECT& box,
-                               const RECT& fill) {
-    if (const DecodedPicture* picture = pictures_.get(reference))
-        picture->drawEdges(dc, box, fill);
+std::vector<FormPainter::MarginPlace> FormPainter::marginPlaces(const forms::Picture& reference,
+                                                                const RECT& box, const RECT& fill) {
+    std::vector<MarginPlace> places;
     if (reference.kind != forms::Picture::Kind::Artwork)
-        return; // a picture of the user's own stops at its edges
+        return places; // a picture of the user's own stops at its edges
     const forms::MarginDrawing drawing = forms::marginPieces(reference.source);
     if (drawing.canvasWidth <= 0 || drawing.canvasHeight <= 0)
-        return;
+        return places;
     const double perX = static_cast<double>(box.right - box.left) / drawing.canvasWidth;
     const double perY = static_cast<double>(box.bottom - box.top) / drawing.canvasHeight;
     for (const forms::MarginPiece& piece : drawing.pieces) {
         const forms::Picture art = forms::Picture::artwork(piece.artwork);
-        RECT margin = marginBeside(piece.side, box, fill, 0);
-        if (IsRectEmpty(&margin) || !RectVisible(dc, &margin))
-            continue; // no margin on this side, or none to paint now
-        const DecodedPicture* natural = pictures_.get(art);
+        const RECT margin = marginBeside(piece.side, box, fill, 0);
+        if (IsRectEmpty(&margin))
+            continue; // no margin on this side
+        const std::optional<forms::PixelSize> natural = pictures_.size(art);
         if (!natural)
             continue;
         const bool across =
             piece.side == forms::MarginSide::Left || piece.side == forms::MarginSide::Right;
         const RECT place =
             marginBeside(piece.side, box, box,
-                         std::lround(across ? natural->width() * perX : natural->height() * perY));
-        if (const DecodedPicture* picture = drawRender(dc, art, place))
-            picture->drawEdges(dc, place, margin); // past the piece on a still wider screen
+                         std::lround(across ? natural->width * perX : natural->height * perY));
+        places.push_back({art, place, margin});
+    }
+    return places;
+}
+
+void FormPainter::paintMargins(HDC dc, const forms::Picture& reference, const DecodedPicture* drawn,
+                               const RECT& box, const RECT& fill) {
+    if (drawn)
+        drawn->drawEdges(dc, box, fill);
+    for (const MarginPlace& m : marginPlaces(reference, box, fill)) {
+        if (!RectVisible(dc, &m.margin))
+            continue; // none to paint now
+        if (const DecodedPicture* picture = drawRender(dc, m.art, m.place))
+            picture->drawEdges(dc, m.place, m.margin); // past the piece on a still wider screen
+    }
+}
+
+void FormPainter::prefetch(const forms::Form& form, const RECT& client) {
+    if (!form.loaded())
+        return;
+    const forms::PixelScale scale = form.pixelScale();
+    auto want = [&](const forms::Picture& picture, const std::optional<RECT>& shown,
+                    const RECT* margins) {
+        if (!shown)
+            return;
+        pictures_.prefetch(picture, *shown);
+        if (margins)
+            for (const MarginPlace& m : marginPlaces(picture, *shown, *margins))
+                pictures_.prefetch(m.art, m.place);
+    };
+    const std::vector<forms::Control*> order = form.paintOrder();
+    const std::size_t first = firstShown(order, client);
+    if (first == 0) {
+        const forms::Rect& area = form.pictureArea();
+        if (area.empty())
+            want(form.picture(), shownAt(scale, form.picture(), {0, 0, 0, 0}, false), nullptr);
+        else
+            want(form.picture(), toPixels(area, scale), &client);
+    }
+    for (std::size_t i = first; i < order.size(); ++i) {
+        const forms::Control& c = *order[i];
+        if (!c.effectivelyVisible() || forms::rulesOf(c.kind()).native ||
+            isEmpty(intersection(clipBox(c), client)))
+            continue;
+        const RECT fill = clipBox(c);
+        if (c.kind() == forms::ControlKind::Image)
+            want(c.picture(), shownAt(scale, c.picture(), ownBox(c), c.stretch()),
+                 c.fillsParent() && c.parent() ? &fill : nullptr);
+        else if (c.kind() == forms::ControlKind::PictureBox)
+            want(c.picture(), shownAt(scale, c.picture(), ownBox(c), false), nullptr);
     }
 }
 

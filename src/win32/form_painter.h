@@ -16,8 +16,10 @@
 #include <windows.h>
 
 #include <map>
+#include <optional>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace orvela::win32 {
 
@@ -26,6 +28,9 @@ public:
     FormPainter(PictureCache& pictures, FontCache& fonts) : pictures_(pictures), fonts_(fonts) {}
 
     void paint(HDC dc, const forms::Form& form);
+    // Starts decoding the artwork a first paint of form over client (its
+    // window's client rectangle) will show, in the background.
+    void prefetch(const forms::Form& form, const RECT& client);
     // Where a label's caption lands when painted, in the form's pixels,
     // before clipping: its lines' rectangle, wider or taller than the label
     // where the caption does not fit it (empty for no caption), and the
@@ -40,17 +45,33 @@ private:
     void paintControl(HDC dc, const forms::Control& control);
     void paintLabel(HDC dc, const forms::Control& label, const RECT& box);
     // A picture stretched over box, or at its own size (scaled to the form's
-    // pixels) from box's top-left corner; the render that suits the shown size.
-    void paintPicture(HDC dc, forms::PixelScale scale, const forms::Picture& picture,
-                      const RECT& box, bool stretch);
+    // pixels) from box's top-left corner; the render that suits the shown
+    // size. Gives the render drawn, if any.
+    const DecodedPicture* paintPicture(HDC dc, forms::PixelScale scale,
+                                       const forms::Picture& picture, const RECT& box,
+                                       bool stretch);
+    // Where a picture is shown for box: box itself when stretched, else its
+    // own size from box's top-left corner; nothing without a size.
+    std::optional<RECT> shownAt(forms::PixelScale scale, const forms::Picture& picture,
+                                const RECT& box, bool stretch);
     void paintLine(HDC dc, const forms::Control& line);
     // Draws the render of a picture for the shown size, quickly while a
     // sharper one is decoded in the background; the render drawn, if any.
     const DecodedPicture* drawRender(HDC dc, const forms::Picture& picture, const RECT& shown);
-    // A picture shown at box continued across fill: its edges stretched,
-    // then over them the pieces of its drawing beyond the canvas where it
-    // has them (forms::marginPieces), each continued by its own edges.
-    void paintMargins(HDC dc, const forms::Picture& picture, const RECT& box, const RECT& fill);
+    // A picture shown at box (drawn from the render drawn) continued across
+    // fill: its edges stretched, then over them the pieces of its drawing
+    // beyond the canvas where it has them (forms::marginPieces), each
+    // continued by its own edges.
+    void paintMargins(HDC dc, const forms::Picture& picture, const DecodedPicture* drawn,
+                      const RECT& box, const RECT& fill);
+    // Each margin piece of a picture shown at box that has a margin within
+    // fill: the piece, where it goes at box's scale, and its margin.
+    struct MarginPlace {
+        forms::Picture art;
+        RECT place, margin;
+    };
+    std::vector<MarginPlace> marginPlaces(const forms::Picture& picture, const RECT& box,
+                                          const RECT& fill);
     // The font a label's caption fits its box in (forms/text_fit.h), its
     // own where it fits. The fit depends only on the caption, the box's
     // size and the font, so it is measured once for each of those, whichever

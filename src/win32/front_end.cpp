@@ -3,8 +3,21 @@
 #include "win32/desktop_watch.h"
 
 #include "win32/failure_report.h"
+#include "win32/pixel_geometry.h"
 
 namespace orvela::win32 {
+
+namespace {
+
+// The client rectangle a form's new window gets, at its own top-left.
+RECT firstClient(const forms::Form& form) {
+    const forms::PixelScale scale = form.pixelScale();
+    const float width = form.windowState() == 2 ? form.screenWidth() : form.width();
+    const float height = form.windowState() == 2 ? form.screenHeight() : form.height();
+    return toPixels({0, 0, width, height}, scale);
+}
+
+} // namespace
 
 FrontEnd::FrontEnd(Program& program)
     : program_(program),
@@ -68,6 +81,9 @@ void FrontEnd::syncOnce() {
         if (it == windows_.end()) {
             if (!form->loaded())
                 continue;
+            // Its pictures decode while the window is made and shown.
+            if (form->visible())
+                painter_.prefetch(*form, firstClient(*form));
             auto window = std::make_unique<FormWindow>(*form, static_cast<WindowHost&>(*this));
             it = windows_.emplace(form.get(), std::move(window)).first;
         }

@@ -59,6 +59,25 @@ const DecodedPicture* PictureCache::get(const forms::Picture& picture) {
     return it->second.get();
 }
 
+std::optional<forms::PixelSize> PictureCache::size(const forms::Picture& picture) {
+    if (picture.kind != forms::Picture::Kind::Artwork) {
+        const DecodedPicture* decoded = get(picture);
+        if (!decoded)
+            return std::nullopt;
+        return forms::PixelSize{decoded->width(), decoded->height()};
+    }
+    Key key = keyOf(picture);
+    auto it = sizes_.find(key);
+    if (it == sizes_.end()) {
+        std::optional<forms::PixelSize> found = forms::pictureSize(artworkView(picture.source));
+        if (!found)
+            if (const DecodedPicture* decoded = get(picture))
+                found = forms::PixelSize{decoded->width(), decoded->height()};
+        it = sizes_.emplace(std::move(key), found).first;
+    }
+    return it->second;
+}
+
 void PictureCache::setOnReady(std::function<void()> ready) {
     decoder_ = ready ? std::make_unique<BackgroundDecoder>(std::move(ready)) : nullptr;
 }
@@ -75,57 +94,99 @@ bool PictureCache::takeReady() {
     return !done.empty();
 }
 
-const DecodedPicture* PictureCache::render(const forms::Picture& picture, int m, const RECT& shown,
-                                           bool* queued) {
-    if (m == 1)
-        return get(picture);
-    const std::string name = forms::renderName(picture.source, m);
-    if (name.empty())
-        return nullptr;
+bool PictureCache::decodesInBackground(const std::string& name) {
+    if (!decoder_)
+        return false;
+    const std::optional<forms::PixelSize> pixels = size(forms::Picture::artwork(name));
+    return pixels && static_cast<long long>(pixels->width) * pixels->height >= backgroundPixels;
+}
+
+std::string PictureCache::renderOf(const forms::Picture& picture, int m) {
+    std::string name = m == 1 ? picture.source : forms::renderName(picture.source, m);
+    if (name.empty() || artworkView(name).empty())
+        return {};
+    return name;
+}
+
+const DecodedPicture* PictureCache::render(const std::string& name, const RECT& shown,
+                                           std::string* queued) {
     const forms::Picture art = forms::Picture::artwork(name);
     const Key key = keyOf(art);
+    if (auto it = pictures_.find(key); it != pictures_.end())
+        return it->second.get();
     if (pending_.count(key)) {
         if (queued)
-            *queued = true;
+            *queued = name;
         return nullptr;
     }
-    if (pictures_.count(key) || !decoder_)
-        return get(art);
-    std::optional<std::string> bytes = artworkBytes(name);
-    if (!bytes || bytes->size() < backgroundBytes)
+    if (!decodesInBackground(name))
         return get(art);
     if (!queued)
         return nullptr; // a stand-in is only what is at hand
-    if (!decoder_->request(name, std::move(*bytes), shown.right - shown.left,
+    if (!decoder_->request(name, std::string(artworkView(name)), shown.right - shown.left,
                            shown.bottom - shown.top))
         return get(art); // no thread for it: decoded here
     pending_.insert(key);
-    *queued = true;
+    *queued = name;
     return nullptr;
+}
+
+int PictureCache::wanted(const forms::Picture& picture, const RECT& shown) {
+    const std::optional<forms::PixelSize> natural = size(picture);
+    if (!natural)
+        return 0;
+    return forms::wantedRender(natural->width, natural->height, shown.right - shown.left,
+                               shown.bottom - shown.top);
 }
 
 const DecodedPicture* PictureCache::get(const forms::Picture& picture, const RECT& shown,
                                         bool* provisional) {
     if (provisional)
         *provisional = false;
-    const DecodedPicture* single = get(picture);
-    if (!single || picture.kind != forms::Picture::Kind::Artwork)
-        return single;
+    if (picture.kind != forms::Picture::Kind::Artwork)
+        return get(picture);
+    const int first = wanted(picture, shown);
+    if (first == 0)
+        return nullptr;
     takeReady();
-    const int wanted = forms::wantedRender(single->width(), single->height(),
-                                           shown.right - shown.left, shown.bottom - shown.top);
-    // The wanted render, else a sharper one, else the sharpest below it. A
-    // render on its way counts as missing, and what comes instead is
-    // provisional.
-    bool waiting = false;
+    // The wanted render, else a sharper one. A render on its way counts as
+    // missing: the sharpest render at hand below it comes instead, drawn
+    // quickly; with none at hand, it is finished here.
+    std::string waiting;
     const DecodedPicture* found = nullptr;
-    for (int m = wanted; m <= forms::largestRender && !found && !waiting; ++m)
-        found = render(picture, m, shown, &waiting);
-    for (int m = wanted - 1; m >= 1 && !found; --m)
-        found = render(picture, m, shown, waiting ? nullptr : &waiting);
-    if (provisional)
-        *provisional = waiting && found;
-    return found ? found : single;
+    for (int m = first; m <= forms::largestRender && !found && waiting.empty(); ++m)
+        if (const std::string name = renderOf(picture, m); !name.empty())
+            found = render(name, shown, &waiting);
+    for (int m = first - 1; m >= 1 && !found; --m)
+        if (const std::string name = renderOf(picture, m); !name.empty())
+            found = render(name, shown, waiting.empty() ? &waiting : nullptr);
+    if (found || waiting.empty()) {
+        if (provisional)
+            *provisional = found && !waiting.empty();
+        return found;
+    }
+    decoder_->finish(waiting);
+    takeReady();
+    return get(forms::Picture::artwork(waiting));
+}
+
+void PictureCache::prefetch(const forms::Picture& picture, const RECT& shown) {
+    if (picture.kind != forms::Picture::Kind::Artwork || !decoder_)
+        return;
+    const int first = wanted(picture, shown);
+    if (first == 0)
+        return;
+    for (int m = first; m <= forms::largestRender; ++m) {
+        const std::string name = renderOf(picture, m);
+        if (name.empty())
+            continue;
+        const Key key = keyOf(forms::Picture::artwork(name));
+        if (!pictures_.count(key) && !pending_.count(key) &&
+            decoder_->request(name, std::string(artworkView(name)), shown.right - shown.left,
+                              shown.bottom - shown.top))
+            pending_.insert(key);
+        return;
+    }
 }
 
 } // namespace orvela::win32

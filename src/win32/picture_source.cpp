@@ -13,21 +13,29 @@ constexpr DWORD maxPictureBytes = 64u << 20;
 }
 
 std::optional<std::string> artworkBytes(const std::string& name) {
+    const std::string_view bytes = artworkView(name);
+    if (bytes.empty())
+        return std::nullopt;
+    return std::string(bytes);
+}
+
+std::string_view artworkView(const std::string& name) {
     std::optional<std::wstring> wide = toWide(name);
     if (!wide || wide->empty() || wide->find(L'\0') != std::wstring::npos)
-        return std::nullopt;
+        return {};
     // Resource names are upper case, "@" as "_" (cmake/artwork.cmake).
     for (wchar_t& c : *wide)
         c = c == L'@' ? L'_' : static_cast<wchar_t>(std::towupper(c));
     HRSRC found = FindResourceW(nullptr, wide->c_str(), MAKEINTRESOURCEW(10)); // RT_RCDATA
     if (!found)
-        return std::nullopt;
+        return {};
+    // A module's resources stay where they are for as long as it is loaded.
     HGLOBAL loaded = LoadResource(nullptr, found);
     DWORD size = SizeofResource(nullptr, found);
     const void* data = loaded ? LockResource(loaded) : nullptr;
-    if (!data || size == 0)
-        return std::nullopt;
-    return std::string(static_cast<const char*>(data), size);
+    if (!data)
+        return {};
+    return std::string_view(static_cast<const char*>(data), size);
 }
 
 std::optional<std::string> fileBytes(const std::string& path) {

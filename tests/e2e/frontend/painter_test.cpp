@@ -323,20 +323,24 @@ TEST(PictureCacheTest, TheSmallestRenderNotMagnifiedPastAQuarterIsDrawn) {
     }
 }
 
-TEST(PictureCacheTest, ALargeRenderComesFromTheBackgroundAfterAStandIn) {
+TEST(PictureCacheTest, LargeRendersComeFromTheBackground) {
     win32::PictureCache pictures;
     HANDLE ready = CreateEventW(nullptr, FALSE, FALSE, nullptr);
     ASSERT_NE(ready, nullptr);
     pictures.setOnReady([ready] { SetEvent(ready); });
     const forms::Picture background = forms::Picture::artwork("Image19.jpg");
-    const RECT screen{0, 0, 2880, 2160};
-    bool provisional = false;
-    const win32::DecodedPicture* first = pictures.get(background, screen, &provisional);
+    const RECT design{0, 0, 1024, 768}, screen{0, 0, 2880, 2160};
+    bool provisional = true;
+    // Nothing at hand: the wanted render is finished before get returns.
+    const win32::DecodedPicture* first = pictures.get(background, design, &provisional);
     ASSERT_NE(first, nullptr);
+    EXPECT_FALSE(provisional);
+    EXPECT_EQ(first->width(), 1024);
+    // A larger screen: the 1x stands in, drawn quickly, while the 3x is
+    // decoded; asked again before it is ready, it is not decoded twice.
+    EXPECT_EQ(pictures.get(background, screen, &provisional), first);
     EXPECT_TRUE(provisional);
-    EXPECT_EQ(first->width(), 1024); // the 2x render is large too: only the 1x is at hand
-    // Asked again before it is ready, it is not decoded twice.
-    EXPECT_NE(pictures.get(background, screen, &provisional), nullptr);
+    EXPECT_EQ(pictures.get(background, screen, &provisional), first);
     EXPECT_TRUE(provisional);
     ASSERT_EQ(WaitForSingleObject(ready, 30000), WAIT_OBJECT_0);
     EXPECT_TRUE(pictures.takeReady());
@@ -344,6 +348,14 @@ TEST(PictureCacheTest, ALargeRenderComesFromTheBackgroundAfterAStandIn) {
     ASSERT_NE(sharp, nullptr);
     EXPECT_FALSE(provisional);
     EXPECT_EQ(sharp->width(), 3072);
+    // Fetched ahead, a render is there when first asked for.
+    const forms::Picture other = forms::Picture::artwork("Image1.jpg");
+    pictures.prefetch(other, screen);
+    ASSERT_EQ(WaitForSingleObject(ready, 30000), WAIT_OBJECT_0);
+    const win32::DecodedPicture* fetched = pictures.get(other, screen, &provisional);
+    ASSERT_NE(fetched, nullptr);
+    EXPECT_FALSE(provisional);
+    EXPECT_EQ(fetched->width(), 3072);
     // A small render is decoded at once, never provisional.
     EXPECT_EQ(
         pictures.get(forms::Picture::artwork("but1.jpg"), {0, 0, 560, 140}, &provisional)->width(),
@@ -351,6 +363,36 @@ TEST(PictureCacheTest, ALargeRenderComesFromTheBackgroundAfterAStandIn) {
     EXPECT_FALSE(provisional);
     pictures.setOnReady({});
     CloseHandle(ready);
+}
+
+TEST(DecodedPictureTest, AJpegShrunkKeepsItsColoursAndFillsItsSize) {
+    // The filtered copy of an opaque render: no transparency, no black
+    // rows at the edges, and the colours of the original around the middle.
+    win32::PictureCache pictures;
+    const win32::DecodedPicture* full = pictures.get(forms::Picture::artwork("Image19@3x.jpg"));
+    ASSERT_NE(full, nullptr);
+    ASSERT_EQ(full->width(), 3072);
+    const int w = 2880, h = 2160;
+    win32::ScreenDc screen;
+    win32::MemoryDc dc(screen.get());
+    win32::Bitmap target(CreateCompatibleBitmap(screen.get(), w, h));
+    win32::Selection selected(dc.get(), target.get());
+    full->draw(dc.get(), {0, 0, w, h});
+    win32::Bitmap original(CreateCompatibleBitmap(screen.get(), full->width(), full->height()));
+    win32::MemoryDc dc2(screen.get());
+    win32::Selection selected2(dc2.get(), original.get());
+    full->draw(dc2.get(), {0, 0, full->width(), full->height()});
+    for (const auto& [x, y] : {std::pair{0.5, 0.5}, {0.25, 0.75}, {0.75, 0.3}}) {
+        const COLORREF shrunk =
+            GetPixel(dc.get(), static_cast<int>(x * w), static_cast<int>(y * h));
+        const COLORREF same = GetPixel(dc2.get(), static_cast<int>(x * full->width()),
+                                       static_cast<int>(y * full->height()));
+        EXPECT_NEAR(GetRValue(shrunk), GetRValue(same), 24) << x << "," << y;
+        EXPECT_NEAR(GetGValue(shrunk), GetGValue(same), 24) << x << "," << y;
+        EXPECT_NEAR(GetBValue(shrunk), GetBValue(same), 24) << x << "," << y;
+    }
+    EXPECT_NE(GetPixel(dc.get(), w - 1, h - 1), RGB(0, 0, 0));
+    EXPECT_NE(GetPixel(dc.get(), 0, 0), RGB(0, 0, 0));
 }
 
 } // namespace

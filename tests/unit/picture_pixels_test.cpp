@@ -1,0 +1,140 @@
+// Reading a picture's size from its header, and resizing its pixels.
+
+#include "forms/picture_size.h"
+#include "forms/pixel_resample.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using orvela::forms::pictureSize;
+using orvela::forms::PixelSize;
+using orvela::forms::resamplePixels;
+
+std::string bytes(std::initializer_list<int> values) {
+    std::string s;
+    for (int v : values)
+        s.push_back(static_cast<char>(v));
+    return s;
+}
+
+std::string artwork(const std::string& name) {
+    std::ifstream in(std::string(ORVELA_SOURCE_DIR) + "/resources/art/" + name, std::ios::binary);
+    std::ostringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+TEST(PictureSize, ReadFromTheHeader) {
+    // JPEG: start of image, an APP0 segment of 16 bytes, then a frame.
+    const std::string app0 = bytes({0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10}) + std::string(14, '\0');
+    const std::string sof0 = bytes({0xFF, 0xC0, 0x00, 0x11, 0x08, 0x02, 0x58, 0x03, 0x20});
+    const std::string sof2 = bytes({0xFF, 0xC2, 0x00, 0x11, 0x08, 0x00, 0x10, 0x00, 0x20});
+    const std::string dht = bytes({0xFF, 0xC4, 0x00, 0x04, 0x00, 0x00});
+    struct Case {
+        const char* what;
+        std::string data;
+        std::optional<PixelSize> expected;
+    };
+    const Case cases[] = {
+        {"baseline JPEG", app0 + sof0, PixelSize{800, 600}},
+        {"progressive JPEG after a Huffman table", app0 + dht + sof2, PixelSize{32, 16}},
+        {"fill bytes before a marker", app0 + bytes({0xFF}) + sof0, PixelSize{800, 600}},
+        {"JPEG cut inside the frame header", (app0 + sof0).substr(0, app0.size() + 6), {}},
+        {"JPEG whose data starts before any frame", app0 + bytes({0xFF, 0xDA, 0, 2}), {}},
+        {"JPEG segment of impossible length", app0 + bytes({0xFF, 0xE1, 0x00, 0x01}), {}},
+        {"JPEG of width zero", app0 + bytes({0xFF, 0xC0, 0, 0x11, 8, 0, 5, 0, 0}), {}},
+        {"GIF89a", std::string("GIF89a") + bytes({0x40, 0x01, 0xF0, 0x00}), PixelSize{320, 240}},
+        {"GIF cut short", std::string("GIF87a") + bytes({0x40}), {}},
+        {"top-down BMP",
+         std::string("BM") + std::string(12, '\0') +
+             bytes({40, 0, 0, 0, 3, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF}),
+         PixelSize{3, 2}},
+        {"core-header BMP",
+         std::string("BM") + std::string(12, '\0') + bytes({12, 0, 0, 0, 7, 0, 9, 0}) +
+             std::string(6, '\0'),
+         PixelSize{7, 9}},
+        {"text", "not a picture at all", {}},
+        {"nothing", "", {}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(pictureSize(c.data), c.expected) << c.what;
+}
+
+TEST(PictureSize, TheShippedArtwork) {
+    EXPECT_EQ(pictureSize(artwork("Fon1600@2x.jpg")), (PixelSize{3200, 2400}));
+    EXPECT_EQ(pictureSize(artwork("Fon800.jpg")), (PixelSize{800, 600}));
+    EXPECT_TRUE(pictureSize(artwork("Image20.gif")));
+}
+
+std::vector<std::uint8_t> image(int w, int h, std::uint8_t (*f)(int x, int y, int c)) {
+    std::vector<std::uint8_t> p(static_cast<std::size_t>(w) * h * 4);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            for (int c = 0; c < 4; ++c)
+                p[(static_cast<std::size_t>(y) * w + x) * 4 + c] = f(x, y, c);
+    return p;
+}
+
+std::vector<std::uint8_t> resized(const std::vector<std::uint8_t>& from, int w, int h, int tw,
+                                  int th) {
+    std::vector<std::uint8_t> to(static_cast<std::size_t>(tw) * th * 4, 7);
+    resamplePixels(from.data(), w, h, to.data(), tw, th);
+    return to;
+}
+
+TEST(PixelResample, KeepsWhatMustStay) {
+    const auto flat = image(37, 23, [](int, int, int c) { return std::uint8_t(40 + 50 * c); });
+    const auto ramp = image(64, 8, [](int x, int, int) { return std::uint8_t(x * 4); });
+    const auto noise = image(
+        9, 7, [](int x, int y, int c) { return std::uint8_t((x * 73 + y * 151 + c * 29) % 256); });
+    // The same size is an exact copy.
+    EXPECT_EQ(resized(noise, 9, 7, 9, 7), noise);
+    // A flat picture stays flat at any size, up or down.
+    for (auto [tw, th] : {std::pair{30, 20}, {46, 28}, {1, 1}, {37, 1}, {100, 60}})
+        EXPECT_EQ(resized(flat, 37, 23, tw, th),
+                  image(tw, th, [](int, int, int c) { return std::uint8_t(40 + 50 * c); }))
+            << tw << "x" << th;
+    // A ramp stays a ramp: every row rises from left to right, within its range.
+    const auto smaller = resized(ramp, 64, 8, 45, 8);
+    for (int x = 1; x < 45; ++x)
+        EXPECT_GT(smaller[static_cast<std::size_t>(x) * 4], smaller[(x - 1) * 4u]) << x;
+    EXPECT_LE(smaller[0], 8);
+    EXPECT_GE(smaller[44 * 4], 244);
+}
+
+TEST(PixelResample, ShrinkingAveragesInsteadOfDropping) {
+    // One-pixel lines every third column: at 9/10 of the size a dropping
+    // stretch loses some of them; the filter keeps each one's ink.
+    const auto lines = image(90, 4, [](int x, int, int) { return std::uint8_t(x % 3 ? 0 : 255); });
+    const auto shrunk = resized(lines, 90, 4, 81, 4);
+    long ink = 0;
+    for (int x = 0; x < 81; ++x)
+        ink += shrunk[static_cast<std::size_t>(x) * 4];
+    EXPECT_NEAR(static_cast<double>(ink), 30 * 255 * 0.9, 30 * 255 * 0.9 * 0.02);
+    // Halving a checkerboard of single pixels gives the grey between (away
+    // from the edges, where the filter has only one side).
+    const auto checks =
+        image(8, 8, [](int x, int y, int) { return std::uint8_t((x + y) % 2 ? 255 : 0); });
+    const auto grey = resized(checks, 8, 8, 4, 4);
+    for (int y = 1; y < 3; ++y)
+        for (int x = 1; x < 3; ++x)
+            EXPECT_NEAR(grey[(static_cast<std::size_t>(y) * 4 + x) * 4], 128, 1) << x << "," << y;
+}
+
+TEST(PixelResample, EmptySizesTouchNothing) {
+    std::vector<std::uint8_t> to(16, 7);
+    const std::vector<std::uint8_t> from(16, 1);
+    resamplePixels(from.data(), 0, 2, to.data(), 2, 2);
+    resamplePixels(from.data(), 2, 2, to.data(), 2, 0);
+    resamplePixels(nullptr, 2, 2, to.data(), 2, 2);
+    EXPECT_EQ(to, std::vector<std::uint8_t>(16, 7));
+}
+
+} // namespace
