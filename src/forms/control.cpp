@@ -81,17 +81,48 @@ void Control::markDirty(const Rect& r) {
         form_.invalidate(r);
 }
 
+namespace {
+
+// The visible controls inside c, at any depth; false when one of them fills
+// its frame (then the frame's whole box shows it).
+bool visibleInside(const std::vector<Control*>& children, std::vector<const Control*>& out) {
+    for (const Control* c : children) {
+        if (!c->visible())
+            continue;
+        if (c->fillsParent())
+            return false;
+        out.push_back(c);
+        if (!visibleInside(c->children(), out))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 template <typename F> void Control::changeGeometry(F&& mutate) {
-    // A frame showing nothing but its colour looks the same wherever it
-    // moves while its clipped box stays (an empty strip wider than the screen).
-    const bool plain =
-        kind_ == ControlKind::Frame && std::none_of(children_.begin(), children_.end(),
-                                                    [](const Control* c) { return c->visible_; });
+    // A frame is a plain fill: moved while its clipped box stays (the strip
+    // wider than the screen, scrolling), it looks the same but for what it
+    // holds, so only that is repainted, where it was and where it goes.
+    std::vector<const Control*> inside;
+    const bool plain = kind_ == ControlKind::Frame && visibleInside(children_, inside);
+    std::vector<Rect> was;
+    if (plain)
+        for (const Control* c : inside)
+            was.push_back(c->formRect());
     const Rect before = formRect();
     mutate();
     const Rect after = formRect();
-    if (plain && before == after)
+    if (plain && before == after) {
+        for (std::size_t i = 0; i < inside.size(); ++i) {
+            const Rect now = inside[i]->formRect();
+            if (now != was[i]) {
+                markDirty(was[i]);
+                markDirty(now);
+            }
+        }
         return;
+    }
     markDirty(before);
     markDirty(after);
 }
@@ -232,6 +263,15 @@ void Control::setX2(float v) {
 void Control::setY2(float v) {
     if (v != y2_)
         changeGeometry([&] { y2_ = v; });
+}
+void Control::setEnds(float x1, float y1, float x2, float y2) {
+    if (x1 != x1_ || y1 != y1_ || x2 != x2_ || y2 != y2_)
+        changeGeometry([&] {
+            x1_ = x1;
+            y1_ = y1;
+            x2_ = x2;
+            y2_ = y2;
+        });
 }
 void Control::setBorderWidth(int w) {
     w = std::max(w, 1);

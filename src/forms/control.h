@@ -142,6 +142,9 @@ public:
     void setY1(float v);
     void setX2(float v);
     void setY2(float v);
+    // All four ends at once: the old and the new line are repainted, not
+    // the boxes of the steps between.
+    void setEnds(float x1, float y1, float x2, float y2);
     int borderWidth() const { return borderWidth_; } // pixels
     void setBorderWidth(int w);
     Color borderColor() const { return borderColor_; }

@@ -9,10 +9,12 @@
 namespace orvela::forms {
 
 namespace {
-// Beyond this many rectangles a new one is merged into the rectangle it
-// grows least, so that many small changes (icons moving on a ring) stay a
-// set of small areas instead of one rectangle around all of them.
-constexpr std::size_t maxDirtyRects = 64;
+// Every changed rectangle is kept up to this many (a ring of a hundred
+// items moves some four hundred a tick), so that only what changed is
+// repainted; beyond it a new one is merged into the rectangle it grows
+// least, so that even thousands stay a set of small areas instead of one
+// rectangle around all of them.
+constexpr std::size_t maxDirtyRects = 1024;
 
 float area(const Rect& r) {
     return r.width * r.height;

@@ -85,10 +85,18 @@ void gather(std::uint64_t sum, std::uint8_t* out) {
 
 void resamplePixels(const std::uint8_t* from, int fromWidth, int fromHeight, std::uint8_t* to,
                     int toWidth, int toHeight) {
-    if (!from || !to || fromWidth <= 0 || fromHeight <= 0 || toWidth <= 0 || toHeight <= 0)
+    if (!from)
         return;
+    const std::size_t fromRow = static_cast<std::size_t>(fromWidth > 0 ? fromWidth : 0) * 4;
+    resampleRows([&](int y) { return from + static_cast<std::size_t>(y) * fromRow; }, fromWidth,
+                 fromHeight, to, toWidth, toHeight);
+}
+
+bool resampleRows(const RowSource& rowAt, int fromWidth, int fromHeight, std::uint8_t* to,
+                  int toWidth, int toHeight) {
+    if (!to || fromWidth <= 0 || fromHeight <= 0 || toWidth <= 0 || toHeight <= 0)
+        return true;
     const Taps across = tapsFor(fromWidth, toWidth), down = tapsFor(fromHeight, toHeight);
-    const std::size_t fromRow = static_cast<std::size_t>(fromWidth) * 4;
     const std::size_t toRow = static_cast<std::size_t>(toWidth) * 4;
 
     // Across first, one source row at a time into a ring of rows of the
@@ -103,8 +111,10 @@ void resamplePixels(const std::uint8_t* from, int fromWidth, int fromHeight, std
         std::uint8_t* out = &ring[slot * toRow];
         if (inRing[slot] == y)
             return out;
+        const std::uint8_t* in = rowAt(y);
+        if (!in)
+            return nullptr;
         inRing[slot] = y;
-        const std::uint8_t* in = from + static_cast<std::size_t>(y) * fromRow;
         for (std::size_t x = 0; x < static_cast<std::size_t>(toWidth); ++x) {
             const int* w = &across.weights[x * static_cast<std::size_t>(across.width)];
             const std::uint8_t* p = in + static_cast<std::size_t>(across.first[x]) * 4;
@@ -121,6 +131,8 @@ void resamplePixels(const std::uint8_t* from, int fromWidth, int fromHeight, std
         const int* w = &down.weights[y * static_cast<std::size_t>(down.width)];
         for (int k = 0, n = down.count[y]; k < n; ++k) {
             const std::uint8_t* in = acrossRow(down.first[y] + k);
+            if (!in)
+                return false;
             const auto weight = static_cast<std::uint16_t>(w[k]);
             for (std::size_t i = 0; i < toRow; ++i)
                 sum[i] = static_cast<std::uint16_t>(sum[i] + in[i] * weight);
@@ -129,6 +141,7 @@ void resamplePixels(const std::uint8_t* from, int fromWidth, int fromHeight, std
         for (std::size_t i = 0; i < toRow; ++i)
             out[i] = static_cast<std::uint8_t>(sum[i] >> weightBits);
     }
+    return true;
 }
 
 } // namespace orvela::forms

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 namespace orvela::forms {
 
@@ -14,5 +15,14 @@ namespace orvela::forms {
 // nothing for an empty size on either side.
 void resamplePixels(const std::uint8_t* from, int fromWidth, int fromHeight, std::uint8_t* to,
                     int toWidth, int toHeight);
+
+// The same, with the source rows from rowAt as they are needed: each row at
+// most once, in increasing order (rows no target pixel reads are skipped),
+// its pixels valid until the next call. A decoder can so hand over its rows
+// without the whole picture ever being held at its own size. False, and
+// the target partly written, when rowAt gives null.
+using RowSource = std::function<const std::uint8_t*(int y)>;
+bool resampleRows(const RowSource& rowAt, int fromWidth, int fromHeight, std::uint8_t* to,
+                  int toWidth, int toHeight);
 
 } // namespace orvela::forms

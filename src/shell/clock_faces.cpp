@@ -24,10 +24,8 @@ constexpr std::array<Hand, 3> hands = {Hand{"Line1", 3800, secondHandAngle},
                                        Hand{"Line3", 2500, hourHandAngle}};
 
 void placeLine(forms::Control& line, TwipsPoint from, TwipsPoint to) {
-    line.setX1(static_cast<float>(from.x));
-    line.setY1(static_cast<float>(from.y));
-    line.setX2(static_cast<float>(to.x));
-    line.setY2(static_cast<float>(to.y));
+    line.setEnds(static_cast<float>(from.x), static_cast<float>(from.y), static_cast<float>(to.x),
+                 static_cast<float>(to.y));
 }
 
 } // namespace

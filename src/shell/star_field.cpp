@@ -75,19 +75,19 @@ void StarField::variant2Tick() {
         int k = c + star.phaseOffset;
         if (k > phases)
             k -= phases;
+        float x1 = a.x1(), y1 = a.y1();
         if (k == 1) {
-            a.setY1(static_cast<float>(5 * y));
-            a.setX1(static_cast<float>(5 * x));
+            y1 = static_cast<float>(5 * y);
+            x1 = static_cast<float>(5 * x);
         }
         const StarPhase p = starPhase(k);
         const float arm = armUnit * static_cast<float>(p.n);
-        a.setX1(a.x1() + p.drift);
-        a.setY2(a.y1());
-        a.setX2(a.x1() + arm);
-        b.setY1(a.y1() + arm);
-        b.setX1((a.x2() + a.x1()) / 2);
-        b.setY2(a.y1() - arm);
-        b.setX2(b.x1());
+        x1 += p.drift;
+        // The arms move whole: each is repainted where it was and where it
+        // goes, not across the boxes its single ends would sweep.
+        a.setEnds(x1, y1, x1 + arm, y1);
+        const float across = (x1 + arm + x1) / 2;
+        b.setEnds(across, y1 + arm, across, y1 - arm);
     }
 }
 

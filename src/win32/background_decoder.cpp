@@ -68,6 +68,8 @@ bool BackgroundDecoder::request(const std::string& key, std::string bytes, int w
         HANDLE thread = CreateThread(nullptr, 0, &BackgroundDecoder::threadMain, this, 0, nullptr);
         if (!thread)
             break;
+        // The window's own start-up comes first; decoding fills the gaps.
+        SetThreadPriority(thread, THREAD_PRIORITY_BELOW_NORMAL);
         threads_.push_back(thread);
     }
     if (threads_.empty()) {
@@ -119,10 +121,7 @@ DWORD WINAPI BackgroundDecoder::threadMain(void* self) {
 }
 
 std::unique_ptr<DecodedPicture> BackgroundDecoder::decoded(const Job& job) {
-    std::unique_ptr<DecodedPicture> picture = DecodedPicture::decode(job.bytes);
-    if (picture)
-        picture->prepare(job.width, job.height);
-    return picture;
+    return DecodedPicture::decode(job.bytes, job.width, job.height);
 }
 
 void BackgroundDecoder::deliver(std::string key, std::unique_ptr<DecodedPicture> picture) {

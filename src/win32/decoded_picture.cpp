@@ -113,21 +113,81 @@ HBITMAP topDownSection(int width, int height, void*& bits) {
 
 } // namespace
 
-std::unique_ptr<DecodedPicture> DecodedPicture::decode(std::string_view bytes) {
+std::unique_ptr<DecodedPicture> DecodedPicture::decode(std::string_view bytes, int width,
+                                                       int height) {
     if (bytes.empty() || bytes.size() > 0x7FFFFFFF)
         return nullptr;
     const bool jpeg = bytes.size() > 3 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
                       static_cast<unsigned char>(bytes[1]) == 0xD8;
     if (jpeg)
-        if (auto picture = decodeJpeg(bytes))
+        if (auto picture = decodeJpeg(bytes, width, height))
             return picture;
-    return decodeWithOle(bytes);
+    auto picture = decodeWithOle(bytes);
+    if (picture && width > 0 && height > 0)
+        picture->prepare(width, height);
+    return picture;
 }
 
-std::unique_ptr<DecodedPicture> DecodedPicture::decodeJpeg(std::string_view bytes) {
+namespace {
+
+// The rows of a decoded frame in 32-bit pixels, a band at a time: the
+// decoder keeps the picture in its own form, and only one band of it is
+// ever held in ours.
+class FrameRows {
+public:
+    FrameRows(IWICBitmapSource& source, UINT width, UINT height, bool narrow)
+        : source_(source), width_(width), height_(height), narrow_(narrow),
+          stride_(narrow ? (width * 3 + 3) & ~3u : width * 4),
+          band_(static_cast<std::size_t>(stride_) * bandRows),
+          row_(narrow ? static_cast<std::size_t>(width) * 4 : 0) {}
+
+    // Row y, or null when the decoder fails; rows are asked for in order.
+    const std::uint8_t* at(int y) {
+        const UINT row = static_cast<UINT>(y);
+        if (row >= height_)
+            return nullptr;
+        if (!filled_ || row < top_ || row >= top_ + rows_) {
+            rows_ = std::min(bandRows, height_ - row);
+            const WICRect part{0, y, static_cast<INT>(width_), static_cast<INT>(rows_)};
+            if (FAILED(source_.CopyPixels(&part, stride_, stride_ * rows_, band_.data())))
+                return nullptr;
+            top_ = row;
+            filled_ = true;
+        }
+        const std::uint8_t* from = &band_[static_cast<std::size_t>(row - top_) * stride_];
+        if (!narrow_)
+            return from;
+        // Three bytes a pixel spread to four.
+        std::uint8_t* to = row_.data();
+        for (UINT x = 0; x < width_; ++x, from += 3, to += 4) {
+            to[0] = from[0];
+            to[1] = from[1];
+            to[2] = from[2];
+            to[3] = 0;
+        }
+        return row_.data();
+    }
+
+private:
+    static constexpr UINT bandRows = 64;
+    IWICBitmapSource& source_;
+    UINT width_, height_;
+    bool narrow_;
+    UINT stride_;
+    std::vector<std::uint8_t> band_, row_;
+    UINT top_ = 0, rows_ = 0;
+    bool filled_ = false;
+};
+
+} // namespace
+
+std::unique_ptr<DecodedPicture> DecodedPicture::decodeJpeg(std::string_view bytes, int wantWidth,
+                                                           int wantHeight) {
     // The component's decoder hands over the pixels as they are; OLE's
     // picture object converts them twice more, which costs three times as
-    // long for a large render.
+    // long for a large render. Made straight at the wanted size, a render
+    // never exists here at its own: the memory a picture first touches is
+    // the dearest part of decoding it.
     ComRef<IWICImagingFactory> factory;
     if (FAILED(CoCreateInstance(imagingFactoryClass, nullptr, CLSCTX_INPROC_SERVER,
                                 __uuidof(IWICImagingFactory),
@@ -146,45 +206,44 @@ std::unique_ptr<DecodedPicture> DecodedPicture::decodeJpeg(std::string_view byte
         FAILED(frame->GetPixelFormat(&format)) || width == 0 || height == 0 ||
         static_cast<long long>(width) * height > largestPixels)
         return nullptr;
+    const bool sized = wantWidth > 0 && wantHeight > 0;
+    const int outWidth = sized ? wantWidth : static_cast<int>(width);
+    const int outHeight = sized ? wantHeight : static_cast<int>(height);
+    if (static_cast<long long>(outWidth) * outHeight > largestPixels)
+        return nullptr;
+
+    // Grey, CMYK and the rest: the component converts to 32 bits.
+    IWICBitmapSource* source = frame.get();
+    ComRef<IWICFormatConverter> converter;
+    const bool narrow = IsEqualGUID(format, format24bppBgr);
+    if (!narrow && !IsEqualGUID(format, format32bppBgr)) {
+        if (FAILED(factory->CreateFormatConverter(converter.out())) ||
+            FAILED(converter->Initialize(frame.get(), format32bppBgr, WICBitmapDitherTypeNone,
+                                         nullptr, 0, WICBitmapPaletteTypeCustom)))
+            return nullptr;
+        source = converter.get();
+    }
+    FrameRows rows(*source, width, height, narrow);
+
     std::unique_ptr<DecodedPicture> out(new DecodedPicture());
-    out->width_ = static_cast<int>(width);
-    out->height_ = static_cast<int>(height);
+    out->width_ = outWidth;
+    out->height_ = outHeight;
     void* bits = nullptr;
-    out->bitmap_.reset(topDownSection(out->width_, out->height_, bits));
+    out->bitmap_.reset(topDownSection(outWidth, outHeight, bits));
     if (!out->bitmap_)
         return nullptr;
     auto* target = static_cast<std::uint8_t*>(bits);
-    const UINT row = width * 4;
-    if (IsEqualGUID(format, format24bppBgr)) {
-        // Bands of rows, each spread from 3 to 4 bytes a pixel.
-        constexpr UINT band = 64;
-        const UINT narrowRow = (width * 3 + 3) & ~3u;
-        std::vector<std::uint8_t> narrow(static_cast<std::size_t>(narrowRow) * band);
-        for (UINT top = 0; top < height; top += band) {
-            const UINT rows = std::min(band, height - top);
-            const WICRect part{0, static_cast<INT>(top), static_cast<INT>(width),
-                               static_cast<INT>(rows)};
-            if (FAILED(frame->CopyPixels(&part, narrowRow, narrowRow * rows, narrow.data())))
+    if (outWidth == static_cast<int>(width) && outHeight == static_cast<int>(height)) {
+        const std::size_t row = static_cast<std::size_t>(width) * 4;
+        for (int y = 0; y < outHeight; ++y) {
+            const std::uint8_t* from = rows.at(y);
+            if (!from)
                 return nullptr;
-            for (UINT y = 0; y < rows; ++y) {
-                const std::uint8_t* from = &narrow[static_cast<std::size_t>(y) * narrowRow];
-                std::uint8_t* to = target + static_cast<std::size_t>(top + y) * row;
-                for (UINT x = 0; x < width; ++x, from += 3, to += 4) {
-                    to[0] = from[0];
-                    to[1] = from[1];
-                    to[2] = from[2];
-                    to[3] = 0;
-                }
-            }
+            std::memcpy(target + static_cast<std::size_t>(y) * row, from, row);
         }
-    } else {
-        // Grey, CMYK and the rest: the component converts.
-        ComRef<IWICFormatConverter> converter;
-        if (FAILED(factory->CreateFormatConverter(converter.out())) ||
-            FAILED(converter->Initialize(frame.get(), format32bppBgr, WICBitmapDitherTypeNone,
-                                         nullptr, 0, WICBitmapPaletteTypeCustom)) ||
-            FAILED(converter->CopyPixels(nullptr, row, row * height, target)))
-            return nullptr;
+    } else if (!forms::resampleRows([&](int y) { return rows.at(y); }, static_cast<int>(width),
+                                    static_cast<int>(height), target, outWidth, outHeight)) {
+        return nullptr;
     }
     out->bits_ = bits;
     return out;

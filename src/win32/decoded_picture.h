@@ -16,8 +16,12 @@ namespace orvela::win32 {
 class DecodedPicture {
 public:
     // Decodes JPEG, GIF or BMP bytes; nothing if they are not a picture.
-    // A GIF's transparent colour stays transparent when drawn.
-    static std::unique_ptr<DecodedPicture> decode(std::string_view bytes);
+    // A GIF's transparent colour stays transparent when drawn. Given a
+    // size, for drawing at that size: a JPEG is then made at that size
+    // straight from its decoder (the picture's own size is that size), the
+    // others get their copy at that size ahead.
+    static std::unique_ptr<DecodedPicture> decode(std::string_view bytes, int width = 0,
+                                                  int height = 0);
     // Takes ownership of an icon (destroyed with the picture); nothing for null.
     static std::unique_ptr<DecodedPicture> adoptIcon(HICON icon);
 
@@ -64,8 +68,10 @@ private:
         Bitmap bitmap;
     };
 
-    // A 32-bit top-down bitmap of the JPEG's pixels, or nothing.
-    static std::unique_ptr<DecodedPicture> decodeJpeg(std::string_view bytes);
+    // A 32-bit top-down bitmap of the JPEG's pixels, at width x height when
+    // given, or nothing.
+    static std::unique_ptr<DecodedPicture> decodeJpeg(std::string_view bytes, int width,
+                                                      int height);
     static std::unique_ptr<DecodedPicture> decodeWithOle(std::string_view bytes);
 
     Bitmap bitmap_;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <sstream>
@@ -126,6 +127,30 @@ TEST(PixelResample, ShrinkingAveragesInsteadOfDropping) {
     for (int y = 1; y < 3; ++y)
         for (int x = 1; x < 3; ++x)
             EXPECT_NEAR(grey[(static_cast<std::size_t>(y) * 4 + x) * 4], 128, 1) << x << "," << y;
+}
+
+TEST(PixelResample, RowsComeInOrderOnceAndAFailedRowStops) {
+    const auto noise = image(40, 30, [](int x, int y, int c) {
+        return std::uint8_t((x * 37 + y * 101 + c * 53) % 256);
+    });
+    for (auto [tw, th] : {std::pair{32, 24}, {50, 37}, {10, 7}}) {
+        std::vector<int> asked;
+        std::vector<std::uint8_t> streamed(static_cast<std::size_t>(tw) * th * 4);
+        EXPECT_TRUE(orvela::forms::resampleRows(
+            [&](int y) {
+                asked.push_back(y);
+                return &noise[static_cast<std::size_t>(y) * 40 * 4];
+            },
+            40, 30, streamed.data(), tw, th));
+        EXPECT_TRUE(std::is_sorted(asked.begin(), asked.end())) << tw;
+        EXPECT_EQ(std::adjacent_find(asked.begin(), asked.end()), asked.end()) << tw;
+        // The same pixels as from the whole picture at once.
+        EXPECT_EQ(streamed, resized(noise, 40, 30, tw, th)) << tw;
+    }
+    std::vector<std::uint8_t> to(32 * 24 * 4);
+    EXPECT_FALSE(orvela::forms::resampleRows(
+        [&](int y) { return y < 10 ? &noise[static_cast<std::size_t>(y) * 40 * 4] : nullptr; }, 40,
+        30, to.data(), 32, 24));
 }
 
 TEST(PixelResample, EmptySizesTouchNothing) {
