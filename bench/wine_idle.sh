@@ -1,15 +1,22 @@
 #!/bin/bash
-# Idle cost of Orvela.exe under Wine: the CPU time the program's own process
-# uses over a stretch of seconds in each display variant, on an Xvfb display
-# of 1024x768 with ITEMS files on the desktop, as a share of one core.
-# Wine's server and the X server are shown beside it, for scale.
+# Idle cost of Orvela.exe under Wine against the floor: the CPU time each
+# program's own process uses over SECONDS, as a share of one core, on one
+# Xvfb display of 1024x768 with X resources loaded (as on a real desktop;
+# without them Wine's font path costs half as much again). Measured, in turn
+# and ROUNDS times over, so that every figure sees the same load: the floor
+# (bench_floor_clock.exe: one 200x50 label redrawn every 100 ms) and
+# Orvela.exe in each display variant with 0, 20 and 100 documents on the
+# desktop. Prints the median of each and its ratio to the floor's. Given
+# OTHER.exe (an earlier build), it is measured the same way beside.
 #
-#   wine_idle.sh Orvela.exe [SECONDS] [WORK_DIR] [ITEMS]
+#   wine_idle.sh Orvela.exe FLOOR.exe [SECONDS] [ROUNDS] [WORK_DIR] [OTHER.exe]
 set -u
 exe=$(readlink -f "$1")
-seconds=${2:-60}
-work=${3:-$(pwd)/wine-idle}
-items=${4:-20}
+floor=$(readlink -f "$2")
+seconds=${3:-60}
+rounds=${4:-3}
+work=${5:-$(pwd)/wine-idle}
+other=${6:+$(readlink -f "$6")}
 mkdir -p "$work"
 ORVELA_BUILD=$work
 cd "$(dirname "$0")/.." || exit 1
@@ -20,56 +27,82 @@ mkdir -p "$XDG_DATA_HOME"
 unset DISPLAY
 orvela_start_display 1024x768 || exit 1
 trap orvela_stop_display EXIT
+command -v xrdb >/dev/null && printf '*customization: -color\n' | xrdb -load -
 wineserver -p 2>/dev/null
 [ -f "$WINEPREFIX/system.reg" ] || wineboot -i >/dev/null 2>&1
-ticks_per_second=$(getconf CLK_TCK)
-# A desktop of its own (Wine links it to the Linux home folder otherwise).
+hz=$(getconf CLK_TCK)
 desktop=$WINEPREFIX/drive_c/users/${USER:-$(id -un)}/Desktop
-rm -rf "$desktop"
-mkdir -p "$desktop"
-for i in $(seq "$items"); do echo text >"$desktop/Document $i.txt"; done
 
-# cpu_ticks PID...: user + system clock ticks of the processes so far.
+# cpu_ticks PID: user + system clock ticks of the process so far.
 cpu_ticks() {
-    local total=0 pid fields
-    for pid in "$@"; do
-        fields=$(sed 's/^.*) //' "/proc/$pid/stat" 2>/dev/null) || continue
-        set -- $fields
-        total=$((total + ${12} + ${13}))
-    done
-    echo $total
+    local fields
+    fields=$(sed 's/^.*) //' "/proc/$1/stat" 2>/dev/null) || { echo 0; return; }
+    set -- $fields
+    echo $((${12} + ${13}))
 }
 
-share() { # ticks -> percent of one core over the stretch
-    awk -v t="$1" -v hz="$ticks_per_second" -v s="$seconds" 'BEGIN { printf "%.2f %%", 100 * t / hz / s }'
-}
-
-for variant in 1 2 3; do
-    folder=$work/variant$variant
-    rm -rf "$folder"
-    mkdir -p "$folder"
-    cp "$exe" "$folder/Orvela.exe"
-    {
-        printf '\r\n%.0s' $(seq 11)
-        printf '"%s"\r\n5\r\n"English"\r\n1\r\n1\r\n0\r\n1\r\n15\r\n0\r\n\r\n' "$variant"
-    } >"$folder/ovdata.dat"
-    (cd "$folder" && exec wine ./Orvela.exe) >/dev/null 2>&1 </dev/null &
+# measure PROGRAM.exe NAME VARIANT ITEMS: prints the process's share of one
+# core in hundredths of a percent.
+measure() {
+    local program=$1 name=$2 variant=$3 items=$4 folder=$work/run pid launcher t0 t1
+    rm -rf "$folder" "$desktop"
+    mkdir -p "$folder" "$desktop"
+    for i in $(seq "$items"); do echo text >"$desktop/Document $i.txt"; done
+    cp "$program" "$folder/$name"
+    if [ -n "$variant" ]; then
+        {
+            printf '\r\n%.0s' $(seq 11)
+            printf '"%s"\r\n5\r\n"English"\r\n1\r\n1\r\n0\r\n1\r\n15\r\n0\r\n\r\n' "$variant"
+        } >"$folder/ovdata.dat"
+    fi
+    (cd "$folder" && exec wine "./$name") >/dev/null 2>&1 </dev/null &
     launcher=$!
     timeout 60 xdotool search --sync --onlyvisible --name Orvela >/dev/null 2>&1
     sleep 3 # past the first frames
-    program=$(pgrep -n -x Orvela.exe)
-    server=$(pgrep -x wineserver | tr '\n' ' ')
-    x=$ORVELA_XVFB_PID
-    p0=$(cpu_ticks $program) s0=$(cpu_ticks $server) x0=$(cpu_ticks $x)
+    pid=$(pgrep -n -x "$name")
+    t0=$(cpu_ticks "$pid")
     sleep "$seconds"
-    p1=$(cpu_ticks $program) s1=$(cpu_ticks $server) x1=$(cpu_ticks $x)
-    echo "idle, variant $variant, 1024x768, $items items, ${seconds} s: Orvela.exe $(share $((p1 - p0))) of one core" \
-         "(wineserver $(share $((s1 - s0))), Xvfb $(share $((x1 - x0))))"
-    kill $program $launcher 2>/dev/null
-    wait $launcher 2>/dev/null
-    # The next variant's figure must not count this one's process.
+    t1=$(cpu_ticks "$pid")
+    kill "$pid" "$launcher" 2>/dev/null
+    wait "$launcher" 2>/dev/null
     for _ in $(seq 100); do
-        pgrep -x Orvela.exe >/dev/null || break
+        pgrep -x "$name" >/dev/null || break
         sleep 0.1
     done
+    echo $((10000 * (t1 - t0) / hz / seconds))
+}
+
+configs=("floor")
+for variant in 1 2 3; do
+    for items in 0 20 100; do
+        configs+=("Orvela.exe $variant $items")
+        [ -n "$other" ] && configs+=("other $variant $items")
+    done
+done
+declare -A all
+for round in $(seq "$rounds"); do
+    for config in "${configs[@]}"; do
+        set -- $config
+        case $1 in
+        floor) v=$(measure "$floor" bench_floor_clock.exe "" 0) ;;
+        other) v=$(measure "$other" Orvela.exe "$2" "$3") ;;
+        *) v=$(measure "$exe" Orvela.exe "$2" "$3") ;;
+        esac
+        all[$config]="${all[$config]:-} $v"
+        echo "round $round, $config: $v" >&2
+    done
+done
+
+median() { tr ' ' '\n' | grep . | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+percent() { awk -v v="$1" 'BEGIN { printf "%.2f %%", v / 100 }'; }
+base=$(echo "${all[floor]}" | median)
+echo "Idle CPU under Wine, 1024x768, ${seconds} s each, median of $rounds, share of one core:"
+echo "  floor (one label redrawn every 100 ms): $(percent "$base")"
+for config in "${configs[@]:1}"; do
+    set -- $config
+    m=$(echo "${all[$config]}" | median)
+    label=$1
+    [ "$label" = other ] && label="earlier build"
+    echo "  $label, variant $2, $3 items: $(percent "$m"), $(awk -v m="$m" -v b="$base" \
+        'BEGIN { if (b > 0) printf "%.1f", m / b; else printf "-" }') x the floor"
 done

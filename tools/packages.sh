@@ -24,7 +24,7 @@ $SUDO apt-get install -y -qq --no-install-recommends \
     googletest libgtest-dev clang-format clang libclang-rt-14-dev llvm-14 \
     mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix \
     g++-mingw-w64-x86-64-win32 g++-mingw-w64-i686-win32 \
-    wine wine64 xvfb xauth imagemagick xdotool x11-utils procps \
+    wine wine64 xvfb xauth imagemagick xdotool x11-utils x11-xserver-utils procps \
     librsvg2-bin fonts-dejavu-core fonts-liberation libimage-exiftool-perl zip >/dev/null
 
 # On a kernel that runs no 32-bit program, wine32 would run nothing and

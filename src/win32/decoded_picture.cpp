@@ -1,6 +1,7 @@
 #include "win32/decoded_picture.h"
 
 #include "forms/pixel_resample.h"
+#include "win32/large_icon.h"
 
 #include <ole2.h>
 #include <olectl.h>
@@ -347,8 +348,8 @@ DecodedPicture::~DecodedPicture() {
 }
 
 HBITMAP DecodedPicture::sized(int width, int height, bool& blend) const {
-    blend = transparent_;
-    if (!transparent_ && width == width_ && height == height_)
+    blend = transparent_ || icon_;
+    if (!blend && width == width_ && height == height_)
         return bitmap_.get();
     auto found = std::find_if(scaled_.begin(), scaled_.end(), [&](const Scaled& s) {
         return s.width == width && s.height == height;
@@ -358,14 +359,26 @@ HBITMAP DecodedPicture::sized(int width, int height, bool& blend) const {
         return scaled_.back().bitmap.get();
     }
     releaseDrawDc(); // the original is the source of the copy; an old copy may go
-    Bitmap copy =
-        bits_ && !transparent_ ? filteredCopy(width, height) : stretchedCopy(width, height);
+    Bitmap copy = icon_                    ? iconSprite(width, height)
+                  : bits_ && !transparent_ ? filteredCopy(width, height)
+                                           : stretchedCopy(width, height);
     if (!copy)
         return nullptr;
     if (scaled_.size() >= maxScaledCopies)
         scaled_.erase(scaled_.begin());
     scaled_.push_back({width, height, std::move(copy)});
     return scaled_.back().bitmap.get();
+}
+
+Bitmap DecodedPicture::iconSprite(int width, int height) const {
+    const std::vector<std::uint32_t> pixels = iconPixels(icon_, width, height);
+    if (pixels.empty())
+        return Bitmap();
+    void* bits = nullptr;
+    Bitmap sprite(topDownSection(width, height, bits));
+    if (sprite)
+        std::memcpy(bits, pixels.data(), pixels.size() * sizeof pixels[0]);
+    return sprite;
 }
 
 Bitmap DecodedPicture::filteredCopy(int width, int height) const {
@@ -415,17 +428,15 @@ Bitmap DecodedPicture::stretchedCopy(int width, int height) const {
     return alpha;
 }
 
-void DecodedPicture::draw(HDC dc, const RECT& dest) const {
+void DecodedPicture::draw(HDC dc, const RECT& dest, const RECT* within) const {
     int width = dest.right - dest.left, height = dest.bottom - dest.top;
     if (width <= 0 || height <= 0)
         return;
-    if (icon_) {
-        DrawIconEx(dc, dest.left, dest.top, icon_, width, height, 0, nullptr, DI_NORMAL);
-        return;
-    }
     RECT clip{};
     if (GetClipBox(dc, &clip) == ERROR)
         clip = dest;
+    if (within && !IntersectRect(&clip, &clip, within))
+        return;
     RECT part{};
     if (!IntersectRect(&part, &dest, &clip))
         return;

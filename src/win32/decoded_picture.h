@@ -34,9 +34,10 @@ public:
     bool transparent() const { return transparent_ || icon_; }
 
     // Draws the picture scaled to dest (pixels of dc); only the part inside
-    // the dc's clipping region is touched. Stretched copies are made once per
-    // size and kept.
-    void draw(HDC dc, const RECT& dest) const;
+    // the dc's clipping region (and within, if given) is touched. Stretched
+    // copies are made once per size and kept; an icon becomes a sprite at
+    // its size, so that drawing it is one alpha blend.
+    void draw(HDC dc, const RECT& dest, const RECT* within = nullptr) const;
     // Draws the picture at dest at once, stretched pixel by pixel: for a
     // first frame while a sharper render is on its way. A transparent
     // picture or an icon is drawn as draw() draws it.
@@ -61,6 +62,8 @@ private:
     // A copy at a size: filtered from bits_ (opaque pictures), or stretched
     // by GDI; an empty bitmap when that fails.
     Bitmap filteredCopy(int width, int height) const;
+    // The icon drawn once at a size as premultiplied 32-bit pixels.
+    Bitmap iconSprite(int width, int height) const;
     Bitmap stretchedCopy(int width, int height) const;
 
     struct Scaled {

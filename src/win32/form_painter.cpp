@@ -146,21 +146,33 @@ void FormPainter::paint(HDC dc, const forms::Form& form) {
         // The clip box bounds the update region; skip what lies outside it.
         if (isEmpty(box) || !RectVisible(dc, &box))
             continue;
+        // Labels and plain images touch nothing outside box by themselves;
+        // the rest get a clip of their own (a state saved and restored,
+        // which is dear under Wine for each of a hundred items).
+        if (drawsWithin(*c)) {
+            paintControl(dc, *c, box);
+            continue;
+        }
         SavedState state(dc);
         IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
-        paintControl(dc, *c);
+        paintControl(dc, *c, box);
     }
 }
 
-void FormPainter::paintControl(HDC dc, const forms::Control& c) {
+bool FormPainter::drawsWithin(const forms::Control& c) {
+    return c.kind() == forms::ControlKind::Label ||
+           (c.kind() == forms::ControlKind::Image && !c.fillsParent());
+}
+
+void FormPainter::paintControl(HDC dc, const forms::Control& c, const RECT& within) {
     RECT box = ownBox(c);
     switch (c.kind()) {
     case forms::ControlKind::Label:
-        paintLabel(dc, c, box);
+        paintLabel(dc, c, box, within);
         break;
     case forms::ControlKind::Image:
         if (const DecodedPicture* drawn =
-                paintPicture(dc, c.form().pixelScale(), c.picture(), box, c.stretch());
+                paintPicture(dc, c.form().pixelScale(), c.picture(), box, c.stretch(), &within);
             c.fillsParent() && c.parent())
             paintMargins(dc, c.picture(), drawn, box, clipBox(c));
         break;
@@ -179,19 +191,28 @@ void FormPainter::paintControl(HDC dc, const forms::Control& c) {
     }
 }
 
-void FormPainter::paintLabel(HDC dc, const forms::Control& label, const RECT& box) {
+void FormPainter::paintLabel(HDC dc, const forms::Control& label, const RECT& box,
+                             const RECT& within) {
     if (label.backStyle() == 1)
-        fill(dc, box, surfaceColor(label.form(), label.backColor()));
+        fill(dc, intersection(box, within), surfaceColor(label.form(), label.backColor()));
     if (label.caption().empty())
         return;
     std::wstring text = toWide(label.caption()).value_or(std::wstring());
     if (text.empty())
         return;
-    Selection font(dc, labelFont(dc, label, text, box));
-    SetTextColor(dc, toColorRef(label.foreColor()));
+    const HFONT chosen = labelFont(dc, label, text, box);
+    const COLORREF color = toColorRef(label.foreColor());
+    const UINT flags = labelTextFlags(label);
+    if (captions_.draw(dc, text, chosen, color, flags, box, within))
+        return;
+    // No sprite (GDI out of memory): the text itself, clipped.
+    SavedState state(dc);
+    IntersectClipRect(dc, within.left, within.top, within.right, within.bottom);
+    Selection font(dc, chosen);
+    SetTextColor(dc, color);
     SetBkMode(dc, TRANSPARENT);
     RECT area = box;
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, labelTextFlags(label));
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, flags);
 }
 
 FormPainter::CaptionExtent FormPainter::captionExtent(HDC dc, const forms::Control& label) {
@@ -247,9 +268,9 @@ HFONT FormPainter::fittedFont(HDC dc, const forms::Control& label, const std::ws
 
 const DecodedPicture* FormPainter::paintPicture(HDC dc, forms::PixelScale scale,
                                                 const forms::Picture& reference, const RECT& box,
-                                                bool stretch) {
+                                                bool stretch, const RECT* within) {
     const std::optional<RECT> shown = shownAt(scale, reference, box, stretch);
-    return shown ? drawRender(dc, reference, *shown) : nullptr;
+    return shown ? drawRender(dc, reference, *shown, within) : nullptr;
 }
 
 std::optional<RECT> FormPainter::shownAt(forms::PixelScale scale, const forms::Picture& reference,
@@ -265,15 +286,22 @@ std::optional<RECT> FormPainter::shownAt(forms::PixelScale scale, const forms::P
 }
 
 const DecodedPicture* FormPainter::drawRender(HDC dc, const forms::Picture& reference,
-                                              const RECT& shown) {
+                                              const RECT& shown, const RECT* within) {
     bool provisional = false;
     const DecodedPicture* picture = pictures_.get(reference, shown, &provisional);
     if (!picture)
         return nullptr;
-    if (provisional)
+    if (provisional) {
+        // A stretched stand-in, clipped here if it has to stay within.
+        std::optional<SavedState> state;
+        if (within) {
+            state.emplace(dc);
+            IntersectClipRect(dc, within->left, within->top, within->right, within->bottom);
+        }
         picture->drawQuickly(dc, shown);
-    else
-        picture->draw(dc, shown);
+    } else {
+        picture->draw(dc, shown, within);
+    }
     return picture;
 }
 

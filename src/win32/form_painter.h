@@ -10,6 +10,7 @@
 #pragma once
 
 #include "forms/form.h"
+#include "win32/caption_sprites.h"
 #include "win32/font_cache.h"
 #include "win32/picture_cache.h"
 
@@ -42,14 +43,18 @@ public:
     CaptionExtent captionExtent(HDC dc, const forms::Control& label);
 
 private:
-    void paintControl(HDC dc, const forms::Control& control);
-    void paintLabel(HDC dc, const forms::Control& label, const RECT& box);
+    // Paints a control touching nothing outside within (its clipped box).
+    void paintControl(HDC dc, const forms::Control& control, const RECT& within);
+    // Whether a control's painting keeps within its clipped box by itself
+    // (labels, images that do not fill their frame), needing no clip.
+    static bool drawsWithin(const forms::Control& control);
+    void paintLabel(HDC dc, const forms::Control& label, const RECT& box, const RECT& within);
     // A picture stretched over box, or at its own size (scaled to the form's
     // pixels) from box's top-left corner; the render that suits the shown
     // size. Gives the render drawn, if any.
     const DecodedPicture* paintPicture(HDC dc, forms::PixelScale scale,
-                                       const forms::Picture& picture, const RECT& box,
-                                       bool stretch);
+                                       const forms::Picture& picture, const RECT& box, bool stretch,
+                                       const RECT* within = nullptr);
     // Where a picture is shown for box: box itself when stretched, else its
     // own size from box's top-left corner; nothing without a size.
     std::optional<RECT> shownAt(forms::PixelScale scale, const forms::Picture& picture,
@@ -57,7 +62,8 @@ private:
     void paintLine(HDC dc, const forms::Control& line);
     // Draws the render of a picture for the shown size, quickly while a
     // sharper one is decoded in the background; the render drawn, if any.
-    const DecodedPicture* drawRender(HDC dc, const forms::Picture& picture, const RECT& shown);
+    const DecodedPicture* drawRender(HDC dc, const forms::Picture& picture, const RECT& shown,
+                                     const RECT* within = nullptr);
     // A picture shown at box (drawn from the render drawn) continued across
     // fill: its edges stretched, then over them the pieces of its drawing
     // beyond the canvas where it has them (forms::marginPieces), each
@@ -82,6 +88,7 @@ private:
 
     PictureCache& pictures_;
     FontCache& fonts_;
+    CaptionSprites captions_;
     using FitKey = std::tuple<std::wstring, int, int, std::string, float, bool, bool, int, float>;
     std::map<FitKey, float> fittedSizes_;
 };

@@ -43,46 +43,6 @@ HIMAGELIST systemList(int which) {
     return static_cast<HIMAGELIST>(list);
 }
 
-// The icon drawn at side x side as premultiplied 0xAARRGGBB pixels: drawn
-// once on black and once on white, the difference gives each pixel's alpha
-// (so masked and alpha icons alike), the black drawing its colour.
-std::vector<std::uint32_t> iconPixels(HICON icon, int side) {
-    ScreenDc screen;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = side;
-    info.bmiHeader.biHeight = -side; // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    const std::size_t count = static_cast<std::size_t>(side) * static_cast<std::size_t>(side);
-    std::vector<std::uint32_t> drawn[2];
-    for (int pass = 0; pass < 2; ++pass) {
-        void* bits = nullptr;
-        Bitmap bitmap(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        MemoryDc dc(screen.get());
-        if (!bitmap || !bits || !dc)
-            return {};
-        auto* pixel = static_cast<std::uint32_t*>(bits);
-        std::fill(pixel, pixel + count, pass == 0 ? 0u : 0x00FFFFFFu);
-        {
-            Selection into(dc.get(), bitmap.get());
-            DrawIconEx(dc.get(), 0, 0, icon, side, side, 0, nullptr, DI_NORMAL);
-            GdiFlush();
-        }
-        drawn[pass].assign(pixel, pixel + count);
-    }
-    std::vector<std::uint32_t> out(count);
-    for (std::size_t i = 0; i < count; ++i) {
-        const std::uint32_t black = drawn[0][i], white = drawn[1][i];
-        const int through =
-            static_cast<int>((white >> 8) & 0xFF) - static_cast<int>((black >> 8) & 0xFF);
-        const std::uint32_t alpha = static_cast<std::uint32_t>(255 - std::clamp(through, 0, 255));
-        out[i] = (alpha << 24) | (black & 0xFFFFFF);
-    }
-    return out;
-}
-
 // An icon of the premultiplied pixels (side x side).
 HICON iconOf(const std::vector<std::uint32_t>& pixels, int side) {
     ScreenDc screen;
@@ -128,12 +88,51 @@ std::vector<std::uint32_t> listImage(HIMAGELIST list, int index, int& side) {
     if (!icon)
         return {};
     side = cx;
-    std::vector<std::uint32_t> pixels = iconPixels(icon, side);
+    std::vector<std::uint32_t> pixels = iconPixels(icon, side, side);
     DestroyIcon(icon);
     return pixels;
 }
 
 } // namespace
+
+std::vector<std::uint32_t> iconPixels(HICON icon, int width, int height) {
+    ScreenDc screen;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    if (!icon || width <= 0 || height <= 0)
+        return {};
+    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    std::vector<std::uint32_t> drawn[2];
+    for (int pass = 0; pass < 2; ++pass) {
+        void* bits = nullptr;
+        Bitmap bitmap(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        MemoryDc dc(screen.get());
+        if (!bitmap || !bits || !dc)
+            return {};
+        auto* pixel = static_cast<std::uint32_t*>(bits);
+        std::fill(pixel, pixel + count, pass == 0 ? 0u : 0x00FFFFFFu);
+        {
+            Selection into(dc.get(), bitmap.get());
+            DrawIconEx(dc.get(), 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
+            GdiFlush();
+        }
+        drawn[pass].assign(pixel, pixel + count);
+    }
+    std::vector<std::uint32_t> out(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::uint32_t black = drawn[0][i], white = drawn[1][i];
+        const int through =
+            static_cast<int>((white >> 8) & 0xFF) - static_cast<int>((black >> 8) & 0xFF);
+        const std::uint32_t alpha = static_cast<std::uint32_t>(255 - std::clamp(through, 0, 255));
+        out[i] = (alpha << 24) | (black & 0xFFFFFF);
+    }
+    return out;
+}
 
 HICON systemImageIcon(int index, int pixels) {
     if (index < 0 || pixels <= 0)

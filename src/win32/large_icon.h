@@ -5,7 +5,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace orvela::win32 {
 
@@ -17,6 +19,12 @@ namespace orvela::win32 {
 // exists (SHGetImageList is looked up: Windows XP has the extra-large list
 // only, earlier systems none) or the index has no image.
 HICON systemImageIcon(int index, int pixels);
+
+// The icon drawn at width x height as premultiplied 0xAARRGGBB pixels, rows
+// top to bottom: drawn once on black and once on white, the difference
+// gives each pixel's alpha (so masked and alpha icons alike), the black
+// drawing its colour. Empty when GDI fails.
+std::vector<std::uint32_t> iconPixels(HICON icon, int width, int height);
 
 // The file's index in the system image lists (SHGetFileInfoW with
 // SHGFI_SYSICONINDEX); -1 for none.

@@ -1,6 +1,7 @@
 // What a form looks like once painted: colours, pictures, clipping, text, and
 // what must stay unpainted.
 #include "test_forms.h"
+#include "win32/caption_sprites.h"
 #include "win32/form_painter.h"
 #include "win32/gdi_guards.h"
 #include "win32/picture_cache.h"
@@ -10,8 +11,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstdlib>
 #include <optional>
+#include <vector>
 
 namespace orvela::test {
 namespace {
@@ -393,6 +398,91 @@ TEST(DecodedPictureTest, AJpegShrunkKeepsItsColoursAndFillsItsSize) {
     }
     EXPECT_NE(GetPixel(dc.get(), w - 1, h - 1), RGB(0, 0, 0));
     EXPECT_NE(GetPixel(dc.get(), 0, 0), RGB(0, 0, 0));
+}
+
+// A white 200 x 60 DIB to draw on, and its pixels.
+struct Canvas {
+    Canvas() {
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof info.bmiHeader, 200, -60, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        bitmap.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        selected.emplace(dc.get(), bitmap.get());
+        clear();
+    }
+    void clear() { std::fill(pixels(), pixels() + 200 * 60, 0x00FFFFFFu); }
+    std::uint32_t* pixels() const { return static_cast<std::uint32_t*>(bits); }
+    std::vector<std::uint32_t> copy() const {
+        GdiFlush();
+        return {pixels(), pixels() + 200 * 60};
+    }
+    win32::MemoryDc dc;
+    win32::Bitmap bitmap;
+    void* bits = nullptr;
+    std::optional<win32::Selection> selected;
+};
+
+TEST(CaptionSpritesTest, ComposedOncePerCaptionAndDrawnWhereTheTextWouldBe) {
+    Canvas canvas;
+    win32::FontHandle font(CreateFontW(-16, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
+                                       ANTIALIASED_QUALITY, 0, L"Arial"));
+    const std::wstring text = L"Documents";
+    const RECT box{10, 10, 150, 40}, everywhere{0, 0, 200, 60};
+    const UINT flags = DT_CENTER | DT_WORDBREAK;
+    // The text drawn by GDI, for comparison.
+    {
+        win32::Selection f(canvas.dc.get(), font.get());
+        SetTextColor(canvas.dc.get(), RGB(0, 0, 0));
+        SetBkMode(canvas.dc.get(), TRANSPARENT);
+        RECT area = box;
+        DrawTextW(canvas.dc.get(), text.c_str(), static_cast<int>(text.size()), &area, flags);
+    }
+    const std::vector<std::uint32_t> direct = canvas.copy();
+    canvas.clear();
+    win32::CaptionSprites sprites;
+    ASSERT_TRUE(
+        sprites.draw(canvas.dc.get(), text, font.get(), RGB(0, 0, 0), flags, box, everywhere));
+    const std::vector<std::uint32_t> sprite = canvas.copy();
+    int inked = 0, apart = 0;
+    for (std::size_t i = 0; i < direct.size(); ++i) {
+        const int a = direct[i] & 0xFF, b = sprite[i] & 0xFF;
+        inked += a < 128;
+        apart += std::abs(a - b) > 48;
+    }
+    EXPECT_GT(inked, 40);
+    EXPECT_LT(apart, inked / 10) << "the sprite's text lies elsewhere than the text's";
+    // Drawn again: the same sprite; a change of text, colour or box: a new one.
+    for (int i = 0; i < 3; ++i)
+        sprites.draw(canvas.dc.get(), text, font.get(), RGB(0, 0, 0), flags, box, everywhere);
+    EXPECT_EQ(sprites.composed(), 1u);
+    sprites.draw(canvas.dc.get(), L"Notes", font.get(), RGB(0, 0, 0), flags, box, everywhere);
+    sprites.draw(canvas.dc.get(), text, font.get(), RGB(255, 0, 0), flags, box, everywhere);
+    sprites.draw(canvas.dc.get(), text, font.get(), RGB(0, 0, 0), flags, {10, 10, 160, 40},
+                 everywhere);
+    EXPECT_EQ(sprites.composed(), 4u);
+    // Nothing is touched outside within.
+    canvas.clear();
+    sprites.draw(canvas.dc.get(), text, font.get(), RGB(0, 0, 0), flags, box, {0, 0, 200, 5});
+    EXPECT_EQ(canvas.copy(), std::vector<std::uint32_t>(200 * 60, 0x00FFFFFFu));
+}
+
+TEST(DecodedPictureTest, AnIconIsDrawnAsDrawIconExDrawsIt) {
+    Canvas canvas;
+    HICON shown = LoadIconW(nullptr, MAKEINTRESOURCEW(32516)); // IDI_INFORMATION
+    ASSERT_NE(shown, nullptr);
+    DrawIconEx(canvas.dc.get(), 20, 10, shown, 32, 32, 0, nullptr, DI_NORMAL);
+    const std::vector<std::uint32_t> direct = canvas.copy();
+    canvas.clear();
+    auto picture = win32::DecodedPicture::adoptIcon(CopyIcon(shown));
+    ASSERT_NE(picture, nullptr);
+    picture->draw(canvas.dc.get(), {20, 10, 52, 42});
+    const std::vector<std::uint32_t> sprite = canvas.copy();
+    int differ = 0;
+    for (std::size_t i = 0; i < direct.size(); ++i)
+        for (int shift : {0, 8, 16})
+            differ += std::abs(static_cast<int>((direct[i] >> shift) & 0xFF) -
+                               static_cast<int>((sprite[i] >> shift) & 0xFF)) > 8;
+    EXPECT_LT(differ, 16);
+    EXPECT_NE(direct, std::vector<std::uint32_t>(200 * 60, 0x00FFFFFFu));
 }
 
 } // namespace

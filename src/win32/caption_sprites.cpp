@@ -1,0 +1,110 @@
+#include "win32/caption_sprites.h"
+
+#include <algorithm>
+
+namespace orvela::win32 {
+
+CaptionSprites::~CaptionSprites() {
+    if (original_)
+        SelectObject(dc_.get(), original_);
+}
+
+HDC CaptionSprites::selectForDrawing(HBITMAP bitmap) {
+    if (!dc_)
+        return nullptr;
+    if (selected_ != bitmap) {
+        HGDIOBJ previous = SelectObject(dc_.get(), bitmap);
+        if (!previous || previous == HGDI_ERROR)
+            return nullptr;
+        if (!original_)
+            original_ = previous;
+        selected_ = bitmap;
+    }
+    return dc_.get();
+}
+
+Bitmap CaptionSprites::compose(const std::wstring& text, HFONT font, COLORREF color, UINT flags,
+                               int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height; // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    Bitmap sprite(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    MemoryDc dc;
+    if (!sprite || !bits || !dc)
+        return Bitmap();
+    auto* pixel = static_cast<std::uint32_t*>(bits);
+    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    // The system smooths text differently light on dark and dark on light:
+    // a light caption is drawn white on black (it stands on dark ground),
+    // a dark one black on white, so that each looks as the system draws it.
+    // Each channel then tells the text's coverage there (per channel where
+    // the system smooths by subpixels).
+    const std::uint32_t red = GetRValue(color), green = GetGValue(color), blue = GetBValue(color);
+    const bool light = red * 299 + green * 587 + blue * 114 >= 128 * 1000;
+    std::fill(pixel, pixel + count, light ? 0u : 0x00FFFFFFu);
+    {
+        Selection into(dc.get(), sprite.get());
+        Selection withFont(dc.get(), font);
+        SetTextColor(dc.get(), light ? RGB(255, 255, 255) : RGB(0, 0, 0));
+        SetBkMode(dc.get(), TRANSPARENT);
+        RECT area{0, 0, width, height};
+        DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &area, flags);
+        GdiFlush();
+    }
+    ++composed_;
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::uint32_t p = light ? pixel[i] : ~pixel[i];
+        const std::uint32_t r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
+        const std::uint32_t a = std::max({r, g, b});
+        // Premultiplied: the colour times its coverage, channel by channel.
+        pixel[i] = a << 24 | (red * r + 127) / 255 << 16 | (green * g + 127) / 255 << 8 |
+                   (blue * b + 127) / 255;
+    }
+    return sprite;
+}
+
+bool CaptionSprites::draw(HDC dc, const std::wstring& text, HFONT font, COLORREF color, UINT flags,
+                          const RECT& box, const RECT& within) {
+    const int width = box.right - box.left, height = box.bottom - box.top;
+    if (width <= 0 || height <= 0 || text.empty())
+        return true;
+    RECT part{};
+    RECT clip{};
+    if (GetClipBox(dc, &clip) == ERROR)
+        clip = box;
+    if (!IntersectRect(&part, &box, &within) || !IntersectRect(&part, &part, &clip))
+        return true; // nothing of it shows now
+    Key key{text, font, color, flags, width, height};
+    auto found = sprites_.find(key);
+    if (found == sprites_.end()) {
+        Bitmap made = compose(text, font, color, flags, width, height);
+        if (!made)
+            return false;
+        if (sprites_.size() >= maxSprites) {
+            auto oldest = std::min_element(sprites_.begin(), sprites_.end(), [](auto& a, auto& b) {
+                return a.second.lastUsed < b.second.lastUsed;
+            });
+            if (oldest->second.bitmap.get() == selected_) {
+                SelectObject(dc_.get(), original_);
+                selected_ = nullptr;
+            }
+            sprites_.erase(oldest);
+        }
+        found = sprites_.emplace(std::move(key), Sprite{std::move(made), 0}).first;
+    }
+    found->second.lastUsed = ++clock_;
+    HDC source = selectForDrawing(found->second.bitmap.get());
+    if (!source)
+        return false;
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    return GdiAlphaBlend(dc, part.left, part.top, part.right - part.left, part.bottom - part.top,
+                         source, part.left - box.left, part.top - box.top, part.right - part.left,
+                         part.bottom - part.top, blend) != FALSE;
+}
+
+} // namespace orvela::win32

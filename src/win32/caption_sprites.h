@@ -1,0 +1,57 @@
+// Label captions as sprites: each caption is drawn once, for its text,
+// font, colour, flags and box, into a 32-bit bitmap with premultiplied
+// alpha, and put on the frame with one alpha blend from then on. A tick that
+// moves a hundred desktop items so draws no text and selects no font; only
+// a caption that changes (a clock's digits) is drawn anew.
+#pragma once
+
+#include "win32/gdi_guards.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <tuple>
+
+namespace orvela::win32 {
+
+class CaptionSprites {
+public:
+    CaptionSprites() = default;
+    CaptionSprites(const CaptionSprites&) = delete;
+    CaptionSprites& operator=(const CaptionSprites&) = delete;
+    ~CaptionSprites();
+
+    // Draws text in font and color as DrawTextW with flags draws it in box
+    // (which clips it), touching only what lies within `within` and the
+    // dc's clipping region. False when no sprite can be made (the caller
+    // then draws the text itself).
+    bool draw(HDC dc, const std::wstring& text, HFONT font, COLORREF color, UINT flags,
+              const RECT& box, const RECT& within);
+    // How many sprites were composed so far (each one drawing of its text).
+    std::size_t composed() const { return composed_; }
+
+    // Beyond this many, the least recently drawn sprite goes.
+    static constexpr std::size_t maxSprites = 512;
+
+private:
+    using Key = std::tuple<std::wstring, HFONT, COLORREF, UINT, int, int>;
+    struct Sprite {
+        Bitmap bitmap;
+        std::uint64_t lastUsed = 0;
+    };
+    Bitmap compose(const std::wstring& text, HFONT font, COLORREF color, UINT flags, int width,
+                   int height);
+    HDC selectForDrawing(HBITMAP bitmap);
+
+    std::map<Key, Sprite> sprites_;
+    std::uint64_t clock_ = 0;
+    std::size_t composed_ = 0;
+    // One memory DC for drawing the sprites, with the last one selected.
+    MemoryDc dc_;
+    HGDIOBJ original_ = nullptr;
+    HBITMAP selected_ = nullptr;
+};
+
+} // namespace orvela::win32
