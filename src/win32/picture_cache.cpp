@@ -112,8 +112,16 @@ const DecodedPicture* PictureCache::render(const std::string& name, const RECT& 
                                            std::string* queued) {
     const forms::Picture art = forms::Picture::artwork(name);
     const Key key = keyOf(art);
-    if (auto it = pictures_.find(key); it != pictures_.end())
+    if (auto it = pictures_.find(key); it != pictures_.end()) {
+        // Made smaller than its own size for an earlier display, and now
+        // shown larger than that: decoded again whole (a display change).
+        const DecodedPicture* have = it->second.get();
+        const std::optional<forms::PixelSize> own = size(art);
+        if (have && own && have->width() < own->width &&
+            have->width() < shown.right - shown.left)
+            it->second = DecodedPicture::decode(artworkView(name));
         return it->second.get();
+    }
     if (pending_.count(key)) {
         if (queued)
             *queued = name;

@@ -353,6 +353,11 @@ TEST(PictureCacheTest, LargeRendersComeFromTheBackground) {
     ASSERT_NE(sharp, nullptr);
     EXPECT_FALSE(provisional);
     EXPECT_EQ(sharp->width(), 2880); // the 3x render, made at the size it is shown at
+    // Shown larger than it was made, it is made again whole.
+    const win32::DecodedPicture* larger =
+        pictures.get(background, {0, 0, 3000, 2250}, &provisional);
+    ASSERT_NE(larger, nullptr);
+    EXPECT_EQ(larger->width(), 3072);
     // Fetched ahead, a render is there when first asked for.
     const forms::Picture other = forms::Picture::artwork("Image1.jpg");
     pictures.prefetch(other, screen);
