@@ -36,7 +36,7 @@ desktop=$WINEPREFIX/drive_c/users/${USER:-$(id -un)}/Desktop
 # cpu_ticks PID: user + system clock ticks of the process so far.
 cpu_ticks() {
     local fields
-    fields=$(sed 's/^.*) //' "/proc/$1/stat" 2>/dev/null) || { echo 0; return; }
+    fields=$(sed 's/^.*) //' "/proc/${1:-0}/stat" 2>/dev/null) || { echo 0; return; }
     set -- $fields
     echo $((${12} + ${13}))
 }
@@ -84,7 +84,7 @@ for round in $(seq "$rounds"); do
     for config in "${configs[@]}"; do
         set -- $config
         case $1 in
-        floor) v=$(measure "$floor" bench_floor_clock.exe "" 0) ;;
+        floor) v=$(measure "$floor" floor.exe "" 0) ;;
         other) v=$(measure "$other" Orvela.exe "$2" "$3") ;;
         *) v=$(measure "$exe" Orvela.exe "$2" "$3") ;;
         esac
