@@ -117,8 +117,7 @@ const DecodedPicture* PictureCache::render(const std::string& name, const RECT& 
         // shown larger than that: decoded again whole (a display change).
         const DecodedPicture* have = it->second.get();
         const std::optional<forms::PixelSize> own = size(art);
-        if (have && own && have->width() < own->width &&
-            have->width() < shown.right - shown.left)
+        if (have && own && have->width() < own->width && have->width() < shown.right - shown.left)
             it->second = DecodedPicture::decode(artworkView(name));
         return it->second.get();
     }
