@@ -59,11 +59,20 @@ forms::Picture DesktopScan::drawSystemIcon(const TypeInfo& info, const std::stri
 }
 
 forms::Picture DesktopScan::itemPicture(const TypeInfo& info, const std::string& path) {
+    // An ordinary document's icon is its type's: extracted for the first
+    // file of each extension only (a hundred documents, five extractions).
+    if (!info.iconKey.empty())
+        if (auto known = iconsByExtension_.find(info.iconKey); known != iconsByExtension_.end())
+            return known->second;
+    forms::Picture picture;
     if (platform::IconHandle icon = platform_.shell.extractAssociatedIcon(path, 0))
-        return iconToPicture(icon, path);
-    if (!info.imageList)
-        return {};
-    return iconToPicture(platform_.shell.imageListIcon(info.imageList, info.iconIndex), path);
+        picture = iconToPicture(icon, path);
+    else if (info.imageList)
+        picture =
+            iconToPicture(platform_.shell.imageListIcon(info.imageList, info.iconIndex), path);
+    if (!info.iconKey.empty())
+        iconsByExtension_[info.iconKey] = picture;
+    return picture;
 }
 
 DesktopScan::TypeInfo DesktopScan::lookUpType(const std::string& path, const std::string& name,
@@ -85,8 +94,12 @@ DesktopScan::TypeInfo DesktopScan::lookUpType(const std::string& path, const std
                                typeFlags | platform::shgfiUseFileAttributes, info);
     type.type = lowerCase(trimNull(info.typeName));
     type.iconIndex = info.iconIndex;
-    if (!ownIcon)
+    if (!ownIcon) {
+        // Folders keep one each: a folder may have an icon of its own.
+        if (!folder && !isProgramType(type.type) && !isShortcutType(type.type))
+            type.iconKey = "." + ext; // never empty, also for no extension
         typesByExtension_[ext] = type;
+    }
     return type;
 }
 
@@ -157,6 +170,7 @@ void DesktopScan::addDesktopItem(const platform::FindData& found) {
 
 void DesktopScan::scanDesktopFolder(const std::string& desktopPath, const std::string& pattern) {
     desktopPath_ = desktopPath;
+    iconsByExtension_.clear();
     forms::Form& f = form1_.touch();
     if (!pattern.empty() && !desktopPath_.empty()) {
         const std::string search = desktopPath_ + pattern;

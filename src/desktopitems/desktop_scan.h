@@ -44,6 +44,9 @@ private:
         std::string type; // lower case
         int iconIndex = 0;
         platform::ImageListHandle imageList = 0;
+        // ".ext" when the icon is the type's; empty for a file whose icon
+        // is its own (programs, shortcuts, icon files) and for folders.
+        std::string iconKey;
     };
 
     void addDesktopItem(const platform::FindData& found);
@@ -71,6 +74,9 @@ private:
     // Type name and icon of ordinary files by extension (they depend on
     // nothing else), so a large desktop costs one shell lookup per type.
     std::map<std::string, TypeInfo> typesByExtension_;
+    // The item picture of each such type, extracted once a scan (a new
+    // scan may follow a new display dpi, and with it a new icon size).
+    std::map<std::string, forms::Picture> iconsByExtension_;
 };
 
 } // namespace orvela::desktopitems

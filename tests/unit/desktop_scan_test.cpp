@@ -12,6 +12,7 @@
 #include <fstream>
 #include <map>
 #include <random>
+#include <set>
 
 namespace {
 
@@ -52,6 +53,50 @@ test::AppOptions on(const Desktop& desktop) {
     test::AppOptions o;
     o.desktop = desktop.path();
     return o;
+}
+
+TEST(DesktopScan, AnOrdinaryDocumentsIconIsExtractedOncePerExtension) {
+    Desktop d;
+    for (int i = 0; i < 40; ++i)
+        d.file("Note " + std::to_string(i) + (i % 2 ? ".txt" : ".doc"));
+    d.file("README");
+    d.file("LICENSE");
+    d.program("Edit.exe", true);
+    d.program("Paint.exe", true);
+    d.file("Home.lnk");
+    d.file("Work.lnk");
+    fs::create_directory(d.path() + "/One");
+    fs::create_directory(d.path() + "/Two");
+    test::StartedApp app(on(d));
+    std::map<std::string, int> extracted; // by what follows the file's last dot
+    for (const std::string& call : app.fake().takeCalls())
+        if (call.rfind("call ExtractAssociatedIconA", 0) == 0) {
+            const std::string path = call.substr(call.find('"') + 1);
+            const std::string name = path.substr(path.rfind('/') + 1);
+            const std::size_t dot = name.rfind('.');
+            ++extracted[dot == std::string::npos ? name.substr(0, name.find('"'))
+                                                 : name.substr(dot, name.find('"') - dot)];
+        }
+    // Documents share their type's icon; programs, shortcuts and folders
+    // keep one of their own.
+    EXPECT_EQ(extracted, (std::map<std::string, int>{{".doc", 1},
+                                                     {".exe", 2},
+                                                     {".lnk", 2},
+                                                     {".txt", 1},
+                                                     {"One", 1},
+                                                     {"Two", 1},
+                                                     {"LICENSE", 1}}));
+    // Every document of a type shows that type's one picture.
+    std::map<std::string, std::set<std::string>> shown; // extension -> pictures
+    for (int n = 1; n <= 50; ++n) {
+        const std::string name = app.items().get(ItemField::FileName, n);
+        if (name.size() > 4 && name.find(".doc") + 4 == name.size())
+            shown[".doc"].insert(app.c("Image3", n).picture().describe());
+        if (name.size() > 4 && name.find(".txt") + 4 == name.size())
+            shown[".txt"].insert(app.c("Image3", n).picture().describe());
+    }
+    EXPECT_EQ(shown[".doc"].size(), 1u);
+    EXPECT_EQ(shown[".txt"].size(), 1u);
 }
 
 TEST(DesktopScan, RowsImagesTableAndCaptions) {
