@@ -12,6 +12,7 @@
 // whatever state the lines before left.
 
 #include "fuzz_support.h"
+#include "script_lines.h"
 #include "script_values.h"
 #include "simulator.h"
 
@@ -24,18 +25,6 @@ namespace {
 
 using namespace orvela;
 using sim::Checked;
-
-// The lines as the driver reads a script: up to each LF, then at each CR.
-std::vector<std::string> scriptLines(const std::string& script) {
-    std::vector<std::string> lines;
-    std::istringstream in(script);
-    std::string text;
-    while (std::getline(in, text)) {
-        const std::vector<std::string> parts = sim::splitAtCarriageReturns(text);
-        lines.insert(lines.end(), parts.begin(), parts.end());
-    }
-    return lines;
-}
 
 // A script short enough to run whole: a few lines and ticks, and no command
 // that reads a file of the machine running the fuzzer.
@@ -102,7 +91,7 @@ void checkRun(const std::string& script, const std::vector<std::string>& lines) 
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string script(reinterpret_cast<const char*>(data), size);
-    const std::vector<std::string> lines = scriptLines(script);
+    const std::vector<std::string> lines = fuzz::scriptLines(script);
     if (runsWhole(lines))
         checkRun(script, lines);
     return 0;

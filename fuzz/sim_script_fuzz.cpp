@@ -12,6 +12,7 @@
 #include "forms/clock.h"
 #include "fuzz_support.h"
 #include "platform/fake/text_format.h"
+#include "script_lines.h"
 #include "script_values.h"
 
 #include <algorithm>
@@ -190,31 +191,23 @@ void checkValues(const std::string& word) {
     checkClockValues(word);
 }
 
-// The lines as the driver reads a script: up to each LF, then at each CR.
-std::vector<std::string> scriptLines(const std::string& script) {
-    std::vector<std::string> lines;
-    std::istringstream in(script);
-    std::string text;
-    while (std::getline(in, text)) {
-        const std::vector<std::string> parts = sim::splitAtCarriageReturns(text);
-        FUZZ_CHECK(!parts.empty());
-        std::string joined;
-        for (std::size_t i = 0; i < parts.size(); ++i) {
-            FUZZ_CHECK(parts[i].find('\r') == std::string::npos);
-            joined += (i ? "\r" : "") + parts[i];
-        }
-        // A CR at the end is that of a CR LF; no other byte is lost.
-        FUZZ_CHECK(joined == text || joined + "\r" == text);
-        lines.insert(lines.end(), parts.begin(), parts.end());
+// The split of a line at its CRs loses no byte but a CR LF's CR.
+void checkSplit(const std::string& text, const std::vector<std::string>& parts) {
+    FUZZ_CHECK(!parts.empty());
+    std::string joined;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        FUZZ_CHECK(parts[i].find('\r') == std::string::npos);
+        joined += (i ? "\r" : "") + parts[i];
     }
-    return lines;
+    // A CR at the end is that of a CR LF; no other byte is lost.
+    FUZZ_CHECK(joined == text || joined + "\r" == text);
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string script(reinterpret_cast<const char*>(data), size);
-    const std::vector<std::string> lines = scriptLines(script);
+    const std::vector<std::string> lines = fuzz::scriptLines(script, checkSplit);
     checkQuoting(script);
     for (const std::string& line : lines) {
         checkWords(line);

@@ -1,5 +1,7 @@
 #include "win32/caption_sprites.h"
 
+#include "win32/dib_section.h"
+
 #include <algorithm>
 
 namespace orvela::win32 {
@@ -25,17 +27,10 @@ HDC CaptionSprites::selectForDrawing(HBITMAP bitmap) {
 
 Bitmap CaptionSprites::compose(const std::wstring& text, HFONT font, COLORREF color, UINT flags,
                                int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    Bitmap sprite(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    Bitmap sprite(topDownSection(width, height, bits));
     MemoryDc dc;
-    if (!sprite || !bits || !dc)
+    if (!sprite || !dc)
         return Bitmap();
     auto* pixel = static_cast<std::uint32_t*>(bits);
     const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);

@@ -1,6 +1,7 @@
 #include "win32/decoded_picture.h"
 
 #include "forms/pixel_resample.h"
+#include "win32/dib_section.h"
 #include "win32/large_icon.h"
 
 #include <ole2.h>
@@ -93,24 +94,6 @@ constexpr GUID format32bppBgr = {
 // Larger pictures are refused rather than allocated: 64 megapixels is a
 // quarter of a gigabyte of pixels.
 constexpr long long largestPixels = 64LL * 1024 * 1024;
-
-// A 32-bit top-down DIB section of width x height; bits receives its pixels.
-HBITMAP topDownSection(int width, int height, void*& bits) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    bits = nullptr;
-    HBITMAP section = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (section && !bits) {
-        DeleteObject(section);
-        return nullptr;
-    }
-    return section;
-}
 
 } // namespace
 
@@ -407,13 +390,7 @@ Bitmap DecodedPicture::stretchedCopy(int width, int height) const {
     if (!transparent_)
         return copy;
     // Premultiplied alpha: 0 where the key colour was, opaque elsewhere.
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = topDownInfo(width, height);
     void* bits = nullptr;
     Bitmap alpha(topDownSection(width, height, bits));
     if (!alpha || GetDIBits(screen.get(), copy.get(), 0, static_cast<UINT>(height), bits, &info,

@@ -1,6 +1,7 @@
 #include "win32/large_icon.h"
 
 #include "win32/area_scaling.h"
+#include "win32/dib_section.h"
 #include "win32/gdi_guards.h"
 
 #include <commctrl.h>
@@ -45,18 +46,10 @@ HIMAGELIST systemList(int which) {
 
 // An icon of the premultiplied pixels (side x side).
 HICON iconOf(const std::vector<std::uint32_t>& pixels, int side) {
-    ScreenDc screen;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = side;
-    info.bmiHeader.biHeight = -side;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    Bitmap color(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    Bitmap color(topDownSection(side, side, bits));
     Bitmap mask(CreateBitmap(side, side, 1, 1, nullptr));
-    if (!color || !bits || !mask)
+    if (!color || !mask)
         return nullptr;
     // An icon's colour image is straight alpha, not premultiplied.
     auto* pixel = static_cast<std::uint32_t*>(bits);
@@ -96,23 +89,16 @@ std::vector<std::uint32_t> listImage(HIMAGELIST list, int index, int& side) {
 } // namespace
 
 std::vector<std::uint32_t> iconPixels(HICON icon, int width, int height) {
-    ScreenDc screen;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     if (!icon || width <= 0 || height <= 0)
         return {};
+    ScreenDc screen;
     const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     std::vector<std::uint32_t> drawn[2];
     for (int pass = 0; pass < 2; ++pass) {
         void* bits = nullptr;
-        Bitmap bitmap(CreateDIBSection(screen.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        Bitmap bitmap(topDownSection(width, height, bits));
         MemoryDc dc(screen.get());
-        if (!bitmap || !bits || !dc)
+        if (!bitmap || !dc)
             return {};
         auto* pixel = static_cast<std::uint32_t*>(bits);
         std::fill(pixel, pixel + count, pass == 0 ? 0u : 0x00FFFFFFu);
