@@ -75,4 +75,12 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
+// A rectangle of device pixels: left and top inside, right and bottom outside.
+struct PixelRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    bool empty() const { return right <= left || bottom <= top; }
+    long long area() const { return empty() ? 0 : 1LL * (right - left) * (bottom - top); }
+    bool operator==(const PixelRect&) const = default;
+};
+
 } // namespace orvela::forms

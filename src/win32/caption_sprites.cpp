@@ -1,6 +1,7 @@
 #include "win32/caption_sprites.h"
 
 #include "win32/dib_section.h"
+#include "win32/direct_pixels.h"
 
 #include <algorithm>
 
@@ -25,13 +26,13 @@ HDC CaptionSprites::selectForDrawing(HBITMAP bitmap) {
     return dc_.get();
 }
 
-Bitmap CaptionSprites::compose(const std::wstring& text, HFONT font, COLORREF color, UINT flags,
-                               int width, int height) {
+CaptionSprites::Sprite CaptionSprites::compose(const std::wstring& text, HFONT font, COLORREF color,
+                                               UINT flags, int width, int height) {
     void* bits = nullptr;
     Bitmap sprite(topDownSection(width, height, bits));
     MemoryDc dc;
     if (!sprite || !dc)
-        return Bitmap();
+        return {};
     auto* pixel = static_cast<std::uint32_t*>(bits);
     const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     // The system smooths text differently light on dark and dark on light:
@@ -60,25 +61,27 @@ Bitmap CaptionSprites::compose(const std::wstring& text, HFONT font, COLORREF co
         pixel[i] = a << 24 | (red * r + 127) / 255 << 16 | (green * g + 127) / 255 << 8 |
                    (blue * b + 127) / 255;
     }
-    return sprite;
+    return {std::move(sprite), pixel};
 }
 
 bool CaptionSprites::draw(HDC dc, const std::wstring& text, HFONT font, COLORREF color, UINT flags,
-                          const RECT& box, const RECT& within) {
+                          const RECT& box, const RECT& within, DirectPixels* direct) {
     const int width = box.right - box.left, height = box.bottom - box.top;
     if (width <= 0 || height <= 0 || text.empty())
         return true;
     RECT part{};
     RECT clip{};
-    if (GetClipBox(dc, &clip) == ERROR)
+    if (direct)
+        clip = direct->clipBox();
+    else if (GetClipBox(dc, &clip) == ERROR)
         clip = box;
     if (!IntersectRect(&part, &box, &within) || !IntersectRect(&part, &part, &clip))
         return true; // nothing of it shows now
     Key key{text, font, color, flags, width, height};
     auto found = sprites_.find(key);
     if (found == sprites_.end()) {
-        Bitmap made = compose(text, font, color, flags, width, height);
-        if (!made)
+        Sprite made = compose(text, font, color, flags, width, height);
+        if (!made.bitmap)
             return false;
         if (sprites_.size() >= maxSprites) {
             auto oldest = std::min_element(sprites_.begin(), sprites_.end(), [](auto& a, auto& b) {
@@ -90,9 +93,13 @@ bool CaptionSprites::draw(HDC dc, const std::wstring& text, HFONT font, COLORREF
             }
             sprites_.erase(oldest);
         }
-        found = sprites_.emplace(std::move(key), Sprite{std::move(made), 0}).first;
+        found = sprites_.emplace(std::move(key), std::move(made)).first;
     }
     found->second.lastUsed = ++clock_;
+    if (direct) {
+        direct->blend(found->second.pixels, width, height, box.left, box.top, part);
+        return true;
+    }
     HDC source = selectForDrawing(found->second.bitmap.get());
     if (!source)
         return false;

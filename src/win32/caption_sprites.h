@@ -16,6 +16,8 @@
 
 namespace orvela::win32 {
 
+class DirectPixels;
+
 class CaptionSprites {
 public:
     CaptionSprites() = default;
@@ -26,9 +28,10 @@ public:
     // Draws text in font and color as DrawTextW with flags draws it in box
     // (which clips it), touching only what lies within `within` and the
     // dc's clipping region. False when no sprite can be made (the caller
-    // then draws the text itself).
+    // then draws the text itself). With direct (the dc's own pixels), the
+    // sprite is blended there without the system.
     bool draw(HDC dc, const std::wstring& text, HFONT font, COLORREF color, UINT flags,
-              const RECT& box, const RECT& within);
+              const RECT& box, const RECT& within, DirectPixels* direct = nullptr);
     // How many sprites were composed so far (each one drawing of its text).
     std::size_t composed() const { return composed_; }
 
@@ -39,9 +42,10 @@ private:
     using Key = std::tuple<std::wstring, HFONT, COLORREF, UINT, int, int>;
     struct Sprite {
         Bitmap bitmap;
+        const std::uint32_t* pixels = nullptr; // the bitmap's, rows of its width
         std::uint64_t lastUsed = 0;
     };
-    Bitmap compose(const std::wstring& text, HFONT font, COLORREF color, UINT flags, int width,
+    Sprite compose(const std::wstring& text, HFONT font, COLORREF color, UINT flags, int width,
                    int height);
     HDC selectForDrawing(HBITMAP bitmap);
 

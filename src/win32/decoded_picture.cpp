@@ -2,6 +2,7 @@
 
 #include "forms/pixel_resample.h"
 #include "win32/dib_section.h"
+#include "win32/direct_pixels.h"
 #include "win32/large_icon.h"
 
 #include <ole2.h>
@@ -330,42 +331,43 @@ DecodedPicture::~DecodedPicture() {
         DestroyIcon(icon_);
 }
 
-HBITMAP DecodedPicture::sized(int width, int height, bool& blend) const {
+DecodedPicture::Render DecodedPicture::sized(int width, int height, bool& blend) const {
     blend = transparent_ || icon_;
     if (!blend && width == width_ && height == height_)
-        return bitmap_.get();
+        return {bitmap_.get(), static_cast<const std::uint32_t*>(bits_)};
     auto found = std::find_if(scaled_.begin(), scaled_.end(), [&](const Scaled& s) {
         return s.width == width && s.height == height;
     });
     if (found != scaled_.end()) {
         std::rotate(found, found + 1, scaled_.end());
-        return scaled_.back().bitmap.get();
+        return {scaled_.back().bitmap.get(), scaled_.back().pixels};
     }
     releaseDrawDc(); // the original is the source of the copy; an old copy may go
-    Bitmap copy = icon_                    ? iconSprite(width, height)
-                  : bits_ && !transparent_ ? filteredCopy(width, height)
-                                           : stretchedCopy(width, height);
+    void* bits = nullptr;
+    Bitmap copy = icon_                    ? iconSprite(width, height, bits)
+                  : bits_ && !transparent_ ? filteredCopy(width, height, bits)
+                                           : stretchedCopy(width, height, bits);
     if (!copy)
-        return nullptr;
+        return {};
     if (scaled_.size() >= maxScaledCopies)
         scaled_.erase(scaled_.begin());
-    scaled_.push_back({width, height, std::move(copy)});
-    return scaled_.back().bitmap.get();
+    scaled_.push_back({width, height, std::move(copy), static_cast<const std::uint32_t*>(bits)});
+    return {scaled_.back().bitmap.get(), scaled_.back().pixels};
 }
 
-Bitmap DecodedPicture::iconSprite(int width, int height) const {
+Bitmap DecodedPicture::iconSprite(int width, int height, void*& bits) const {
+    bits = nullptr;
     const std::vector<std::uint32_t> pixels = iconPixels(icon_, width, height);
     if (pixels.empty())
         return Bitmap();
-    void* bits = nullptr;
     Bitmap sprite(topDownSection(width, height, bits));
     if (sprite)
         std::memcpy(bits, pixels.data(), pixels.size() * sizeof pixels[0]);
     return sprite;
 }
 
-Bitmap DecodedPicture::filteredCopy(int width, int height) const {
-    void* bits = nullptr;
+Bitmap DecodedPicture::filteredCopy(int width, int height, void*& bits) const {
+    bits = nullptr;
     Bitmap copy(topDownSection(width, height, bits));
     if (copy)
         forms::resamplePixels(static_cast<const std::uint8_t*>(bits_), width_, height_,
@@ -373,7 +375,8 @@ Bitmap DecodedPicture::filteredCopy(int width, int height) const {
     return copy;
 }
 
-Bitmap DecodedPicture::stretchedCopy(int width, int height) const {
+Bitmap DecodedPicture::stretchedCopy(int width, int height, void*& bits) const {
+    bits = nullptr;
     ScreenDc screen;
     Bitmap copy(CreateCompatibleBitmap(screen.get(), width, height));
     MemoryDc source(screen.get()), target(screen.get());
@@ -391,11 +394,12 @@ Bitmap DecodedPicture::stretchedCopy(int width, int height) const {
         return copy;
     // Premultiplied alpha: 0 where the key colour was, opaque elsewhere.
     BITMAPINFO info = topDownInfo(width, height);
-    void* bits = nullptr;
     Bitmap alpha(topDownSection(width, height, bits));
     if (!alpha || GetDIBits(screen.get(), copy.get(), 0, static_cast<UINT>(height), bits, &info,
-                            DIB_RGB_COLORS) != height)
+                            DIB_RGB_COLORS) != height) {
+        bits = nullptr;
         return Bitmap();
+    }
     const DWORD key = (GetRValue(transparentKey) << 16) | (GetGValue(transparentKey) << 8) |
                       GetBValue(transparentKey);
     auto* pixel = static_cast<DWORD*>(bits);
@@ -405,12 +409,15 @@ Bitmap DecodedPicture::stretchedCopy(int width, int height) const {
     return alpha;
 }
 
-void DecodedPicture::draw(HDC dc, const RECT& dest, const RECT* within) const {
+void DecodedPicture::draw(HDC dc, const RECT& dest, const RECT* within,
+                          DirectPixels* direct) const {
     int width = dest.right - dest.left, height = dest.bottom - dest.top;
     if (width <= 0 || height <= 0)
         return;
     RECT clip{};
-    if (GetClipBox(dc, &clip) == ERROR)
+    if (direct)
+        clip = direct->clipBox();
+    else if (GetClipBox(dc, &clip) == ERROR)
         clip = dest;
     if (within && !IntersectRect(&clip, &clip, within))
         return;
@@ -418,14 +425,23 @@ void DecodedPicture::draw(HDC dc, const RECT& dest, const RECT* within) const {
     if (!IntersectRect(&part, &dest, &clip))
         return;
     bool blend = false;
-    HBITMAP bitmap = sized(width, height, blend);
-    if (!bitmap)
+    const Render render = sized(width, height, blend);
+    if (!render.bitmap)
         return;
+    if (direct && render.pixels) {
+        if (blend)
+            direct->blend(render.pixels, width, height, dest.left, dest.top, part);
+        else
+            direct->copy(render.pixels, width, height, dest.left, dest.top, part);
+        return;
+    }
     int partWidth = part.right - part.left, partHeight = part.bottom - part.top;
     int sourceX = part.left - dest.left, sourceY = part.top - dest.top;
-    HDC source = selectForDrawing(bitmap);
+    HDC source = selectForDrawing(render.bitmap);
     if (!source)
         return;
+    if (direct)
+        direct->drewThroughSystem();
     if (blend) {
         BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
         GdiAlphaBlend(dc, part.left, part.top, partWidth, partHeight, source, sourceX, sourceY,

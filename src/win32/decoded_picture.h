@@ -7,11 +7,14 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
 #include <string_view>
 #include <vector>
 
 namespace orvela::win32 {
+
+class DirectPixels;
 
 class DecodedPicture {
 public:
@@ -37,7 +40,10 @@ public:
     // the dc's clipping region (and within, if given) is touched. Stretched
     // copies are made once per size and kept; an icon becomes a sprite at
     // its size, so that drawing it is one alpha blend.
-    void draw(HDC dc, const RECT& dest, const RECT* within = nullptr) const;
+    // With direct (the dc's own pixels), a sprite or an opaque render of
+    // its own pixels is put there without the system.
+    void draw(HDC dc, const RECT& dest, const RECT* within = nullptr,
+              DirectPixels* direct = nullptr) const;
     // Draws the picture at dest at once, stretched pixel by pixel: for a
     // first frame while a sharper render is on its way. A transparent
     // picture or an icon is drawn as draw() draws it.
@@ -58,17 +64,24 @@ private:
     // The picture at a size; for a transparent picture a 32-bit bitmap with
     // premultiplied alpha (blend is then true), so that drawing is one alpha
     // blend. Null when GDI fails.
-    HBITMAP sized(int width, int height, bool& blend) const;
+    struct Render {
+        HBITMAP bitmap = nullptr;
+        // Its pixels when it is a 32-bit top-down section, else null.
+        const std::uint32_t* pixels = nullptr;
+    };
+    Render sized(int width, int height, bool& blend) const;
     // A copy at a size: filtered from bits_ (opaque pictures), or stretched
-    // by GDI; an empty bitmap when that fails.
-    Bitmap filteredCopy(int width, int height) const;
+    // by GDI; an empty bitmap when that fails. bits: its pixels, when it is
+    // a 32-bit top-down section.
+    Bitmap filteredCopy(int width, int height, void*& bits) const;
     // The icon drawn once at a size as premultiplied 32-bit pixels.
-    Bitmap iconSprite(int width, int height) const;
-    Bitmap stretchedCopy(int width, int height) const;
+    Bitmap iconSprite(int width, int height, void*& bits) const;
+    Bitmap stretchedCopy(int width, int height, void*& bits) const;
 
     struct Scaled {
         int width, height;
         Bitmap bitmap;
+        const std::uint32_t* pixels;
     };
 
     // A 32-bit top-down bitmap of the JPEG's pixels, at width x height when

@@ -116,11 +116,19 @@ UINT labelTextFlags(const forms::Control& label) {
     return flags | DT_WORDBREAK;
 }
 
-void FormPainter::paint(HDC dc, const forms::Form& form) {
+bool FormPainter::shows(HDC dc, const RECT& box) const {
+    return direct_ ? direct_->visible(box) : RectVisible(dc, &box) != FALSE;
+}
+
+void FormPainter::paint(HDC dc, const forms::Form& form, DirectPixels* direct) {
     RECT clip{};
     int clipKind = GetClipBox(dc, &clip);
     if (clipKind == ERROR || clipKind == NULLREGION)
         return;
+    struct During {
+        DirectPixels*& current;
+        ~During() { current = nullptr; }
+    } during{direct_ = direct};
     const std::vector<forms::Control*> order =
         form.loaded() ? form.paintOrder() : std::vector<forms::Control*>();
     const std::size_t first = firstShown(order, clip);
@@ -144,7 +152,7 @@ void FormPainter::paint(HDC dc, const forms::Form& form) {
             continue;
         RECT box = intersection(clipBox(*c), clip);
         // The clip box bounds the update region; skip what lies outside it.
-        if (isEmpty(box) || !RectVisible(dc, &box))
+        if (isEmpty(box) || !shows(dc, box))
             continue;
         // Labels and plain images touch nothing outside box by themselves;
         // the rest get a clip of their own (a state saved and restored,
@@ -166,6 +174,9 @@ bool FormPainter::drawsWithin(const forms::Control& c) {
 
 void FormPainter::paintControl(HDC dc, const forms::Control& c, const RECT& within) {
     RECT box = ownBox(c);
+    // Labels and images say themselves whether they drew through the system.
+    if (direct_ && c.kind() != forms::ControlKind::Label && c.kind() != forms::ControlKind::Image)
+        direct_->drewThroughSystem();
     switch (c.kind()) {
     case forms::ControlKind::Label:
         paintLabel(dc, c, box, within);
@@ -173,15 +184,18 @@ void FormPainter::paintControl(HDC dc, const forms::Control& c, const RECT& with
     case forms::ControlKind::Image:
         if (const DecodedPicture* drawn =
                 paintPicture(dc, c.form().pixelScale(), c.picture(), box, c.stretch(), &within);
-            c.fillsParent() && c.parent())
+            c.fillsParent() && c.parent()) {
             paintMargins(dc, c.picture(), drawn, box, clipBox(c));
+            if (direct_)
+                direct_->drewThroughSystem(); // the edges are stretched by the system
+        }
         break;
     case forms::ControlKind::Frame:
         fill(dc, box, surfaceColor(c.form(), c.backColor()));
         break;
     case forms::ControlKind::PictureBox:
         fill(dc, box, surfaceColor(c.form(), c.backColor()));
-        paintPicture(dc, c.form().pixelScale(), c.picture(), box, false);
+        paintPicture(dc, c.form().pixelScale(), c.picture(), box, false, &within);
         break;
     case forms::ControlKind::Line:
         paintLine(dc, c);
@@ -193,8 +207,11 @@ void FormPainter::paintControl(HDC dc, const forms::Control& c, const RECT& with
 
 void FormPainter::paintLabel(HDC dc, const forms::Control& label, const RECT& box,
                              const RECT& within) {
-    if (label.backStyle() == 1)
+    if (label.backStyle() == 1) {
         fill(dc, intersection(box, within), surfaceColor(label.form(), label.backColor()));
+        if (direct_)
+            direct_->drewThroughSystem();
+    }
     if (label.caption().empty())
         return;
     std::wstring text = toWide(label.caption()).value_or(std::wstring());
@@ -203,9 +220,11 @@ void FormPainter::paintLabel(HDC dc, const forms::Control& label, const RECT& bo
     const HFONT chosen = labelFont(dc, label, text, box);
     const COLORREF color = toColorRef(label.foreColor());
     const UINT flags = labelTextFlags(label);
-    if (captions_.draw(dc, text, chosen, color, flags, box, within))
+    if (captions_.draw(dc, text, chosen, color, flags, box, within, direct_))
         return;
     // No sprite (GDI out of memory): the text itself, clipped.
+    if (direct_)
+        direct_->drewThroughSystem();
     SavedState state(dc);
     IntersectClipRect(dc, within.left, within.top, within.right, within.bottom);
     Selection font(dc, chosen);
@@ -292,6 +311,8 @@ const DecodedPicture* FormPainter::drawRender(HDC dc, const forms::Picture& refe
     if (!picture)
         return nullptr;
     if (provisional) {
+        if (direct_)
+            direct_->drewThroughSystem();
         // A stretched stand-in, clipped here if it has to stay within.
         std::optional<SavedState> state;
         if (within) {
@@ -300,7 +321,7 @@ const DecodedPicture* FormPainter::drawRender(HDC dc, const forms::Picture& refe
         }
         picture->drawQuickly(dc, shown);
     } else {
-        picture->draw(dc, shown, within);
+        picture->draw(dc, shown, within, direct_);
     }
     return picture;
 }
@@ -338,9 +359,9 @@ void FormPainter::paintMargins(HDC dc, const forms::Picture& reference, const De
     if (drawn)
         drawn->drawEdges(dc, box, fill);
     for (const MarginPlace& m : marginPlaces(reference, box, fill)) {
-        if (!RectVisible(dc, &m.margin))
+        if (!shows(dc, m.margin))
             continue; // none to paint now
-        if (const DecodedPicture* picture = drawRender(dc, m.art, m.place))
+        if (const DecodedPicture* picture = drawRender(dc, m.art, m.place, &m.margin))
             picture->drawEdges(dc, m.place, m.margin); // past the piece on a still wider screen
     }
 }

@@ -11,6 +11,7 @@
 
 #include "forms/form.h"
 #include "win32/caption_sprites.h"
+#include "win32/direct_pixels.h"
 #include "win32/font_cache.h"
 #include "win32/picture_cache.h"
 
@@ -28,7 +29,10 @@ class FormPainter {
 public:
     FormPainter(PictureCache& pictures, FontCache& fonts) : pictures_(pictures), fonts_(fonts) {}
 
-    void paint(HDC dc, const forms::Form& form);
+    // With direct (dc's own pixels and the rectangles being painted),
+    // sprites and opaque renders are put on those pixels without the
+    // system, and what is visible is told without asking it.
+    void paint(HDC dc, const forms::Form& form, DirectPixels* direct = nullptr);
     // Starts decoding the artwork a first paint of form over client (its
     // window's client rectangle) will show, in the background.
     void prefetch(const forms::Form& form, const RECT& client);
@@ -43,6 +47,8 @@ public:
     CaptionExtent captionExtent(HDC dc, const forms::Control& label);
 
 private:
+    // Whether any of box is being painted.
+    bool shows(HDC dc, const RECT& box) const;
     // Paints a control touching nothing outside within (its clipped box).
     void paintControl(HDC dc, const forms::Control& control, const RECT& within);
     // Whether a control's painting keeps within its clipped box by itself
@@ -88,6 +94,7 @@ private:
 
     PictureCache& pictures_;
     FontCache& fonts_;
+    DirectPixels* direct_ = nullptr; // during paint()
     CaptionSprites captions_;
     using FitKey = std::tuple<std::wstring, int, int, std::string, float, bool, bool, int, float>;
     std::map<FitKey, float> fittedSizes_;

@@ -1,33 +1,41 @@
 #include "win32/paint_engine.h"
 
+#include "forms/repaint_tiles.h"
+
 #include "win32/gdi_guards.h"
 #include "win32/pixel_geometry.h"
+
+#include <cstdint>
+#include <optional>
 
 namespace orvela::win32 {
 
 void PaintEngine::invalidate(HWND window, const std::vector<forms::Rect>& dirty,
                              forms::PixelScale scale) {
-    if (dirty.empty())
+    // Rounded out to tiles: a region of a few dozen bands rather than one
+    // band at every edge of a few hundred rectangles (forms/repaint_tiles.h).
+    const std::vector<forms::PixelRect> tiles = forms::repaintTiles(dirty, scale);
+    if (tiles.empty())
         return;
-    // One region, one call: each invalidation is a trip to the window
-    // manager (under Wine a server request), so many small ones cost more
-    // than painting them.
-    Region all(CreateRectRgn(0, 0, 0, 0));
-    Region part(CreateRectRgn(0, 0, 0, 0));
-    for (const forms::Rect& r : dirty) {
-        RECT pixels = toPixels(r, scale);
-        // One pixel of margin against rounding of the painted edges.
-        pixels.right += 1;
-        pixels.bottom += 1;
-        if (all && part) {
-            SetRectRgn(part.get(), pixels.left, pixels.top, pixels.right, pixels.bottom);
-            CombineRgn(all.get(), all.get(), part.get(), RGN_OR);
-        } else {
-            InvalidateRect(window, &pixels, FALSE);
-        }
+    // One region made in one call, one invalidation: each invalidation is a
+    // trip to the window manager (under Wine a server request), and each
+    // call that adds a rectangle to a region a trip into the system.
+    std::vector<std::uint8_t> bytes(sizeof(RGNDATAHEADER) + tiles.size() * sizeof(RECT));
+    auto* data = reinterpret_cast<RGNDATA*>(bytes.data());
+    auto* rects = reinterpret_cast<RECT*>(data->Buffer);
+    RECT bounds{};
+    for (std::size_t i = 0; i < tiles.size(); ++i) {
+        rects[i] = {tiles[i].left, tiles[i].top, tiles[i].right, tiles[i].bottom};
+        UnionRect(&bounds, &bounds, &rects[i]);
     }
-    if (all && part)
+    data->rdh = {sizeof(RGNDATAHEADER), RDH_RECTANGLES, static_cast<DWORD>(tiles.size()),
+                 static_cast<DWORD>(tiles.size() * sizeof(RECT)), bounds};
+    if (Region all(ExtCreateRegion(nullptr, static_cast<DWORD>(bytes.size()), data)); all) {
         InvalidateRgn(window, all.get(), FALSE);
+        return;
+    }
+    for (std::size_t i = 0; i < tiles.size(); ++i)
+        InvalidateRect(window, &rects[i], FALSE);
 }
 
 bool PaintEngine::paint(HWND window, const forms::Form& form) {
@@ -45,11 +53,22 @@ bool PaintEngine::paint(HWND window, const forms::Form& form) {
         {
             SavedState state(back);
             // A new buffer holds nothing yet: paint it whole.
-            if (!fresh && haveRegion)
-                SelectClipRgn(back, update.get());
-            else
-                SelectClipRgn(back, nullptr);
-            painter_.paint(back, form);
+            const bool partly = !fresh && haveRegion;
+            SelectClipRgn(back, partly ? update.get() : nullptr);
+            std::optional<DirectPixels> direct;
+            if (buffer_.pixels()) {
+                const RECT whole{0, 0, buffer_.width(), buffer_.height()};
+                // The update region lies within the client area; the
+                // rectangles are kept to the buffer all the same.
+                std::vector<RECT> clip =
+                    DirectPixels::regionRects(partly ? update.get() : nullptr, whole);
+                for (RECT& r : clip)
+                    IntersectRect(&r, &r, &whole);
+                std::erase_if(clip, [](const RECT& r) { return IsRectEmpty(&r) != FALSE; });
+                direct.emplace(buffer_.pixels(), buffer_.width(), buffer_.height(),
+                               std::move(clip));
+            }
+            painter_.paint(back, form, direct ? &*direct : nullptr);
         }
         RECT& r = ps.rcPaint;
         painted = BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, back, r.left, r.top,

@@ -1,6 +1,8 @@
-// Reading a picture's size from its header, and resizing its pixels.
+// Reading a picture's size from its header, resizing its pixels, and
+// putting sprites on a plane.
 
 #include "forms/picture_size.h"
+#include "forms/pixel_blend.h"
 #include "forms/pixel_resample.h"
 
 #include <gtest/gtest.h>
@@ -160,6 +162,73 @@ TEST(PixelResample, EmptySizesTouchNothing) {
     resamplePixels(from.data(), 2, 2, to.data(), 2, 0);
     resamplePixels(nullptr, 2, 2, to.data(), 2, 2);
     EXPECT_EQ(to, std::vector<std::uint8_t>(16, 7));
+}
+
+TEST(PixelBlend, PremultipliedSourceOver) {
+    using orvela::forms::PixelPlane;
+    using orvela::forms::PixelSource;
+    struct Case {
+        const char* what;
+        std::uint32_t source, plane, expected;
+    };
+    const Case cases[] = {
+        {"transparent leaves the plane", 0x00000000, 0xFF123456, 0xFF123456},
+        {"transparent with colour bits still leaves it", 0x00FFFFFF, 0xFF123456, 0xFF123456},
+        {"opaque replaces it", 0xFF0A0B0C, 0xFF123456, 0xFF0A0B0C},
+        // Half white over black: 128 + 0; black at half over white: 0 + 255 * 127 / 255.
+        {"half white over black", 0x80808080, 0xFF000000, 0xFF808080},
+        {"half black over white", 0x80000000, 0xFFFFFFFF, 0xFF7F7F7F},
+        {"a quarter of red over blue", 0x40400000, 0xFF0000FF, 0xFF4000BF},
+        {"colour beyond its alpha saturates", 0x10FFFFFF, 0xFFFFFFFF, 0xFFFFFFFF},
+    };
+    for (const Case& c : cases) {
+        std::uint32_t plane = c.plane;
+        orvela::forms::blendPremultiplied(PixelPlane{&plane, 1, 1, 1},
+                                          PixelSource{&c.source, 1, 1, 1}, 0, 0, {0, 0, 1, 1});
+        EXPECT_EQ(plane, c.expected) << c.what;
+    }
+}
+
+TEST(PixelBlend, TouchesOnlyTheAreaThePlaneAndTheSourceShare) {
+    using orvela::forms::PixelRect;
+    // A 3 x 2 opaque source (pixel values 1..6) placed on a 5 x 4 plane of
+    // rows 6 wide (one pixel of padding that must stay), clipped by area.
+    const std::vector<std::uint32_t> source = {0xFF000001, 0xFF000002, 0xFF000003,
+                                               0xFF000004, 0xFF000005, 0xFF000006};
+    struct Case {
+        const char* what;
+        int x, y;
+        PixelRect area;
+        std::vector<std::string> rows; // '.' untouched, digits the source pixel
+    };
+    const Case cases[] = {
+        {"inside", 1, 1, {0, 0, 5, 4}, {".....", ".123.", ".456.", "....."}},
+        {"cut by the area", 1, 1, {2, 0, 5, 2}, {".....", "..23.", ".....", "....."}},
+        {"hanging over the top-left", -1, -1, {0, 0, 5, 4}, {"56...", ".....", ".....", "....."}},
+        {"hanging over the bottom-right", 3, 3, {0, 0, 9, 9}, {".....", ".....", ".....", "...12"}},
+        {"area outside the plane", 0, 0, {-5, -5, 0, 9}, {".....", ".....", ".....", "....."}},
+        {"empty area", 0, 0, {2, 2, 2, 3}, {".....", ".....", ".....", "....."}},
+    };
+    for (const Case& c : cases)
+        for (bool blend : {false, true}) {
+            std::vector<std::uint32_t> plane(6 * 4, 0xAA);
+            const orvela::forms::PixelPlane target{plane.data(), 5, 4, 6};
+            const orvela::forms::PixelSource from{source.data(), 3, 2, 3};
+            if (blend)
+                orvela::forms::blendPremultiplied(target, from, c.x, c.y, c.area);
+            else
+                orvela::forms::copyPixels(target, from, c.x, c.y, c.area);
+            for (int y = 0; y < 4; ++y) {
+                std::string row;
+                for (int x = 0; x < 5; ++x) {
+                    const std::uint32_t p = plane[static_cast<std::size_t>(y) * 6 + x];
+                    row += p == 0xAA ? '.' : static_cast<char>('0' + (p & 0xFF));
+                }
+                EXPECT_EQ(row, c.rows[static_cast<std::size_t>(y)])
+                    << c.what << (blend ? ", blended" : ", copied") << ", row " << y;
+                EXPECT_EQ(plane[static_cast<std::size_t>(y) * 6 + 5], 0xAAu) << c.what;
+            }
+        }
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 
 #include "started_app.h"
 
+#include "forms/repaint_tiles.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -53,6 +55,11 @@ public:
             for (int x = l; x < ri; ++x)
                 on_[static_cast<std::size_t>(y * width_ + x)] = true;
     }
+    void add(const forms::PixelRect& r) {
+        for (int y = std::max(0, r.top); y < std::min(height_, r.bottom); ++y)
+            for (int x = std::max(0, r.left); x < std::min(width_, r.right); ++x)
+                on_[static_cast<std::size_t>(y * width_ + x)] = true;
+    }
     long count() const { return std::count(on_.begin(), on_.end(), true); }
     bool covers(const Coverage& o) const {
         for (std::size_t i = 0; i < on_.size(); ++i)
@@ -94,14 +101,57 @@ TEST(RepaintArea, ATickRepaintsWhatChangedAndLittleMore) {
                 if (face.visible)
                     changed.add(face.rect);
             }
-            for (const Rect& r : app.form2().takeDirty())
+            const std::vector<Rect> dirty = app.form2().takeDirty();
+            for (const Rect& r : dirty)
                 repainted.add(r);
             EXPECT_TRUE(repainted.covers(changed)) << "tick " << t;
             EXPECT_LE(repainted.count(), changed.count() * 3 / 2 + 1024) << "tick " << t;
+            // What the window is told: the same rounded out to tiles, a few
+            // hundred rectangles at most, still within half as much again.
+            const std::vector<forms::PixelRect> tiles = forms::repaintTiles(dirty);
+            Coverage told(1024, 768);
+            for (const forms::PixelRect& r : tiles)
+                told.add(r);
+            EXPECT_TRUE(told.covers(repainted)) << "tick " << t;
+            EXPECT_LE(told.count(), changed.count() * 3 / 2 + 4096) << "tick " << t;
+            EXPECT_LE(tiles.size(), 300u) << "tick " << t;
         }
     }
     std::error_code ec;
     std::filesystem::remove_all(desktop, ec);
+}
+
+TEST(RepaintArea, TilesFormARegion) {
+    using forms::PixelRect;
+    const int T = forms::repaintTile;
+    // Twips of whole pixels: a pixel rectangle [l, r) is Rect{15 l, 15 t, ...}
+    // less its margin pixel, so a box ending one pixel short of a tile
+    // edge stays within that tile.
+    auto px = [](int l, int t, int r, int b) {
+        return Rect{15.0f * l, 15.0f * t, 15.0f * (r - l - 1), 15.0f * (b - t - 1)};
+    };
+    struct Case {
+        const char* what;
+        std::vector<Rect> dirty;
+        std::vector<PixelRect> expected;
+    };
+    const Case cases[] = {
+        {"nothing", {}, {}},
+        {"an empty rectangle", {Rect{30, 30, 0, 15}}, {}},
+        {"one tile", {px(1, 1, 5, 5)}, {{0, 0, T, T}}},
+        {"the margin pixel crosses into the next tile",
+         {px(0, 0, T + 1, T + 1)},
+         {{0, 0, 2 * T, 2 * T}}},
+        {"two overlapping boxes: bands with their runs",
+         {px(0, 0, 2 * T, T), px(T, 0, 3 * T, 3 * T)},
+         {{0, 0, 3 * T, T}, {T, T, 3 * T, 3 * T}}},
+        {"two apart in one band, joined down the rows they share",
+         {px(0, 0, T, 2 * T), px(4 * T, 0, 5 * T, 2 * T)},
+         {{0, 0, T, 2 * T}, {4 * T, 0, 5 * T, 2 * T}}},
+        {"left of and above the window", {px(-T - 3, -2, -T + 1, 1)}, {{-2 * T, -T, 0, T}}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(forms::repaintTiles(c.dirty), c.expected) << c.what;
 }
 
 } // namespace
