@@ -301,8 +301,15 @@ void Form::invalidate(const Rect& r) {
     Rect clipped = r.intersected({0, 0, width_, height_});
     if (clipped.empty())
         return;
-    for (Rect& d : dirty_) {
-        if (d.intersected(clipped) == clipped)
+    // A control marks its box once for each property a change sets: the
+    // latest few rectangles catch the repeats. Older ones are not searched
+    // (a tick of a hundred moving items marks some four hundred); a repeat
+    // that slips through only repaints the same pixels once more.
+    const std::size_t recent = std::min<std::size_t>(dirty_.size(), 16);
+    for (std::size_t i = dirty_.size() - recent; i < dirty_.size(); ++i) {
+        const Rect& d = dirty_[i];
+        if (d.left <= clipped.left && d.top <= clipped.top && d.right() >= clipped.right() &&
+            d.bottom() >= clipped.bottom())
             return; // already covered
     }
     if (dirty_.size() < maxDirtyRects) {

@@ -23,13 +23,26 @@ bool usable(const PixelPlane& plane, const PixelSource& source, const PixelRect&
     return plane.pixels && source.pixels && r.left < r.right && r.top < r.bottom;
 }
 
-// One channel (the byte of s and d at shift): the source's plus (255 - a)
-// / 255 of the plane's, rounded, at most 255 (a source whose colour exceeds
-// its alpha is not premultiplied; it saturates rather than spill over).
-inline std::uint32_t channel(std::uint32_t s, std::uint32_t d, std::uint32_t a, int shift) {
-    const std::uint32_t sum =
-        ((s >> shift) & 0xFF) + (((d >> shift) & 0xFF) * (255 - a) + 127) / 255;
-    return std::min<std::uint32_t>(sum, 255) << shift;
+// s over d for a source pixel of alpha a (0 < a < 255): two channels at a
+// time, each of d's kept at (255 - a) / 255, rounded ((t + (t >> 8)) >> 8
+// with t = v + 128 is v / 255 rounded for every v a channel can give).
+// A premultiplied channel never exceeds its alpha, so the sums stay within
+// a byte; one that does (a source not premultiplied) saturates instead of
+// spilling into its neighbour.
+inline std::uint32_t over(std::uint32_t s, std::uint32_t d, std::uint32_t a) {
+    const std::uint32_t keep = 255 - a;
+    std::uint32_t rb = (d & 0x00FF00FF) * keep + 0x00800080;
+    std::uint32_t ag = ((d >> 8) & 0x00FF00FF) * keep + 0x00800080;
+    rb = ((rb + ((rb >> 8) & 0x00FF00FF)) >> 8) & 0x00FF00FF;
+    ag = ((ag + ((ag >> 8) & 0x00FF00FF)) >> 8) & 0x00FF00FF;
+    // Sums per channel in 9 bits: a carry out of a byte marks saturation.
+    std::uint32_t sumRb = (s & 0x00FF00FF) + rb;
+    std::uint32_t sumAg = ((s >> 8) & 0x00FF00FF) + ag;
+    if ((sumRb | sumAg) & 0x01000100) {
+        sumRb |= ((sumRb & 0x01000100) >> 8) * 0xFF;
+        sumAg |= ((sumAg & 0x01000100) >> 8) * 0xFF;
+    }
+    return (sumRb & 0x00FF00FF) | (sumAg & 0x00FF00FF) << 8;
 }
 
 } // namespace
@@ -52,9 +65,7 @@ void blendPremultiplied(const PixelPlane& plane, const PixelSource& source, int 
                 to[col] = s;
                 continue;
             }
-            const std::uint32_t d = to[col];
-            to[col] = channel(s, d, a, 24) | channel(s, d, a, 16) | channel(s, d, a, 8) |
-                      channel(s, d, a, 0);
+            to[col] = over(s, to[col], a);
         }
     }
 }

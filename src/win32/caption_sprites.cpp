@@ -30,8 +30,7 @@ CaptionSprites::Sprite CaptionSprites::compose(const std::wstring& text, HFONT f
                                                UINT flags, int width, int height) {
     void* bits = nullptr;
     Bitmap sprite(topDownSection(width, height, bits));
-    MemoryDc dc;
-    if (!sprite || !dc)
+    if (!sprite)
         return {};
     auto* pixel = static_cast<std::uint32_t*>(bits);
     const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
@@ -44,13 +43,16 @@ CaptionSprites::Sprite CaptionSprites::compose(const std::wstring& text, HFONT f
     const bool light = red * 299 + green * 587 + blue * 114 >= 128 * 1000;
     std::fill(pixel, pixel + count, light ? 0u : 0x00FFFFFFu);
     {
-        Selection into(dc.get(), sprite.get());
-        Selection withFont(dc.get(), font);
-        SetTextColor(dc.get(), light ? RGB(255, 255, 255) : RGB(0, 0, 0));
-        SetBkMode(dc.get(), TRANSPARENT);
+        HDC dc = text_.with(font, sprite.get());
+        if (!dc)
+            return {};
+        SetTextColor(dc, light ? RGB(255, 255, 255) : RGB(0, 0, 0));
+        SetBkMode(dc, TRANSPARENT);
         RECT area{0, 0, width, height};
-        DrawTextW(dc.get(), text.c_str(), static_cast<int>(text.size()), &area, flags);
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, flags);
         GdiFlush();
+        // The font stays for the next caption; the sprite is drawn from elsewhere.
+        text_.release(sprite.get());
     }
     ++composed_;
     for (std::size_t i = 0; i < count; ++i) {

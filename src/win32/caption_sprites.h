@@ -6,6 +6,7 @@
 #pragma once
 
 #include "win32/gdi_guards.h"
+#include "win32/text_dc.h"
 
 #include <windows.h>
 
@@ -52,6 +53,8 @@ private:
     std::map<Key, Sprite> sprites_;
     std::uint64_t clock_ = 0;
     std::size_t composed_ = 0;
+    // Where captions are drawn into their sprites, the last font kept.
+    TextDc text_;
     // One memory DC for drawing the sprites, with the last one selected.
     MemoryDc dc_;
     HGDIOBJ original_ = nullptr;

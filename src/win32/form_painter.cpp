@@ -155,13 +155,13 @@ void FormPainter::paint(HDC dc, const forms::Form& form, DirectPixels* direct) {
         if (isEmpty(box) || !shows(dc, box))
             continue;
         // Labels and plain images touch nothing outside box by themselves;
-        // the rest get a clip of their own (a state saved and restored,
+        // the rest get a clip of their own (the clip kept and put back,
         // which is dear under Wine for each of a hundred items).
         if (drawsWithin(*c)) {
             paintControl(dc, *c, box);
             continue;
         }
-        SavedState state(dc);
+        SavedClip state(dc);
         IntersectClipRect(dc, box.left, box.top, box.right, box.bottom);
         paintControl(dc, *c, box);
     }
@@ -217,7 +217,7 @@ void FormPainter::paintLabel(HDC dc, const forms::Control& label, const RECT& bo
     std::wstring text = toWide(label.caption()).value_or(std::wstring());
     if (text.empty())
         return;
-    const HFONT chosen = labelFont(dc, label, text, box);
+    const HFONT chosen = labelFont(label, text, box);
     const COLORREF color = toColorRef(label.foreColor());
     const UINT flags = labelTextFlags(label);
     if (captions_.draw(dc, text, chosen, color, flags, box, within, direct_))
@@ -239,7 +239,7 @@ FormPainter::CaptionExtent FormPainter::captionExtent(HDC dc, const forms::Contr
     if (text.empty())
         return {};
     const RECT box = ownBox(label);
-    HFONT chosen = labelFont(dc, label, text, box);
+    HFONT chosen = labelFont(label, text, box);
     Selection font(dc, chosen);
     RECT r{0, 0, box.right - box.left, 0};
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
@@ -253,12 +253,12 @@ FormPainter::CaptionExtent FormPainter::captionExtent(HDC dc, const forms::Contr
     return {{left, box.top, left + width, box.top + (r.bottom - r.top)}, chosen};
 }
 
-HFONT FormPainter::labelFont(HDC dc, const forms::Control& label, const std::wstring& text,
+HFONT FormPainter::labelFont(const forms::Control& label, const std::wstring& text,
                              const RECT& box) {
-    return label.form().dialog() ? fonts_.fontFor(label) : fittedFont(dc, label, text, box);
+    return label.form().dialog() ? fonts_.fontFor(label) : fittedFont(label, text, box);
 }
 
-HFONT FormPainter::fittedFont(HDC dc, const forms::Control& label, const std::wstring& text,
+HFONT FormPainter::fittedFont(const forms::Control& label, const std::wstring& text,
                               const RECT& box) {
     const int width = box.right - box.left, height = box.bottom - box.top;
     const forms::Font& design = label.font();
@@ -272,12 +272,20 @@ HFONT FormPainter::fittedFont(HDC dc, const forms::Control& label, const std::ws
             design.size, {static_cast<float>(width), static_cast<float>(height)}, [&](float s) {
                 forms::Font f = design;
                 f.size = s;
-                Selection trial(dc, fonts_.font(f, scale));
+                // Measured where the last font stays selected: a clock's
+                // new caption each second then selects nothing.
+                HDC measuring = measure_.with(fonts_.font(f, scale));
+                if (!measuring)
+                    return forms::TextSize{};
                 RECT r{0, 0, width, 0};
-                DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, flags);
+                DrawTextW(measuring, text.c_str(), static_cast<int>(text.size()), &r, flags);
                 return forms::TextSize{static_cast<float>(r.right - r.left),
                                        static_cast<float>(r.bottom - r.top)};
             });
+        // A clock brings a caption of its own every second: the fits are
+        // kept for the captions of the moment, not for every one ever shown.
+        if (fittedSizes_.size() >= maxFits)
+            fittedSizes_.clear();
         found = fittedSizes_.emplace(key, size).first;
     }
     forms::Font f = design;
@@ -314,7 +322,7 @@ const DecodedPicture* FormPainter::drawRender(HDC dc, const forms::Picture& refe
         if (direct_)
             direct_->drewThroughSystem();
         // A stretched stand-in, clipped here if it has to stay within.
-        std::optional<SavedState> state;
+        std::optional<SavedClip> state;
         if (within) {
             state.emplace(dc);
             IntersectClipRect(dc, within->left, within->top, within->right, within->bottom);

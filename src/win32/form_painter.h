@@ -14,6 +14,7 @@
 #include "win32/direct_pixels.h"
 #include "win32/font_cache.h"
 #include "win32/picture_cache.h"
+#include "win32/text_dc.h"
 
 #include <windows.h>
 
@@ -88,9 +89,8 @@ private:
     // own where it fits. The fit depends only on the caption, the box's
     // size and the font, so it is measured once for each of those, whichever
     // label shows them.
-    HFONT fittedFont(HDC dc, const forms::Control& label, const std::wstring& text,
-                     const RECT& box);
-    HFONT labelFont(HDC dc, const forms::Control& label, const std::wstring& text, const RECT& box);
+    HFONT fittedFont(const forms::Control& label, const std::wstring& text, const RECT& box);
+    HFONT labelFont(const forms::Control& label, const std::wstring& text, const RECT& box);
 
     PictureCache& pictures_;
     FontCache& fonts_;
@@ -98,6 +98,8 @@ private:
     CaptionSprites captions_;
     using FitKey = std::tuple<std::wstring, int, int, std::string, float, bool, bool, int, float>;
     std::map<FitKey, float> fittedSizes_;
+    static constexpr std::size_t maxFits = 4096;
+    TextDc measure_; // where captions are measured
 };
 
 // Colours of the model are COLORREFs: red in the low byte.

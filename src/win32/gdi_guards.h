@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include <utility>
 
 namespace orvela::win32 {
@@ -77,6 +79,33 @@ public:
 private:
     HDC dc_;
     int saved_;
+};
+
+// Keeps a device context's clipping region and puts it back at the end of
+// the scope: SaveDC and RestoreDC for the clip alone. RestoreDC selects the
+// DC's font, pen and brush again, and under Wine each font selection reads
+// the X resources. Where the region cannot be kept, the whole state is.
+class SavedClip {
+public:
+    explicit SavedClip(HDC dc) : dc_(dc), region_(CreateRectRgn(0, 0, 0, 0)) {
+        const int kept = region_ ? GetClipRgn(dc, region_.get()) : -1;
+        if (kept == -1)
+            whole_.emplace(dc);
+        else
+            had_ = kept == 1;
+    }
+    SavedClip(const SavedClip&) = delete;
+    SavedClip& operator=(const SavedClip&) = delete;
+    ~SavedClip() {
+        if (!whole_)
+            SelectClipRgn(dc_, had_ ? region_.get() : nullptr);
+    }
+
+private:
+    HDC dc_;
+    Region region_;
+    bool had_ = false;
+    std::optional<SavedState> whole_;
 };
 
 // A memory device context compatible with the screen (or with another DC).

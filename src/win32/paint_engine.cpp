@@ -51,7 +51,7 @@ bool PaintEngine::paint(HWND window, const forms::Form& form) {
     bool painted = false;
     if (HDC back = buffer_.dc()) {
         {
-            SavedState state(back);
+            SavedClip state(back);
             // A new buffer holds nothing yet: paint it whole.
             const bool partly = !fresh && haveRegion;
             SelectClipRgn(back, partly ? update.get() : nullptr);

@@ -2,6 +2,8 @@
 // what must stay unpainted.
 #include "test_forms.h"
 #include "win32/caption_sprites.h"
+#include "win32/dib_section.h"
+#include "win32/direct_pixels.h"
 #include "win32/form_painter.h"
 #include "win32/gdi_guards.h"
 #include "win32/picture_cache.h"
@@ -238,6 +240,50 @@ TEST_F(PainterTest, PaintsOnlyInsideTheClipRegion) {
     }
     EXPECT_EQ(at(15, 15), rgb(0, 0, 255));
     EXPECT_EQ(at(25, 15), rgb(200, 0, 0)) << "painted outside the clip";
+}
+
+TEST_F(PainterTest, OnTheBuffersOwnPixelsAsTheSystemPaintsAndOnlyWithinTheRegion) {
+    // The same form painted into a 32-bit section through the system and
+    // through its own pixels, clipped to a region of two rectangles.
+    constexpr std::uint32_t untouched = 0x00123456;
+    win32::Region region(CreateRectRgn(10, 5, 150, 60));
+    win32::Region second(CreateRectRgn(180, 20, 290, 90));
+    CombineRgn(region.get(), region.get(), second.get(), RGN_OR);
+    auto paintInto = [&](bool own) {
+        void* bits = nullptr;
+        win32::Bitmap section(win32::topDownSection(300, 100, bits));
+        auto* pixels = static_cast<std::uint32_t*>(bits);
+        std::fill_n(pixels, 300 * 100, untouched);
+        win32::MemoryDc target(screen.get());
+        win32::Selection into(target.get(), section.get());
+        SelectClipRgn(target.get(), region.get());
+        std::optional<win32::DirectPixels> direct;
+        if (own)
+            direct.emplace(pixels, 300, 100,
+                           win32::DirectPixels::regionRects(region.get(), {0, 0, 300, 100}));
+        painter.paint(target.get(), form, direct ? &*direct : nullptr);
+        GdiFlush();
+        return std::vector<std::uint32_t>(pixels, pixels + 300 * 100);
+    };
+    const std::vector<std::uint32_t> system = paintInto(false), own = paintInto(true);
+    int differ = 0, outside = 0;
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 300; ++x) {
+            const std::uint32_t a = system[y * 300 + x], b = own[y * 300 + x];
+            if (!PtInRegion(region.get(), x, y)) {
+                outside += b != untouched;
+                continue;
+            }
+            for (int shift : {0, 8, 16}) // the colour; a blend may round one step apart
+                if (std::abs(static_cast<int>((a >> shift) & 0xFF) -
+                             static_cast<int>((b >> shift) & 0xFF)) > 1) {
+                    ++differ;
+                    break;
+                }
+        }
+    EXPECT_EQ(differ, 0);
+    EXPECT_EQ(outside, 0);
+    EXPECT_NE(own[30 * 300 + 100], untouched) << "nothing painted";
 }
 
 TEST(PictureCacheTest, DecodesEachReferenceOnceAtItsPixelSize) {
