@@ -125,10 +125,11 @@ void FormPainter::paint(HDC dc, const forms::Form& form, DirectPixels* direct) {
     int clipKind = GetClipBox(dc, &clip);
     if (clipKind == ERROR || clipKind == NULLREGION)
         return;
-    struct During {
-        DirectPixels*& current;
-        ~During() { current = nullptr; }
-    } during{direct_ = direct};
+    direct_ = direct;
+    struct Forget { // the pixels are this paint's only
+        DirectPixels*& direct;
+        ~Forget() { direct = nullptr; }
+    } forget{direct_};
     const std::vector<forms::Control*> order =
         form.loaded() ? form.paintOrder() : std::vector<forms::Control*>();
     const std::size_t first = firstShown(order, clip);
@@ -273,7 +274,8 @@ HFONT FormPainter::fittedFont(const forms::Control& label, const std::wstring& t
                 forms::Font f = design;
                 f.size = s;
                 // Measured where the last font stays selected: a clock's
-                // new caption each second then selects nothing.
+                // new caption each second, fitting at its own size, then
+                // selects nothing.
                 HDC measuring = measure_.with(fonts_.font(f, scale));
                 if (!measuring)
                     return forms::TextSize{};
