@@ -70,6 +70,26 @@ void blendPremultiplied(const PixelPlane& plane, const PixelSource& source, int 
     }
 }
 
+PixelRect inkedArea(const PixelSource& source) {
+    PixelRect ink{source.width, source.height, 0, 0};
+    if (!source.pixels)
+        return {};
+    for (int y = 0; y < source.height; ++y) {
+        const std::uint32_t* row = source.pixels + static_cast<std::ptrdiff_t>(y) * source.stride;
+        int first = 0;
+        while (first < source.width && !(row[first] >> 24))
+            ++first;
+        if (first == source.width)
+            continue;
+        int last = source.width - 1;
+        while (!(row[last] >> 24))
+            --last;
+        ink = {std::min(ink.left, first), std::min(ink.top, y), std::max(ink.right, last + 1),
+               y + 1};
+    }
+    return ink.empty() ? PixelRect{} : ink;
+}
+
 void copyPixels(const PixelPlane& plane, const PixelSource& source, int x, int y,
                 const PixelRect& area) {
     const PixelRect r = overlap(plane, source, x, y, area);

@@ -31,6 +31,13 @@ struct PixelSource {
 void blendPremultiplied(const PixelPlane& plane, const PixelSource& source, int x, int y,
                         const PixelRect& area);
 
+// The smallest rectangle of the source (in its own pixels) that holds every
+// pixel with some alpha: all a blend of it can change. Empty when the
+// source is wholly transparent. A caption's sprite is as large as its
+// label, its text often half as wide; blending only this part skips the
+// rest.
+PixelRect inkedArea(const PixelSource& source);
+
 // The same placement, the source copied as it is.
 void copyPixels(const PixelPlane& plane, const PixelSource& source, int x, int y,
                 const PixelRect& area);

@@ -1,5 +1,6 @@
 #include "win32/caption_sprites.h"
 
+#include "forms/pixel_blend.h"
 #include "win32/dib_section.h"
 #include "win32/direct_pixels.h"
 
@@ -63,7 +64,8 @@ CaptionSprites::Sprite CaptionSprites::compose(const std::wstring& text, HFONT f
         pixel[i] = a << 24 | (red * r + 127) / 255 << 16 | (green * g + 127) / 255 << 8 |
                    (blue * b + 127) / 255;
     }
-    return {std::move(sprite), pixel};
+    const forms::PixelRect ink = forms::inkedArea({pixel, width, height, width});
+    return {std::move(sprite), pixel, RECT{ink.left, ink.top, ink.right, ink.bottom}};
 }
 
 bool CaptionSprites::draw(HDC dc, const std::wstring& text, HFONT font, COLORREF color, UINT flags,
@@ -98,6 +100,11 @@ bool CaptionSprites::draw(HDC dc, const std::wstring& text, HFONT font, COLORREF
         found = sprites_.emplace(std::move(key), std::move(made)).first;
     }
     found->second.lastUsed = ++clock_;
+    // Only the text's own pixels: the rest of the box is transparent.
+    RECT ink = found->second.ink;
+    OffsetRect(&ink, box.left, box.top);
+    if (!IntersectRect(&part, &part, &ink))
+        return true; // blanks only
     if (direct) {
         direct->blend(found->second.pixels, width, height, box.left, box.top, part);
         return true;

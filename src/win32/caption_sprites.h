@@ -44,6 +44,7 @@ private:
     struct Sprite {
         Bitmap bitmap;
         const std::uint32_t* pixels = nullptr; // the bitmap's, rows of its width
+        RECT ink{};                            // its pixels with some alpha, in its own
         std::uint64_t lastUsed = 0;
     };
     Sprite compose(const std::wstring& text, HFONT font, COLORREF color, UINT flags, int width,

@@ -1,5 +1,6 @@
 #include "win32/decoded_picture.h"
 
+#include "forms/pixel_blend.h"
 #include "forms/pixel_resample.h"
 #include "win32/dib_section.h"
 #include "win32/direct_pixels.h"
@@ -334,13 +335,13 @@ DecodedPicture::~DecodedPicture() {
 DecodedPicture::Render DecodedPicture::sized(int width, int height, bool& blend) const {
     blend = transparent_ || icon_;
     if (!blend && width == width_ && height == height_)
-        return {bitmap_.get(), static_cast<const std::uint32_t*>(bits_)};
+        return {bitmap_.get(), static_cast<const std::uint32_t*>(bits_), {0, 0, width, height}};
     auto found = std::find_if(scaled_.begin(), scaled_.end(), [&](const Scaled& s) {
         return s.width == width && s.height == height;
     });
     if (found != scaled_.end()) {
         std::rotate(found, found + 1, scaled_.end());
-        return {scaled_.back().bitmap.get(), scaled_.back().pixels};
+        return {scaled_.back().bitmap.get(), scaled_.back().pixels, scaled_.back().ink};
     }
     releaseDrawDc(); // the original is the source of the copy; an old copy may go
     void* bits = nullptr;
@@ -351,8 +352,14 @@ DecodedPicture::Render DecodedPicture::sized(int width, int height, bool& blend)
         return {};
     if (scaled_.size() >= maxScaledCopies)
         scaled_.erase(scaled_.begin());
-    scaled_.push_back({width, height, std::move(copy), static_cast<const std::uint32_t*>(bits)});
-    return {scaled_.back().bitmap.get(), scaled_.back().pixels};
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    RECT ink{0, 0, width, height};
+    if (blend && pixels) {
+        const forms::PixelRect inked = forms::inkedArea({pixels, width, height, width});
+        ink = {inked.left, inked.top, inked.right, inked.bottom};
+    }
+    scaled_.push_back({width, height, std::move(copy), pixels, ink});
+    return {scaled_.back().bitmap.get(), pixels, ink};
 }
 
 Bitmap DecodedPicture::iconSprite(int width, int height, void*& bits) const {
@@ -427,6 +434,11 @@ void DecodedPicture::draw(HDC dc, const RECT& dest, const RECT* within,
     bool blend = false;
     const Render render = sized(width, height, blend);
     if (!render.bitmap)
+        return;
+    // A sprite's transparent border changes nothing.
+    RECT ink = render.ink;
+    OffsetRect(&ink, dest.left, dest.top);
+    if (!IntersectRect(&part, &part, &ink))
         return;
     if (direct && render.pixels) {
         if (blend)

@@ -68,6 +68,8 @@ private:
         HBITMAP bitmap = nullptr;
         // Its pixels when it is a 32-bit top-down section, else null.
         const std::uint32_t* pixels = nullptr;
+        // For a sprite, its pixels with some alpha (in its own pixels).
+        RECT ink{};
     };
     Render sized(int width, int height, bool& blend) const;
     // A copy at a size: filtered from bits_ (opaque pictures), or stretched
@@ -82,6 +84,7 @@ private:
         int width, height;
         Bitmap bitmap;
         const std::uint32_t* pixels;
+        RECT ink;
     };
 
     // A 32-bit top-down bitmap of the JPEG's pixels, at width x height when

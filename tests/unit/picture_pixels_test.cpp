@@ -189,6 +189,29 @@ TEST(PixelBlend, PremultipliedSourceOver) {
     }
 }
 
+TEST(PixelBlend, InkedAreaHoldsEveryPixelWithAlpha) {
+    using orvela::forms::PixelRect;
+    struct Case {
+        const char* what;
+        std::vector<std::string> rows; // '#' some alpha, '.' none (colour bits set)
+        PixelRect expected;
+    };
+    const Case cases[] = {
+        {"wholly transparent", {"...", "..."}, {}},
+        {"one pixel", {"....", "..#.", "...."}, {2, 1, 3, 2}},
+        {"opposite corners", {"#...", "....", "...#"}, {0, 0, 4, 3}},
+        {"rows apart", {".#..", "....", "..#."}, {1, 0, 3, 3}},
+    };
+    for (const Case& c : cases) {
+        const int w = static_cast<int>(c.rows[0].size()), h = static_cast<int>(c.rows.size());
+        std::vector<std::uint32_t> pixels;
+        for (const std::string& row : c.rows)
+            for (char p : row)
+                pixels.push_back(p == '#' ? 0x01000000u : 0x00FFFFFFu);
+        EXPECT_EQ(orvela::forms::inkedArea({pixels.data(), w, h, w}), c.expected) << c.what;
+    }
+}
+
 TEST(PixelBlend, TouchesOnlyTheAreaThePlaneAndTheSourceShare) {
     using orvela::forms::PixelRect;
     // A 3 x 2 opaque source (pixel values 1..6) placed on a 5 x 4 plane of
