@@ -3,29 +3,11 @@
 #include "forms/pixel_blend.h"
 #include "win32/dib_section.h"
 #include "win32/direct_pixels.h"
+#include "win32/pixel_geometry.h"
 
 #include <algorithm>
 
 namespace orvela::win32 {
-
-CaptionSprites::~CaptionSprites() {
-    if (original_)
-        SelectObject(dc_.get(), original_);
-}
-
-HDC CaptionSprites::selectForDrawing(HBITMAP bitmap) {
-    if (!dc_)
-        return nullptr;
-    if (selected_ != bitmap) {
-        HGDIOBJ previous = SelectObject(dc_.get(), bitmap);
-        if (!previous || previous == HGDI_ERROR)
-            return nullptr;
-        if (!original_)
-            original_ = previous;
-        selected_ = bitmap;
-    }
-    return dc_.get();
-}
 
 CaptionSprites::Sprite CaptionSprites::compose(const std::wstring& text, HFONT font, COLORREF color,
                                                UINT flags, int width, int height) {
@@ -52,8 +34,6 @@ CaptionSprites::Sprite CaptionSprites::compose(const std::wstring& text, HFONT f
         RECT area{0, 0, width, height};
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, flags);
         GdiFlush();
-        // The font stays for the next caption; the sprite is drawn from elsewhere.
-        text_.release(sprite.get());
     }
     ++composed_;
     for (std::size_t i = 0; i < count; ++i) {
@@ -64,8 +44,7 @@ CaptionSprites::Sprite CaptionSprites::compose(const std::wstring& text, HFONT f
         pixel[i] = a << 24 | (red * r + 127) / 255 << 16 | (green * g + 127) / 255 << 8 |
                    (blue * b + 127) / 255;
     }
-    const forms::PixelRect ink = forms::inkedArea({pixel, width, height, width});
-    return {std::move(sprite), pixel, RECT{ink.left, ink.top, ink.right, ink.bottom}};
+    return {std::move(sprite), pixel, toRect(forms::inkedArea({pixel, width, height, width}))};
 }
 
 bool CaptionSprites::draw(HDC dc, const std::wstring& text, HFONT font, COLORREF color, UINT flags,
@@ -91,10 +70,7 @@ bool CaptionSprites::draw(HDC dc, const std::wstring& text, HFONT font, COLORREF
             auto oldest = std::min_element(sprites_.begin(), sprites_.end(), [](auto& a, auto& b) {
                 return a.second.lastUsed < b.second.lastUsed;
             });
-            if (oldest->second.bitmap.get() == selected_) {
-                SelectObject(dc_.get(), original_);
-                selected_ = nullptr;
-            }
+            text_.release(oldest->second.bitmap.get());
             sprites_.erase(oldest);
         }
         found = sprites_.emplace(std::move(key), std::move(made)).first;
@@ -109,7 +85,7 @@ bool CaptionSprites::draw(HDC dc, const std::wstring& text, HFONT font, COLORREF
         direct->blend(found->second.pixels, width, height, box.left, box.top, part);
         return true;
     }
-    HDC source = selectForDrawing(found->second.bitmap.get());
+    HDC source = text_.with(nullptr, found->second.bitmap.get());
     if (!source)
         return false;
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};

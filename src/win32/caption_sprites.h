@@ -24,7 +24,6 @@ public:
     CaptionSprites() = default;
     CaptionSprites(const CaptionSprites&) = delete;
     CaptionSprites& operator=(const CaptionSprites&) = delete;
-    ~CaptionSprites();
 
     // Draws text in font and color as DrawTextW with flags draws it in box
     // (which clips it), touching only what lies within `within` and the
@@ -49,17 +48,14 @@ private:
     };
     Sprite compose(const std::wstring& text, HFONT font, COLORREF color, UINT flags, int width,
                    int height);
-    HDC selectForDrawing(HBITMAP bitmap);
 
     std::map<Key, Sprite> sprites_;
     std::uint64_t clock_ = 0;
     std::size_t composed_ = 0;
-    // Where captions are drawn into their sprites, the last font kept.
+    // Where captions are drawn into their sprites and the sprites are
+    // blended from, the last font and sprite kept selected. Declared after
+    // the sprites, so that it gives them back before they go.
     TextDc text_;
-    // One memory DC for drawing the sprites, with the last one selected.
-    MemoryDc dc_;
-    HGDIOBJ original_ = nullptr;
-    HBITMAP selected_ = nullptr;
 };
 
 } // namespace orvela::win32

@@ -5,6 +5,7 @@
 #include "win32/dib_section.h"
 #include "win32/direct_pixels.h"
 #include "win32/large_icon.h"
+#include "win32/pixel_geometry.h"
 
 #include <ole2.h>
 #include <olectl.h>
@@ -353,11 +354,8 @@ DecodedPicture::Render DecodedPicture::sized(int width, int height, bool& blend)
     if (scaled_.size() >= maxScaledCopies)
         scaled_.erase(scaled_.begin());
     const auto* pixels = static_cast<const std::uint32_t*>(bits);
-    RECT ink{0, 0, width, height};
-    if (blend && pixels) {
-        const forms::PixelRect inked = forms::inkedArea({pixels, width, height, width});
-        ink = {inked.left, inked.top, inked.right, inked.bottom};
-    }
+    const RECT ink = blend && pixels ? toRect(forms::inkedArea({pixels, width, height, width}))
+                                     : RECT{0, 0, width, height};
     scaled_.push_back({width, height, std::move(copy), pixels, ink});
     return {scaled_.back().bitmap.get(), pixels, ink};
 }

@@ -25,7 +25,7 @@ void PaintEngine::invalidate(HWND window, const std::vector<forms::Rect>& dirty,
     auto* rects = reinterpret_cast<RECT*>(data->Buffer);
     RECT bounds{};
     for (std::size_t i = 0; i < tiles.size(); ++i) {
-        rects[i] = {tiles[i].left, tiles[i].top, tiles[i].right, tiles[i].bottom};
+        rects[i] = toRect(tiles[i]);
         UnionRect(&bounds, &bounds, &rects[i]);
     }
     data->rdh = {sizeof(RGNDATAHEADER), RDH_RECTANGLES, static_cast<DWORD>(tiles.size()),
@@ -57,14 +57,10 @@ bool PaintEngine::paint(HWND window, const forms::Form& form) {
             SelectClipRgn(back, partly ? update.get() : nullptr);
             std::optional<DirectPixels> direct;
             if (buffer_.pixels()) {
+                // Blends and copies keep to the buffer's pixels by themselves.
                 const RECT whole{0, 0, buffer_.width(), buffer_.height()};
-                // The update region lies within the client area; the
-                // rectangles are kept to the buffer all the same.
                 std::vector<RECT> clip =
                     DirectPixels::regionRects(partly ? update.get() : nullptr, whole);
-                for (RECT& r : clip)
-                    IntersectRect(&r, &r, &whole);
-                std::erase_if(clip, [](const RECT& r) { return IsRectEmpty(&r) != FALSE; });
                 direct.emplace(buffer_.pixels(), buffer_.width(), buffer_.height(),
                                std::move(clip));
             }

@@ -18,6 +18,11 @@ inline RECT toPixels(const forms::Rect& r, forms::PixelScale scale = {}) {
             scale.toPixels(r.bottom())};
 }
 
+// The same rectangle of pixels as GDI keeps it.
+inline RECT toRect(const forms::PixelRect& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
 inline float toTwips(int pixels, forms::PixelScale scale = {}) {
     return scale.toTwips(pixels);
 }

@@ -1,8 +1,8 @@
-// A memory device context for measuring and composing text that keeps what
-// was selected into it last. Under Wine each font selection costs a lookup
-// of the X resources (a file read), and a clock's caption is measured and
-// drawn anew every second: with the font left selected, the same font
-// costs nothing the next time.
+// A memory device context for measuring and composing text (and drawing
+// from the bitmaps it composed) that keeps what was selected into it last.
+// Under Wine each font selection costs a lookup of the X resources (a file
+// read), and a clock's caption is measured and drawn anew every second:
+// with the font left selected, the same font costs nothing the next time.
 #pragma once
 
 #include "win32/gdi_guards.h"
