@@ -31,18 +31,16 @@ std::size_t threadsWanted() {
 
 BackgroundDecoder::BackgroundDecoder(std::function<void()> ready) : ready_(std::move(ready)) {
     InitializeCriticalSection(&lock_);
-    wake_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     finished_ = CreateEventW(nullptr, FALSE, FALSE, nullptr);
 }
 
 BackgroundDecoder::~BackgroundDecoder() {
+    {
+        Locked held(lock_);
+        stopping_ = true;
+        jobs_.clear();
+    }
     if (!threads_.empty()) {
-        {
-            Locked held(lock_);
-            stopping_ = true;
-            jobs_.clear();
-        }
-        SetEvent(wake_);
         WaitForMultipleObjects(static_cast<DWORD>(threads_.size()), threads_.data(), TRUE,
                                INFINITE);
         for (HANDLE thread : threads_)
@@ -50,35 +48,42 @@ BackgroundDecoder::~BackgroundDecoder() {
     }
     if (finished_)
         CloseHandle(finished_);
-    if (wake_)
-        CloseHandle(wake_);
     DeleteCriticalSection(&lock_);
 }
 
 bool BackgroundDecoder::request(const std::string& key, std::string bytes, int width, int height) {
-    if (!wake_ || !finished_)
+    if (!finished_)
         return false;
-    {
-        Locked held(lock_);
-        if (!asked_.insert(key).second)
+    // Handles of threads that have ended are let go.
+    std::erase_if(threads_, [](HANDLE thread) {
+        if (WaitForSingleObject(thread, 0) != WAIT_OBJECT_0)
             return false;
-        jobs_.push_back({key, std::move(bytes), width, height});
-    }
-    while (threads_.size() < threadsWanted()) {
-        HANDLE thread = CreateThread(nullptr, 0, &BackgroundDecoder::threadMain, this, 0, nullptr);
+        CloseHandle(thread);
+        return true;
+    });
+    Locked held(lock_);
+    if (!asked_.insert(key).second)
+        return false;
+    jobs_.push_back({key, std::move(bytes), width, height});
+    // A thread leaves only under the lock and with no job queued, so one
+    // still counted here will see this job.
+    const int wanted = static_cast<int>(std::min(threadsWanted(), jobs_.size()));
+    while (live_ < wanted) {
+        HANDLE thread = CreateThread(nullptr, 0, &BackgroundDecoder::threadMain, this,
+                                     CREATE_SUSPENDED, nullptr);
         if (!thread)
             break;
         // The window's own start-up comes first; decoding fills the gaps.
         SetThreadPriority(thread, THREAD_PRIORITY_BELOW_NORMAL);
         threads_.push_back(thread);
+        ++live_;
+        ResumeThread(thread);
     }
-    if (threads_.empty()) {
-        Locked held(lock_);
-        jobs_.clear();
+    if (live_ == 0) {
+        jobs_.pop_back();
         asked_.erase(key);
         return false;
     }
-    SetEvent(wake_);
     return true;
 }
 
@@ -135,15 +140,12 @@ void BackgroundDecoder::deliver(std::string key, std::unique_ptr<DecodedPicture>
 
 void BackgroundDecoder::work() {
     for (;;) {
-        WaitForSingleObject(wake_, INFINITE);
         Job job;
         {
             Locked held(lock_);
-            if (stopping_)
+            if (stopping_ || jobs_.empty()) {
+                --live_;
                 return;
-            if (jobs_.empty()) {
-                ResetEvent(wake_);
-                continue;
             }
             job = std::move(jobs_.front());
             jobs_.pop_front();
@@ -152,8 +154,10 @@ void BackgroundDecoder::work() {
         std::unique_ptr<DecodedPicture> picture = decoded(job);
         {
             Locked held(lock_);
-            if (stopping_)
+            if (stopping_) {
+                --live_;
                 return;
+            }
         }
         deliver(std::move(job.key), std::move(picture));
         if (ready_)

@@ -1,6 +1,8 @@
 // Decodes artwork on threads of its own (one per processor, at most two),
 // so that the pictures of a first frame are decoded while the program still
 // starts, and a large screen's large renders do not hold up the window.
+// A thread ends when it finds nothing left to do, so that an idle program
+// keeps no stacks the decoders once filled; a new request starts another.
 // Win32 threads, events and critical sections (no C++ threads in the XP
 // build, no condition variables before Vista).
 #pragma once
@@ -50,9 +52,9 @@ private:
 
     std::function<void()> ready_;
     CRITICAL_SECTION lock_;
-    HANDLE wake_ = nullptr;     // set while jobs wait or the decoder stops
-    HANDLE finished_ = nullptr; // set each time a picture is done
-    std::vector<HANDLE> threads_;
+    HANDLE finished_ = nullptr;   // set each time a picture is done
+    std::vector<HANDLE> threads_; // started and not yet seen ended
+    int live_ = 0;                // threads still taking jobs
     bool stopping_ = false;
     std::deque<Job> jobs_;
     std::set<std::string> asked_, running_;
