@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace orvela::forms {
 
 namespace {
@@ -45,6 +49,45 @@ inline std::uint32_t over(std::uint32_t s, std::uint32_t d, std::uint32_t a) {
     return (sumRb & 0x00FF00FF) | (sumAg & 0x00FF00FF) << 8;
 }
 
+#if defined(__SSE2__)
+// The same for four pixels at once, in 16-bit lanes; a source pixel of
+// alpha 0 has its colour bits cleared first so that it leaves d as it is.
+// Returns how many pixels of the row it did (a multiple of four).
+int over4(const std::uint32_t* from, std::uint32_t* to, int count) {
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i full = _mm_set1_epi32(255);
+    const __m128i max = _mm_set1_epi16(255), half = _mm_set1_epi16(128);
+    int done = 0;
+    for (; done + 4 <= count; done += 4) {
+        const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + done));
+        const __m128i alpha = _mm_srli_epi32(s, 24);
+        const __m128i none = _mm_cmpeq_epi32(alpha, zero);
+        if (_mm_movemask_epi8(none) == 0xFFFF)
+            continue;
+        __m128i* out = reinterpret_cast<__m128i*>(to + done);
+        if (_mm_movemask_epi8(_mm_cmpeq_epi32(alpha, full)) == 0xFFFF) {
+            _mm_storeu_si128(out, s);
+            continue;
+        }
+        const __m128i src = _mm_andnot_si128(none, s);
+        const __m128i d = _mm_loadu_si128(out);
+        auto kept = [&](__m128i s16, __m128i d16) {
+            const __m128i a16 = _mm_shufflehi_epi16(_mm_shufflelo_epi16(s16, 0xFF), 0xFF);
+            __m128i t = _mm_add_epi16(_mm_mullo_epi16(d16, _mm_sub_epi16(max, a16)), half);
+            return _mm_srli_epi16(_mm_add_epi16(t, _mm_srli_epi16(t, 8)), 8);
+        };
+        const __m128i low = kept(_mm_unpacklo_epi8(src, zero), _mm_unpacklo_epi8(d, zero));
+        const __m128i high = kept(_mm_unpackhi_epi8(src, zero), _mm_unpackhi_epi8(d, zero));
+        _mm_storeu_si128(out, _mm_adds_epu8(src, _mm_packus_epi16(low, high)));
+    }
+    return done;
+}
+#else
+int over4(const std::uint32_t*, std::uint32_t*, int) {
+    return 0;
+}
+#endif
+
 } // namespace
 
 void blendPremultiplied(const PixelPlane& plane, const PixelSource& source, int x, int y,
@@ -56,7 +99,8 @@ void blendPremultiplied(const PixelPlane& plane, const PixelSource& source, int 
         std::uint32_t* to = plane.pixels + static_cast<std::ptrdiff_t>(row) * plane.stride;
         const std::uint32_t* from =
             source.pixels + static_cast<std::ptrdiff_t>(row - y) * source.stride - x;
-        for (int col = r.left; col < r.right; ++col) {
+        for (int col = r.left + over4(from + r.left, to + r.left, r.right - r.left); col < r.right;
+             ++col) {
             const std::uint32_t s = from[col];
             const std::uint32_t a = s >> 24;
             if (a == 0)

@@ -189,6 +189,44 @@ TEST(PixelBlend, PremultipliedSourceOver) {
     }
 }
 
+// Long rows, done several pixels at a time where the processor can, agree
+// pixel by pixel with the per-channel formula: every alpha, colours at,
+// below and past it, over planes light, dark and mixed, at every offset.
+TEST(PixelBlend, RowsAgreeWithTheRoundedFormula) {
+    auto expected = [](std::uint32_t s, std::uint32_t d) {
+        const std::uint32_t a = s >> 24;
+        if (a == 0)
+            return d;
+        std::uint32_t out = 0;
+        for (int shift = 0; shift < 32; shift += 8) {
+            const std::uint32_t c = (s >> shift) & 0xFF, p = (d >> shift) & 0xFF;
+            const std::uint32_t kept = (p * (255 - a) * 2 + 255) / 510; // rounded
+            out |= std::min<std::uint32_t>(255, c + kept) << shift;
+        }
+        return out;
+    };
+    std::vector<std::uint32_t> source, plane;
+    const std::uint32_t planes[] = {0xFFFFFFFF, 0xFF000000, 0x80C04020, 0x00FF7F01};
+    for (std::uint32_t a = 0; a < 256; ++a)
+        for (std::uint32_t c : {0u, a / 2, a, std::min(255u, a + 9)})
+            for (std::uint32_t d : planes) {
+                source.push_back(a << 24 | c << 16 | (a - a / 3) << 8 | (c + a) / 2);
+                plane.push_back(d);
+            }
+    for (int offset : {0, 1, 3}) {
+        std::vector<std::uint32_t> blended = plane;
+        const int width = static_cast<int>(source.size()) - offset;
+        orvela::forms::blendPremultiplied({blended.data() + offset, width, 1, width},
+                                          {source.data(), width, 1, width}, 0, 0, {0, 0, width, 1});
+        for (int i = 0; i < width; ++i)
+            ASSERT_EQ(blended[static_cast<std::size_t>(i + offset)],
+                      expected(source[static_cast<std::size_t>(i)],
+                               plane[static_cast<std::size_t>(i + offset)]))
+                << std::hex << "source " << source[static_cast<std::size_t>(i)] << " offset "
+                << offset;
+    }
+}
+
 TEST(PixelBlend, InkedAreaHoldsEveryPixelWithAlpha) {
     using orvela::forms::PixelRect;
     struct Case {
