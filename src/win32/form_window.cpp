@@ -102,6 +102,7 @@ bool FormWindow::onMessage(Message& m) {
         m.result = TRUE;
         return true;
     case WM_DISPLAYCHANGE:
+    case WM_SETTINGCHANGE:
     case dpiChangedMessage:
         return onDisplayMessage(m);
     case picturesReadyMessage:

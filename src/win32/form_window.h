@@ -115,7 +115,7 @@ private:
     void applyState();
     void onSize(WPARAM kind);
 
-    // A new screen size or monitor (form_window_display.cpp). WM_DPICHANGED
+    // A new screen size, monitor or system metrics (form_window_display.cpp). WM_DPICHANGED
     // comes with Windows 8.1; the headers of the XP target do not declare it.
     static constexpr UINT dpiChangedMessage = 0x02E0;
     bool onDisplayMessage(Message& m);
@@ -145,6 +145,15 @@ private:
     PaintEngine paint_;
     std::string caption_;
     RECT placement_{};
+    // The window rectangle last worked out for a client rectangle and
+    // styles: under Wine AdjustWindowRectEx makes a DC and measures the
+    // menu font each time, and a form's place is asked for every tick.
+    // Forgotten when the display or the system's metrics change.
+    struct Frame {
+        RECT client{}, window{};
+        DWORD style = 0, exStyle = 0;
+        bool known = false;
+    } frame_;
     int shownState_ = 0; // the window state last applied to the window
     int stateBeforeMinimize_ = 0;
     bool reportedMinimized_ = false; // what the host last heard of this window

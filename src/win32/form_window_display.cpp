@@ -1,6 +1,7 @@
 // A screen that changes while the program runs: a new display mode
 // (WM_DISPLAYCHANGE: the new size in lParam), or the window on a monitor of
-// another scaling (WM_DPICHANGED: the rectangle Windows suggests for it).
+// another scaling (WM_DPICHANGED: the rectangle Windows suggests for it),
+// or new system metrics (WM_SETTINGCHANGE: a frame's size may change).
 // The program lays itself out for the new size; the sync after the message
 // then covers the new screen with the maximised window.
 #include "win32/form_window.h"
@@ -8,6 +9,9 @@
 namespace orvela::win32 {
 
 bool FormWindow::onDisplayMessage(Message& m) {
+    frame_ = {}; // a frame's metrics follow the display
+    if (m.id == WM_SETTINGCHANGE)
+        return false;
     if (m.id == WM_DISPLAYCHANGE) {
         host_.displayChanged(LOWORD(m.lParam), HIWORD(m.lParam), 0);
         m.dispatched = true;

@@ -54,6 +54,7 @@ void FormWindow::create() {
     registerClass(&FormWindow::windowProc);
     caption_ = form_.caption();
     placement_ = RECT{};
+    frame_ = {};
     shownState_ = 0;
     firstFramePainted_ = false;
     focus_ = nullptr;
@@ -70,11 +71,17 @@ void FormWindow::place() {
         // Maximised: the whole screen (the runtime gives the form its size).
         r = toPixels({0, 0, form_.screenWidth(), form_.screenHeight()}, form_.pixelScale());
     } else {
-        RECT client = toPixels({form_.left(), form_.top(), form_.width(), form_.height()},
-                               form_.pixelScale());
-        r = client;
-        AdjustWindowRectEx(&r, styleOf(form_), FALSE, exStyleOf(form_));
-        OffsetRect(&r, client.left - r.left, client.top - r.top);
+        const RECT client = toPixels({form_.left(), form_.top(), form_.width(), form_.height()},
+                                     form_.pixelScale());
+        const DWORD style = styleOf(form_), exStyle = exStyleOf(form_);
+        if (!frame_.known || !EqualRect(&client, &frame_.client) || style != frame_.style ||
+            exStyle != frame_.exStyle) {
+            r = client;
+            AdjustWindowRectEx(&r, style, FALSE, exStyle);
+            OffsetRect(&r, client.left - r.left, client.top - r.top);
+            frame_ = {client, r, style, exStyle, true};
+        }
+        r = frame_.window;
     }
     if (EqualRect(&r, &placement_))
         return;
