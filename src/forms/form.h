@@ -15,6 +15,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace orvela::forms {
@@ -130,7 +131,15 @@ private:
 
     std::vector<std::unique_ptr<Control>> controls_; // creation order = z-order
     std::vector<Control*> topLevel_;                 // children of the form itself
-    std::map<std::pair<std::string, int>, Control*> byName_;
+    // Hashed: the ring looks up a few hundred controls by name every tick.
+    struct NameHash {
+        std::size_t operator()(const std::pair<std::string, int>& key) const {
+            constexpr auto spread = static_cast<std::size_t>(0x9E3779B97F4A7C15ull);
+            return std::hash<std::string>{}(key.first) ^
+                   static_cast<std::size_t>(key.second) * spread;
+        }
+    };
+    std::unordered_map<std::pair<std::string, int>, Control*, NameHash> byName_;
     std::map<std::pair<std::string, EventType>, Handler> handlers_;
     std::vector<Rect> dirty_;
 };
