@@ -133,6 +133,7 @@ void BackgroundDecoder::deliver(std::string key, std::unique_ptr<DecodedPicture>
     {
         Locked held(lock_);
         running_.erase(key);
+        asked_.erase(key); // the cache may let it go and ask again
         done_.emplace_back(std::move(key), std::move(picture));
     }
     SetEvent(finished_);

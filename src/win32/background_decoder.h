@@ -31,7 +31,7 @@ public:
     ~BackgroundDecoder();
 
     // Queues the bytes of key to be decoded and scaled to width x height;
-    // false when key was asked for before or no thread can be started.
+    // false when key is queued or being decoded, or no thread can be started.
     bool request(const std::string& key, std::string bytes, int width, int height);
     // Makes sure key is done before it returns: decodes it on the calling
     // thread when no decoding thread has begun it, else waits for that one.

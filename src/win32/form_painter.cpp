@@ -120,16 +120,36 @@ bool FormPainter::shows(HDC dc, const RECT& box) const {
     return direct_ ? direct_->visible(box) : RectVisible(dc, &box) != FALSE;
 }
 
-void FormPainter::paint(HDC dc, const forms::Form& form, DirectPixels* direct) {
+void FormPainter::paint(HDC dc, const forms::Form& form, DirectPixels* direct, bool whole) {
     RECT clip{};
     int clipKind = GetClipBox(dc, &clip);
     if (clipKind == ERROR || clipKind == NULLREGION)
         return;
+    Drawn& drawn = drawnBy_[&form];
+    if (whole)
+        drawn.clear();
     direct_ = direct;
-    struct Forget { // the pixels are this paint's only
-        DirectPixels*& direct;
-        ~Forget() { direct = nullptr; }
-    } forget{direct_};
+    drawn_ = &drawn;
+    {
+        struct Forget { // the pixels are this paint's only
+            DirectPixels*& direct;
+            Drawn*& drawn;
+            ~Forget() {
+                direct = nullptr;
+                drawn = nullptr;
+            }
+        } forget{direct_, drawn_};
+        paintForm(dc, form, clip);
+    }
+    if (!whole)
+        return;
+    Drawn shown;
+    for (const auto& [painted, pictures] : drawnBy_)
+        shown.insert(pictures.begin(), pictures.end());
+    pictures_.keepArtwork(shown);
+}
+
+void FormPainter::paintForm(HDC dc, const forms::Form& form, const RECT& clip) {
     const std::vector<forms::Control*> order =
         form.loaded() ? form.paintOrder() : std::vector<forms::Control*>();
     const std::size_t first = firstShown(order, clip);
@@ -320,6 +340,8 @@ const DecodedPicture* FormPainter::drawRender(HDC dc, const forms::Picture& refe
     const DecodedPicture* picture = pictures_.get(reference, shown, &provisional);
     if (!picture)
         return nullptr;
+    if (drawn_)
+        drawn_->insert(picture);
     if (provisional) {
         if (direct_)
             direct_->drewThroughSystem();

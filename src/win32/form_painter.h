@@ -22,6 +22,7 @@
 #include <optional>
 #include <string>
 #include <tuple>
+#include <unordered_set>
 #include <vector>
 
 namespace orvela::win32 {
@@ -32,8 +33,14 @@ public:
 
     // With direct (dc's own pixels and the rectangles being painted),
     // sprites and opaque renders are put on those pixels without the
-    // system, and what is visible is told without asking it.
-    void paint(HDC dc, const forms::Form& form, DirectPixels* direct = nullptr);
+    // system, and what is visible is told without asking it. whole says
+    // the paint covers the form's whole window: the artwork it draws is
+    // then all that window shows, and artwork no window showed since its
+    // last whole paint is released (another variant's backdrop and
+    // buttons, a stand-in render the sharp one has replaced).
+    void paint(HDC dc, const forms::Form& form, DirectPixels* direct = nullptr, bool whole = false);
+    // The form's window is gone: what it showed no longer holds pictures.
+    void forget(const forms::Form& form) { drawnBy_.erase(&form); }
     // Starts decoding the artwork a first paint of form over client (its
     // window's client rectangle) will show, in the background.
     void prefetch(const forms::Form& form, const RECT& client);
@@ -48,6 +55,8 @@ public:
     CaptionExtent captionExtent(HDC dc, const forms::Control& label);
 
 private:
+    // The form's surface and controls within clip (dc's clip box).
+    void paintForm(HDC dc, const forms::Form& form, const RECT& clip);
     // Whether any of box is being painted.
     bool shows(HDC dc, const RECT& box) const;
     // Paints a control touching nothing outside within (its clipped box).
@@ -95,6 +104,10 @@ private:
     PictureCache& pictures_;
     FontCache& fonts_;
     DirectPixels* direct_ = nullptr; // during paint()
+    // The renders each form's window drew since its last whole paint.
+    using Drawn = std::unordered_set<const DecodedPicture*>;
+    std::map<const forms::Form*, Drawn> drawnBy_;
+    Drawn* drawn_ = nullptr; // during paint(): the painted form's
     CaptionSprites captions_;
     using FitKey = std::tuple<std::wstring, int, int, std::string, float, bool, bool, int, float>;
     std::map<FitKey, float> fittedSizes_;

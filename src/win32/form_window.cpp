@@ -119,7 +119,7 @@ void FormWindow::forgetWindow() {
     controls_.clear(false); // children are gone with their parent
     focus_ = nullptr;
     timers_.clear(nullptr);
-    paint_.release();
+    paint_.release(form_);
     mouse_.cancel();
 }
 

@@ -39,12 +39,19 @@ void PaintEngine::invalidate(HWND window, const std::vector<forms::Rect>& dirty,
 }
 
 bool PaintEngine::paint(HWND window, const forms::Form& form) {
-    Region update(CreateRectRgn(0, 0, 0, 0));
-    bool haveRegion = update && GetUpdateRgn(window, update.get(), FALSE) != ERROR;
     PAINTSTRUCT ps{};
     HDC dc = BeginPaint(window, &ps);
     if (!dc)
         return false;
+    // What this paint may draw: the paint DC's own region, in screen
+    // coordinates, moved to the window's. It is the update region less what
+    // covers the window, had without asking the window manager again (under
+    // Wine GetUpdateRgn is two more server requests each paint).
+    Region update(CreateRectRgn(0, 0, 0, 0));
+    POINT origin{};
+    bool haveRegion = update && GetRandomRgn(dc, update.get(), SYSRGN) == 1 &&
+                      GetDCOrgEx(dc, &origin) &&
+                      OffsetRgn(update.get(), -origin.x, -origin.y) != ERROR;
     RECT client{};
     GetClientRect(window, &client);
     bool fresh = buffer_.resize(dc, client.right, client.bottom);
@@ -64,7 +71,10 @@ bool PaintEngine::paint(HWND window, const forms::Form& form) {
                 direct.emplace(buffer_.pixels(), buffer_.width(), buffer_.height(),
                                std::move(clip));
             }
-            painter_.paint(back, form, direct ? &*direct : nullptr);
+            RECT box{};
+            const bool whole = !partly || (GetRgnBox(update.get(), &box) == SIMPLEREGION &&
+                                           EqualRect(&box, &client));
+            painter_.paint(back, form, direct ? &*direct : nullptr, whole);
         }
         RECT& r = ps.rcPaint;
         painted = BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, back, r.left, r.top,

@@ -27,8 +27,11 @@ public:
     // copied to the window.
     bool paint(HWND window, const forms::Form& form);
 
-    // Drops the back buffer (the window is going away).
-    void release() { buffer_.resize(nullptr, 0, 0); }
+    // Drops the back buffer (form's window is going away).
+    void release(const forms::Form& form) {
+        buffer_.resize(nullptr, 0, 0);
+        painter_.forget(form);
+    }
 
 private:
     FormPainter& painter_;

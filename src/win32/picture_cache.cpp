@@ -94,6 +94,20 @@ bool PictureCache::takeReady() {
     return !done.empty();
 }
 
+void PictureCache::keepArtwork(const std::unordered_set<const DecodedPicture*>& shown) {
+    std::erase_if(pictures_, [&](const auto& entry) {
+        const auto& [key, picture] = entry;
+        return std::get<0>(key) == forms::Picture::Kind::Artwork && picture &&
+               !shown.count(picture.get());
+    });
+}
+
+bool PictureCache::holds(const forms::Picture& picture, const RECT& shown) {
+    const int m = wanted(picture, shown);
+    const std::string name = m == 0 ? std::string() : renderOf(picture, m);
+    return !name.empty() && pictures_.count(keyOf(forms::Picture::artwork(name)));
+}
+
 bool PictureCache::decodesInBackground(const std::string& name) {
     if (!decoder_)
         return false;

@@ -1,5 +1,6 @@
 // The decoded form of every picture reference the forms show, decoded the
-// first time it is drawn and kept for the life of the front end.
+// first time it is drawn and kept while it is shown (artwork no window shows
+// any more is let go, keepArtwork) or for the life of the front end.
 //   Artwork "Fon1024.jpg": the RCDATA resource "FON1024.JPG" of the program.
 //   File "C:\path\pic.jpg": the file's bytes.
 //   Icon "C:\path\item.lnk": the shell's large icon for that file, or, for
@@ -20,6 +21,7 @@
 #include <set>
 #include <string>
 #include <tuple>
+#include <unordered_set>
 
 namespace orvela::win32 {
 
@@ -57,6 +59,12 @@ public:
     void setOnReady(std::function<void()> ready);
     // Takes in the pictures decoded in the background; true if there were.
     bool takeReady();
+    // Releases the decoded pixels of every artwork render not in shown (it
+    // is decoded again when next drawn). Icons and the user's own pictures
+    // stay: they are few, and dear to make again.
+    void keepArtwork(const std::unordered_set<const DecodedPicture*>& shown);
+    // Whether the picture's render for the shown size is decoded and held.
+    bool holds(const forms::Picture& picture, const RECT& shown);
 
 private:
     using Key = std::tuple<forms::Picture::Kind, std::string, std::uintptr_t>;

@@ -206,6 +206,34 @@ TEST_F(PainterTest, StretchScalesToTheControlAndNaturalSizeIsClippedToIt) {
     EXPECT_EQ(at(60, 90), background) << "unstretched picture not clipped";
 }
 
+TEST_F(PainterTest, ArtworkNoLongerShownIsReleasedByAWholePaintAndComesBackWhenShown) {
+    const forms::Picture gif = forms::Picture::artwork("Image10.gif");
+    const forms::Picture jpeg = forms::Picture::artwork("Form6.jpg");
+    const RECT gifBox{10, 40, 40, 70}, jpegBox{170, 70, 190, 90};
+    painter.paint(dc.get(), form, nullptr, true);
+    ASSERT_TRUE(pictures.holds(gif, gifBox));
+    form.control("Drive").setVisible(false);
+    paint(); // a part of the window: it may not have shown everything
+    EXPECT_TRUE(pictures.holds(gif, gifBox));
+    painter.paint(dc.get(), form, nullptr, true);
+    EXPECT_FALSE(pictures.holds(gif, gifBox));
+    EXPECT_TRUE(pictures.holds(jpeg, jpegBox));
+    EXPECT_EQ(at(25, 55), background);
+    form.control("Drive").setVisible(true);
+    paint();
+    EXPECT_TRUE(pictures.holds(gif, gifBox));
+    EXPECT_NE(at(25, 55), background);
+    // Another window's whole paint keeps what this one shows, until this
+    // window is gone.
+    const forms::Form& other =
+        program.add({.name = "Other", .width = 10, .height = 10, .controls = {}});
+    painter.paint(dc.get(), other, nullptr, true);
+    EXPECT_TRUE(pictures.holds(jpeg, jpegBox));
+    painter.forget(form);
+    painter.paint(dc.get(), other, nullptr, true);
+    EXPECT_FALSE(pictures.holds(jpeg, jpegBox));
+}
+
 TEST_F(PainterTest, MissingPictureDrawsNothing) {
     paint();
     EXPECT_EQ(at(65, 55), background);
