@@ -340,8 +340,8 @@ const DecodedPicture* FormPainter::drawRender(HDC dc, const forms::Picture& refe
     const DecodedPicture* picture = pictures_.get(reference, shown, &provisional);
     if (!picture)
         return nullptr;
-    if (drawn_)
-        drawn_->insert(picture);
+    if (drawn_ && reference.kind == forms::Picture::Kind::Artwork)
+        drawn_->insert(picture); // only artwork is ever released; icons pass every tick
     if (provisional) {
         if (direct_)
             direct_->drewThroughSystem();

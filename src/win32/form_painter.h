@@ -104,7 +104,7 @@ private:
     PictureCache& pictures_;
     FontCache& fonts_;
     DirectPixels* direct_ = nullptr; // during paint()
-    // The renders each form's window drew since its last whole paint.
+    // The artwork renders each form's window drew since its last whole paint.
     using Drawn = std::unordered_set<const DecodedPicture*>;
     std::map<const forms::Form*, Drawn> drawnBy_;
     Drawn* drawn_ = nullptr; // during paint(): the painted form's
