@@ -60,8 +60,7 @@ bool CaptionSprites::draw(HDC dc, const std::wstring& text, HFONT font, COLORREF
         clip = box;
     if (!IntersectRect(&part, &box, &within) || !IntersectRect(&part, &part, &clip))
         return true; // nothing of it shows now
-    Key key{text, font, color, flags, width, height};
-    auto found = sprites_.find(key);
+    auto found = sprites_.find(KeyView{text, font, color, flags, width, height});
     if (found == sprites_.end()) {
         Sprite made = compose(text, font, color, flags, width, height);
         if (!made.bitmap)
@@ -73,7 +72,8 @@ bool CaptionSprites::draw(HDC dc, const std::wstring& text, HFONT font, COLORREF
             text_.release(oldest->second.bitmap.get());
             sprites_.erase(oldest);
         }
-        found = sprites_.emplace(std::move(key), std::move(made)).first;
+        found =
+            sprites_.emplace(Key{text, font, color, flags, width, height}, std::move(made)).first;
     }
     found->second.lastUsed = ++clock_;
     // Only the text's own pixels: the rest of the box is transparent.

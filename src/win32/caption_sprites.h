@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 #include <tuple>
 
 namespace orvela::win32 {
@@ -40,6 +41,9 @@ public:
 
 private:
     using Key = std::tuple<std::wstring, HFONT, COLORREF, UINT, int, int>;
+    // A sprite is looked up without copying its text (done for every
+    // caption each tick); the text is copied only for a new sprite.
+    using KeyView = std::tuple<std::wstring_view, HFONT, COLORREF, UINT, int, int>;
     struct Sprite {
         Bitmap bitmap;
         const std::uint32_t* pixels = nullptr; // the bitmap's, rows of its width
@@ -49,7 +53,7 @@ private:
     Sprite compose(const std::wstring& text, HFONT font, COLORREF color, UINT flags, int width,
                    int height);
 
-    std::map<Key, Sprite> sprites_;
+    std::map<Key, Sprite, std::less<>> sprites_;
     std::uint64_t clock_ = 0;
     std::size_t composed_ = 0;
     // Where captions are drawn into their sprites and the sprites are

@@ -235,10 +235,13 @@ void FormPainter::paintLabel(HDC dc, const forms::Control& label, const RECT& bo
     }
     if (label.caption().empty())
         return;
-    std::wstring text = toWide(label.caption()).value_or(std::wstring());
+    const LabelLooks::Look& look =
+        looks_.of(label, box.right - box.left, box.bottom - box.top,
+                  [&](const std::wstring& text) { return labelFont(label, text, box); });
+    const std::wstring& text = look.text;
     if (text.empty())
         return;
-    const HFONT chosen = labelFont(label, text, box);
+    const HFONT chosen = look.font;
     const COLORREF color = toColorRef(label.foreColor());
     const UINT flags = labelTextFlags(label);
     if (captions_.draw(dc, text, chosen, color, flags, box, within, direct_))

@@ -13,6 +13,7 @@
 #include "win32/caption_sprites.h"
 #include "win32/direct_pixels.h"
 #include "win32/font_cache.h"
+#include "win32/label_looks.h"
 #include "win32/picture_cache.h"
 #include "win32/text_dc.h"
 
@@ -40,7 +41,10 @@ public:
     // buttons, a stand-in render the sharp one has replaced).
     void paint(HDC dc, const forms::Form& form, DirectPixels* direct = nullptr, bool whole = false);
     // The form's window is gone: what it showed no longer holds pictures.
-    void forget(const forms::Form& form) { drawnBy_.erase(&form); }
+    void forget(const forms::Form& form) {
+        drawnBy_.erase(&form);
+        looks_.forget(form);
+    }
     // Starts decoding the artwork a first paint of form over client (its
     // window's client rectangle) will show, in the background.
     void prefetch(const forms::Form& form, const RECT& client);
@@ -109,6 +113,7 @@ private:
     std::map<const forms::Form*, Drawn> drawnBy_;
     Drawn* drawn_ = nullptr; // during paint(): the painted form's
     CaptionSprites captions_;
+    LabelLooks looks_;
     using FitKey = std::tuple<std::wstring, int, int, std::string, float, bool, bool, int, float>;
     std::map<FitKey, float> fittedSizes_;
     static constexpr std::size_t maxFits = 4096;

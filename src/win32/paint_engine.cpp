@@ -54,6 +54,19 @@ bool PaintEngine::paint(HWND window, const forms::Form& form) {
                       OffsetRgn(update.get(), -origin.x, -origin.y) != ERROR;
     RECT client{};
     GetClientRect(window, &client);
+    RECT box{};
+    const bool covers =
+        !haveRegion || (GetRgnBox(update.get(), &box) == SIMPLEREGION && EqualRect(&box, &client));
+    if (!buffer_.dc() && !everPainted_) {
+        // The first frame goes straight to the window, which has nothing on
+        // it to flicker: the buffer is made by the paint after it, so that
+        // the first frame does not wait for a buffer of the whole window to
+        // be made and filled (33 MB at 3840 x 2160).
+        everPainted_ = true;
+        painter_.paint(dc, form, nullptr, covers);
+        EndPaint(window, &ps);
+        return true;
+    }
     bool fresh = buffer_.resize(dc, client.right, client.bottom);
     bool painted = false;
     if (HDC back = buffer_.dc()) {
@@ -71,10 +84,7 @@ bool PaintEngine::paint(HWND window, const forms::Form& form) {
                 direct.emplace(buffer_.pixels(), buffer_.width(), buffer_.height(),
                                std::move(clip));
             }
-            RECT box{};
-            const bool whole = !partly || (GetRgnBox(update.get(), &box) == SIMPLEREGION &&
-                                           EqualRect(&box, &client));
-            painter_.paint(back, form, direct ? &*direct : nullptr, whole);
+            painter_.paint(back, form, direct ? &*direct : nullptr, !partly || covers);
         }
         RECT& r = ps.rcPaint;
         painted = BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, back, r.left, r.top,

@@ -1,6 +1,7 @@
 // The one paint engine of the form windows: dirty rectangles of the model
 // (twips) become invalid pixel rectangles of the window; WM_PAINT repaints
-// only the update region into the back buffer and copies it to the window.
+// only the update region into the back buffer and copies it to the window
+// (the first frame, with nothing under it to flicker, straight to the window).
 #pragma once
 
 #include "forms/form.h"
@@ -30,12 +31,14 @@ public:
     // Drops the back buffer (form's window is going away).
     void release(const forms::Form& form) {
         buffer_.resize(nullptr, 0, 0);
+        everPainted_ = false;
         painter_.forget(form);
     }
 
 private:
     FormPainter& painter_;
     BackBuffer buffer_;
+    bool everPainted_ = false; // the first frame went straight to the window
 };
 
 } // namespace orvela::win32

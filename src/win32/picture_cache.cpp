@@ -52,6 +52,12 @@ PictureCache::Key PictureCache::keyOf(const forms::Picture& picture) {
 const DecodedPicture* PictureCache::get(const forms::Picture& picture) {
     if (picture.isNone())
         return nullptr;
+    // An icon or a file is its own key, found without copying its path
+    // (each item's icon is drawn at every tick).
+    if (picture.kind != forms::Picture::Kind::Artwork)
+        if (auto it = pictures_.find(KeyView{picture.kind, picture.source, picture.handle});
+            it != pictures_.end())
+            return it->second.get();
     Key key = keyOf(picture);
     auto it = pictures_.find(key);
     if (it == pictures_.end())

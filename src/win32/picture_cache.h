@@ -20,6 +20,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <unordered_set>
 
@@ -68,6 +69,7 @@ public:
 
 private:
     using Key = std::tuple<forms::Picture::Kind, std::string, std::uintptr_t>;
+    using KeyView = std::tuple<forms::Picture::Kind, std::string_view, std::uintptr_t>;
     static Key keyOf(const forms::Picture& picture);
     std::unique_ptr<DecodedPicture> load(const forms::Picture& picture) const;
     // The render wanted for the shown size (1 to 3), or 0 for a picture
@@ -84,7 +86,7 @@ private:
 
     IconSource icons_;
     std::unique_ptr<BackgroundDecoder> decoder_;
-    std::map<Key, std::unique_ptr<DecodedPicture>> pictures_;
+    std::map<Key, std::unique_ptr<DecodedPicture>, std::less<>> pictures_;
     std::map<Key, std::optional<forms::PixelSize>> sizes_; // of artwork
     std::set<Key> pending_; // renders being decoded in the background
 };

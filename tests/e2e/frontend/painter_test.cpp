@@ -6,6 +6,7 @@
 #include "win32/direct_pixels.h"
 #include "win32/form_painter.h"
 #include "win32/gdi_guards.h"
+#include "win32/label_looks.h"
 #include "win32/picture_cache.h"
 #include "win32/picture_source.h"
 #include "win32/pixel_geometry.h"
@@ -17,6 +18,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -546,6 +548,44 @@ TEST(CaptionSpritesTest, ComposedOncePerCaptionAndDrawnWhereTheTextWouldBe) {
     canvas.clear();
     sprites.draw(canvas.dc.get(), text, font.get(), RGB(0, 0, 0), flags, box, {0, 0, 200, 5});
     EXPECT_EQ(canvas.copy(), std::vector<std::uint32_t>(200 * 60, 0x00FFFFFFu));
+}
+
+TEST_F(PainterTest, ALabelsLookIsWorkedOutAgainOnlyWhenWhatItDependsOnChanges) {
+    win32::LabelLooks looks;
+    forms::Control& label = form.control("Right");
+    int fits = 0;
+    const auto look = [&](int width) {
+        return looks
+            .of(label, width, 30,
+                [&](const std::wstring&) {
+                    ++fits;
+                    return reinterpret_cast<HFONT>(static_cast<std::uintptr_t>(fits));
+                })
+            .text;
+    };
+    EXPECT_EQ(look(60), L"II");
+    EXPECT_EQ(look(60), L"II");
+    EXPECT_EQ(fits, 1) << "drawn again as it was, the label is fitted again";
+    const struct {
+        const char* change;
+        std::function<void()> make;
+        int width;
+    } changes[] = {
+        {"caption", [&] { label.setCaption("\xC3\xA9t\xC3\xA9"); }, 60},
+        {"width", [] {}, 61},
+        {"font", [&] { label.setFontSize(12); }, 61},
+        {"form forgotten", [&] { looks.forget(form); }, 61},
+    };
+    for (const auto& c : changes) {
+        const int before = fits;
+        c.make();
+        EXPECT_EQ(look(c.width), L"\u00E9t\u00E9") << c.change;
+        EXPECT_EQ(fits, before + 1) << c.change;
+    }
+    // A caption that is no UTF-8 has no text and needs no font.
+    label.setCaption("\xFF");
+    EXPECT_EQ(look(61), L"");
+    EXPECT_EQ(fits, 5);
 }
 
 TEST(DecodedPictureTest, AnIconIsDrawnAsDrawIconExDrawsIt) {
