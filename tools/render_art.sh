@@ -40,8 +40,10 @@ TRANSPARENT="#FF00FF"
 # states of a button always come from one drawing.
 # The margin pieces (FonLeft.jpg, Image1Top.jpg, ...) are the drawing beyond its canvas,
 # which the program shows beside or above the design's area on screens of another shape:
-# left and right 406 px wide (a 3440x1440 screen), top and bottom 527 px high (a
-# portrait 1080x1920 screen), each at 1x, 2x and for the sides 3x (a 3840x2160 screen).
+# left and right 406 px wide (a 3440x1440 screen) in a near piece of 176 px (a 16:9
+# screen's margin, so that the commonest wide screens decode only those) and a far one
+# of 230 (FonFarLeft.jpg, ...), top and bottom 527 px high (a portrait 1080x1920
+# screen), each at 1x, 2x and for the sides 3x (a 3840x2160 screen).
 TABLE="
 Fon800.jpg       Fon.svg          800  600  -
 Fon1024.jpg      Fon.svg         1024  768  -
@@ -148,12 +150,18 @@ Image20@3x.gif   Image20.svg     3072 2304  -
 # The margin pieces of the three backgrounds, rows added below.
 PIECES="Fon Image1 Image20"
 for name in $PIECES; do
-    TABLE+="${name}Left.jpg $name.svg 406 768 - -406,0,406,768
-${name}Left@2x.jpg $name.svg 812 1536 - -406,0,406,768
-${name}Left@3x.jpg $name.svg 1218 2304 - -406,0,406,768
-${name}Right.jpg $name.svg 406 768 - 1024,0,406,768
-${name}Right@2x.jpg $name.svg 812 1536 - 1024,0,406,768
-${name}Right@3x.jpg $name.svg 1218 2304 - 1024,0,406,768
+    TABLE+="${name}Left.jpg $name.svg 176 768 - -176,0,176,768
+${name}Left@2x.jpg $name.svg 352 1536 - -176,0,176,768
+${name}Left@3x.jpg $name.svg 528 2304 - -176,0,176,768
+${name}FarLeft.jpg $name.svg 230 768 - -406,0,230,768
+${name}FarLeft@2x.jpg $name.svg 460 1536 - -406,0,230,768
+${name}FarLeft@3x.jpg $name.svg 690 2304 - -406,0,230,768
+${name}Right.jpg $name.svg 176 768 - 1024,0,176,768
+${name}Right@2x.jpg $name.svg 352 1536 - 1024,0,176,768
+${name}Right@3x.jpg $name.svg 528 2304 - 1024,0,176,768
+${name}FarRight.jpg $name.svg 230 768 - 1200,0,230,768
+${name}FarRight@2x.jpg $name.svg 460 1536 - 1200,0,230,768
+${name}FarRight@3x.jpg $name.svg 690 2304 - 1200,0,230,768
 ${name}Top.jpg $name.svg 1024 527 - 0,-527,1024,527
 ${name}Top@2x.jpg $name.svg 2048 1054 - 0,-527,1024,527
 ${name}Bottom.jpg $name.svg 1024 527 - 0,768,1024,527

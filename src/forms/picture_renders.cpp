@@ -66,7 +66,9 @@ MarginDrawing marginPieces(const std::string& artwork) {
                 return {1024,
                         768,
                         {{{MarginSide::Left, d + "Left.jpg"},
+                          {MarginSide::Left, d + "FarLeft.jpg", nearSideWidth},
                           {MarginSide::Right, d + "Right.jpg"},
+                          {MarginSide::Right, d + "FarRight.jpg", nearSideWidth},
                           {MarginSide::Top, d + "Top.jpg"},
                           {MarginSide::Bottom, d + "Bottom.jpg"}}}};
             }

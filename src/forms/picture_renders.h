@@ -31,20 +31,29 @@ int wantedRender(int width, int height, int shownWidth, int shownHeight);
 
 enum class MarginSide { Left, Right, Top, Bottom };
 
-// The drawing beyond one side of its canvas.
+// The drawing beyond one side of its canvas, or a part of it: the left and
+// right sides come in a near piece, as wide as a 16:9 screen's margins, and
+// a far one beyond it (out to a 3440 x 1440 screen's), so that the commonest
+// wide screens decode only the near pieces.
 struct MarginPiece {
     MarginSide side;
     std::string artwork; // "FonLeft.jpg"; its 1x size is its extent in the drawing's pixels
+    int from = 0;        // how far past the canvas it starts, in the drawing's pixels
 };
+
+// The width of the near side pieces, in the drawing's pixels: a 16:9
+// screen's margin is 170.7.
+inline constexpr int nearSideWidth = 176;
 
 struct MarginDrawing {
     int canvasWidth = 0, canvasHeight = 0; // the drawing's pixels its design picture covers
-    std::array<MarginPiece, 4> pieces;
+    std::array<MarginPiece, 6> pieces;     // near before far
 };
 
 // The margin pieces of the drawing an artwork file is rendered from
-// ("Fon1024.jpg" and "Fon800.jpg" -> "FonLeft.jpg", ...); nothing (zero
-// canvas) for a picture whose drawing stops at its canvas. Case is ignored.
+// ("Fon1024.jpg" and "Fon800.jpg" -> "FonLeft.jpg", "FonFarLeft.jpg", ...);
+// nothing (zero canvas) for a picture whose drawing stops at its canvas.
+// Case is ignored.
 MarginDrawing marginPieces(const std::string& artwork);
 
 } // namespace orvela::forms

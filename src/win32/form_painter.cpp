@@ -373,16 +373,22 @@ std::vector<FormPainter::MarginPlace> FormPainter::marginPlaces(const forms::Pic
     const double perY = static_cast<double>(box.bottom - box.top) / drawing.canvasHeight;
     for (const forms::MarginPiece& piece : drawing.pieces) {
         const forms::Picture art = forms::Picture::artwork(piece.artwork);
-        const RECT margin = marginBeside(piece.side, box, fill, 0);
+        const bool across =
+            piece.side == forms::MarginSide::Left || piece.side == forms::MarginSide::Right;
+        // A far piece starts where the near one ends, both edges rounded alike.
+        const RECT inner =
+            marginBeside(piece.side, box, box, std::lround(piece.from * (across ? perX : perY)));
+        RECT start = box;
+        if (piece.from > 0)
+            UnionRect(&start, &box, &inner);
+        const RECT margin = marginBeside(piece.side, start, fill, 0);
         if (IsRectEmpty(&margin))
-            continue; // no margin on this side
+            continue; // no margin on this side, or none as far out as this piece
         const std::optional<forms::PixelSize> natural = pictures_.size(art);
         if (!natural)
             continue;
-        const bool across =
-            piece.side == forms::MarginSide::Left || piece.side == forms::MarginSide::Right;
         const RECT place =
-            marginBeside(piece.side, box, box,
+            marginBeside(piece.side, start, start,
                          std::lround(across ? natural->width * perX : natural->height * perY));
         places.push_back({art, place, margin});
     }

@@ -5,11 +5,14 @@
 #include "desktopitems/item_layout.h"
 #include "forms/geometry.h"
 #include "forms/picture_renders.h"
+#include "forms/picture_size.h"
 #include "started_app.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -82,10 +85,11 @@ TEST(DisplayDpi, MarginPiecesBelongToTheDrawingsThatGoOn) {
         EXPECT_EQ(d.canvasWidth, 1024) << render;
         EXPECT_EQ(d.canvasHeight, 768) << render;
         EXPECT_EQ(d.pieces[0].artwork, "FonLeft.jpg") << render;
-        EXPECT_EQ(d.pieces[3].artwork, "FonBottom.jpg") << render;
+        EXPECT_EQ(d.pieces[5].artwork, "FonBottom.jpg") << render;
     }
-    EXPECT_EQ(forms::marginPieces("Image1.jpg").pieces[2].artwork, "Image1Top.jpg");
-    EXPECT_EQ(forms::marginPieces("Image20.gif").pieces[1].artwork, "Image20Right.jpg");
+    EXPECT_EQ(forms::marginPieces("Image1.jpg").pieces[4].artwork, "Image1Top.jpg");
+    EXPECT_EQ(forms::marginPieces("Image20.gif").pieces[2].artwork, "Image20Right.jpg");
+    EXPECT_EQ(forms::marginPieces("Image20.gif").pieces[3].artwork, "Image20FarRight.jpg");
     // The scenery behind the mirror, a user's picture and the buttons stop at
     // their edges.
     for (const char* other : {"Image19.jpg", "but1.jpg", "C:\\pics\\Fon1024.jpg", ""})
@@ -95,14 +99,30 @@ TEST(DisplayDpi, MarginPiecesBelongToTheDrawingsThatGoOn) {
 TEST(DisplayDpi, EveryMarginPieceIsShippedAtEachRender) {
     // Sides reach a 3840 x 2160 screen (3x), top and bottom a portrait one (2x).
     const std::string art = std::string(ORVELA_SOURCE_DIR) + "/resources/art/";
+    const auto sizeOf = [&](const std::string& name) {
+        std::ifstream in(art + name, std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        return forms::pictureSize(bytes).value_or(forms::PixelSize{});
+    };
     for (const char* render : {"Fon1024.jpg", "Image1.jpg", "Image20.gif"})
         for (const forms::MarginPiece& piece : forms::marginPieces(render).pieces) {
             const bool side =
                 piece.side == forms::MarginSide::Left || piece.side == forms::MarginSide::Right;
-            for (int m = 1; m <= (side ? 3 : 2); ++m)
-                EXPECT_TRUE(std::filesystem::exists(art + forms::renderName(piece.artwork, m)))
-                    << forms::renderName(piece.artwork, m);
+            const forms::PixelSize own = sizeOf(piece.artwork);
+            for (int m = 1; m <= (side ? 3 : 2); ++m) {
+                const std::string name = forms::renderName(piece.artwork, m);
+                EXPECT_EQ(sizeOf(name).width, own.width * m) << name;
+                EXPECT_EQ(sizeOf(name).height, own.height * m) << name;
+            }
+            // The near piece covers a 16:9 screen's margin, the far one goes on
+            // from its edge out to a 3440 x 1440 screen's (405.3 drawing pixels).
+            if (side)
+                EXPECT_EQ(piece.from + own.width, piece.from ? 406 : forms::nearSideWidth)
+                    << piece.artwork;
+            else
+                EXPECT_EQ(own.height, 527) << piece.artwork;
         }
+    EXPECT_GE((1024 + 2 * forms::nearSideWidth) * 9, 768 * 16) << "16:9 needs the far pieces";
     // The backgrounds a 3840 x 2160 screen shows, at most 1.25 times magnified.
     for (const char* name : {"Fon1600@2x.jpg", "Image1@3x.jpg", "Image19@3x.jpg", "Image20@3x.gif"})
         EXPECT_TRUE(std::filesystem::exists(art + name)) << name;
