@@ -18,7 +18,7 @@ runs=${2:-7}
 screen=${3:-1024x768}
 work=${4:-$(pwd)/wine-startup}
 files=${5:-0}
-height=${screen#*x}
+width=${screen%x*} height=${screen#*x}
 
 rm -rf "$work/runs"
 mkdir -p "$work/runs" "$work/xdg-data"
@@ -58,10 +58,13 @@ for i in $(seq "$files"); do
     echo text >"$desktop/File $i.$ext"
 done
 
-# The exit button of the main window, scaled by the screen height.
+# The exit button of the main window, on the design's area: scaled by its
+# height and centred on the screen (a click elsewhere would leave the program
+# running into the next run).
 read -r exit_x exit_y <<EOF2
-$(awk -v h="$height" 'BEGIN { k = h / 768;
-    printf "%d %d\n", (12960 + 840) * k / 15 + 0.5, (720 + 247.5) * k / 15 + 0.5 }')
+$(awk -v w="$width" -v h="$height" 'BEGIN { d = h; if (w * 0.75 < d) d = w * 0.75; k = d / 768;
+    printf "%d %d\n", (w - d * 4 / 3) / 2 + (12960 + 840) * k / 15 + 0.5,
+        (h - d) / 2 + (720 + 247.5) * k / 15 + 0.5 }')
 EOF2
 
 # One run: prints the milliseconds to the first frame, or nothing.
@@ -96,6 +99,7 @@ run_once() {
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
     done
+    kill -0 "$pid" 2>/dev/null && echo "run $1: the exit button did not end the program" >&2
     kill "$pid" "$reader" 2>/dev/null
 }
 

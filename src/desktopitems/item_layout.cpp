@@ -160,11 +160,28 @@ void ItemLayout::setItemPicture(int n, const forms::Picture& picture) {
     f.control(gridIcons, n).setPicture(picture);
 }
 
+std::pair<forms::Control&, forms::Control&> ItemLayout::ringItem(forms::Form& f, int i) {
+    if (ring_.load != f.loads()) {
+        ring_ = {f.loads(), {}, {}};
+        for (int k = 0;; ++k) {
+            forms::Control* icon = f.find(ringIcons, k);
+            forms::Control* caption = f.find(ringCaptions, k);
+            if (!icon || !caption)
+                break;
+            ring_.icons.push_back(icon);
+            ring_.captions.push_back(caption);
+        }
+    }
+    if (i >= 0 && static_cast<std::size_t>(i) < ring_.icons.size())
+        return {*ring_.icons[static_cast<std::size_t>(i)],
+                *ring_.captions[static_cast<std::size_t>(i)]};
+    return {f.control(ringIcons, i), f.control(ringCaptions, i)}; // says which is missing
+}
+
 void ItemLayout::placeRingItem(int i, float left, float top) {
     forms::Form& f = form2_.touch();
-    forms::Control& icon = f.control(ringIcons, i);
+    auto [icon, caption] = ringItem(f, i);
     icon.move(left, top, icon.width(), icon.height());
-    forms::Control& caption = f.control(ringCaptions, i);
     caption.move(left + icon.width() / 2 - caption.width() / 2, top + metrics_.ringCaptionDrop,
                  caption.width(), caption.height());
 }

@@ -8,7 +8,10 @@
 #include "forms/form.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace orvela::desktopitems {
 
@@ -94,7 +97,15 @@ private:
     void placeStripSlot(forms::Form& f, int slot, int item, float cellLeft);
     void layoutGrid(forms::Form& f, int n);
 
+    // Ring element i's icon and caption, found by name once per load of
+    // Form2: the tick moves two hundred of them.
+    std::pair<forms::Control&, forms::Control&> ringItem(forms::Form& f, int i);
+
     forms::Form& form2_;
+    struct RingControls {
+        std::uint64_t load = 0; // Form2's load they were found in
+        std::vector<forms::Control*> icons, captions;
+    } ring_;
     int itemCount_ = 0;
     ItemMetrics metrics_;
     struct CaptionPoints {

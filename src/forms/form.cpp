@@ -41,6 +41,7 @@ Form& Form::touch() {
         return *this;
     build();
     loaded_ = true;
+    ++loads_;
     runtime_.noteLoaded();
     invalidateAll();
     dispatch(nullptr, Event{EventType::Load});

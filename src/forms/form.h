@@ -12,6 +12,7 @@
 #include "forms/events.h"
 #include "forms/geometry.h"
 
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <string>
@@ -39,6 +40,10 @@ public:
 
     // Lifecycle.
     bool loaded() const { return loaded_; }
+    // How many times the form was loaded: a control found after the last
+    // load stays where it is until the form is unloaded, so a part may keep
+    // the controls it moves at every tick while this stays the same.
+    std::uint64_t loads() const { return loads_; }
     Form& touch(); // loads the form (running its Load handler) unless loaded
     void unload(); // no-op when not loaded
     void show();   // touches, then makes visible
@@ -120,6 +125,7 @@ private:
     const FormDesign& design_;
     std::string name_;
     bool loaded_ = false;
+    std::uint64_t loads_ = 0;
     bool visible_ = false;
     std::string caption_;
     float left_ = 0, top_ = 0, width_ = 0, height_ = 0;

@@ -92,3 +92,17 @@ TEST(ItemLayout, StripCopiesFollowTheItemsAndASecondLayoutLeavesNothingStale) {
 }
 
 } // namespace
+
+TEST(ItemLayout, TheRingMovesTheControlsOfTheFormAsLoadedNow) {
+    test::StartedApp app;
+    ItemLayout layout(app.form2());
+    for (int round = 0; round < 2; ++round) {
+        layout.placeRingItem(3, 1500, 2400);
+        EXPECT_EQ(app.c("Image3", 3).left(), 1500) << round;
+        EXPECT_EQ(app.c("Label6", 3).top(), 2400 + layout.metrics().ringCaptionDrop) << round;
+        // Unloaded and loaded again, Form2 has new controls: they move.
+        app.form2().unload();
+        app.form2().touch();
+    }
+    EXPECT_THROW(layout.placeRingItem(5000, 0, 0), std::out_of_range);
+}
