@@ -6,6 +6,7 @@
 // frames' origin), fills, shows, enables and destroys them to match the
 // model, touching a window only where the model differs from what was last
 // pushed. A control is shown while it and every frame around it are visible.
+// A form's children are first made when the form first shows.
 // Stacking is the dialog's tab order (DialogKeys::tabOrder: design order, tab
 // strips last and at the bottom, so the frames' controls lie above their tab
 // strip).
