@@ -57,39 +57,38 @@ bool PaintEngine::paint(HWND window, const forms::Form& form) {
     RECT box{};
     const bool covers =
         !haveRegion || (GetRgnBox(update.get(), &box) == SIMPLEREGION && EqualRect(&box, &client));
-    if (!buffer_.dc() && !everPainted_) {
-        // The first frame goes straight to the window, which has nothing on
-        // it to flicker: the buffer is made by the paint after it, so that
-        // the first frame does not wait for a buffer of the whole window to
-        // be made and filled (33 MB at 3840 x 2160).
-        everPainted_ = true;
+    // The first frame goes straight to the window, which has nothing on it
+    // to flicker: the buffer is made by the paint after it, so that the
+    // first frame does not wait for a buffer of the whole window to be made
+    // and filled (33 MB at 3840 x 2160). So does any frame for which no
+    // buffer can be made: rather a flicker than a window left unpainted.
+    const bool first = !everPainted_;
+    everPainted_ = true;
+    const bool fresh = !first && buffer_.resize(dc, client.right, client.bottom);
+    if (first || !buffer_.dc()) {
         painter_.paint(dc, form, nullptr, covers);
         EndPaint(window, &ps);
         return true;
     }
-    bool fresh = buffer_.resize(dc, client.right, client.bottom);
-    bool painted = false;
-    if (HDC back = buffer_.dc()) {
-        {
-            SavedClip state(back);
-            // A new buffer holds nothing yet: paint it whole.
-            const bool partly = !fresh && haveRegion;
-            SelectClipRgn(back, partly ? update.get() : nullptr);
-            std::optional<DirectPixels> direct;
-            if (buffer_.pixels()) {
-                // Blends and copies keep to the buffer's pixels by themselves.
-                const RECT whole{0, 0, buffer_.width(), buffer_.height()};
-                std::vector<RECT> clip =
-                    DirectPixels::regionRects(partly ? update.get() : nullptr, whole);
-                direct.emplace(buffer_.pixels(), buffer_.width(), buffer_.height(),
-                               std::move(clip));
-            }
-            painter_.paint(back, form, direct ? &*direct : nullptr, !partly || covers);
+    HDC back = buffer_.dc();
+    {
+        SavedClip state(back);
+        // A new buffer holds nothing yet: paint it whole.
+        const bool partly = !fresh && haveRegion;
+        SelectClipRgn(back, partly ? update.get() : nullptr);
+        std::optional<DirectPixels> direct;
+        if (buffer_.pixels()) {
+            // Blends and copies keep to the buffer's pixels by themselves.
+            const RECT whole{0, 0, buffer_.width(), buffer_.height()};
+            std::vector<RECT> clip =
+                DirectPixels::regionRects(partly ? update.get() : nullptr, whole);
+            direct.emplace(buffer_.pixels(), buffer_.width(), buffer_.height(), std::move(clip));
         }
-        RECT& r = ps.rcPaint;
-        painted = BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, back, r.left, r.top,
-                         SRCCOPY) != FALSE;
+        painter_.paint(back, form, direct ? &*direct : nullptr, !partly || covers);
     }
+    RECT& r = ps.rcPaint;
+    const bool painted = BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, back, r.left,
+                                r.top, SRCCOPY) != FALSE;
     EndPaint(window, &ps);
     return painted;
 }
