@@ -376,11 +376,12 @@ std::vector<FormPainter::MarginPlace> FormPainter::marginPlaces(const forms::Pic
         const bool across =
             piece.side == forms::MarginSide::Left || piece.side == forms::MarginSide::Right;
         // A far piece starts where the near one ends, both edges rounded alike.
-        const RECT inner =
-            marginBeside(piece.side, box, box, std::lround(piece.from * (across ? perX : perY)));
         RECT start = box;
-        if (piece.from > 0)
-            UnionRect(&start, &box, &inner);
+        if (piece.from > 0) {
+            const RECT nearPart = marginBeside(piece.side, box, box,
+                                               std::lround(piece.from * (across ? perX : perY)));
+            UnionRect(&start, &box, &nearPart);
+        }
         const RECT margin = marginBeside(piece.side, start, fill, 0);
         if (IsRectEmpty(&margin))
             continue; // no margin on this side, or none as far out as this piece

@@ -26,6 +26,8 @@ public:
     // the font when it has to be worked out.
     template <class Fit>
     const Look& of(const forms::Control& label, int width, int height, Fit&& fit) {
+        if (entries_.size() >= maxLooks && !entries_.count(&label))
+            entries_.clear();
         Entry& e = entries_[&label];
         const forms::Form& form = label.form();
         const float twipsPerPixel = form.pixelScale().twipsPerPixel;
@@ -33,10 +35,6 @@ public:
         // a gone one was finds nothing that is not its own.
         if (e.form != &form || e.caption != label.caption() || e.width != width ||
             e.height != height || e.twipsPerPixel != twipsPerPixel || !(e.font == label.font())) {
-            if (entries_.size() > maxLooks) {
-                entries_.clear();
-                return of(label, width, height, fit);
-            }
             e = {&form, label.caption(), label.font(), width, height, twipsPerPixel, {}};
             e.look.text = toWide(e.caption).value_or(std::wstring());
             e.look.font = e.look.text.empty() ? nullptr : fit(e.look.text);
