@@ -156,14 +156,22 @@ void FormPainter::paintForm(HDC dc, const forms::Form& form, const RECT& clip) {
     if (order.empty() || first == 0) {
         // The form's own surface first: colour, then picture; the window may
         // be larger than the form, so fill the whole clip box.
-        fill(dc, clip, surfaceColor(form, form.backColor()));
         const forms::Rect& area = form.pictureArea();
         if (area.empty()) {
+            fill(dc, clip, surfaceColor(form, form.backColor()));
             paintPicture(dc, form.pixelScale(), form.picture(), {0, 0, 0, 0}, false);
         } else {
-            // Drawn over its area, its edges continued to the window's.
+            // Drawn over its area, its edges continued to the window's. An
+            // opaque picture so drawn covers the clip whole: no colour under
+            // it (each tick's repaint would write its pixels twice).
             const RECT box = toPixels(area, form.pixelScale());
-            paintMargins(dc, form.picture(), drawRender(dc, form.picture(), box), box, clip);
+            bool provisional = false;
+            const DecodedPicture* shown = pictures_.get(form.picture(), box, &provisional);
+            if (!shown || shown->transparent())
+                fill(dc, clip, surfaceColor(form, form.backColor()));
+            if (shown)
+                drawFound(dc, form.picture(), *shown, provisional, box, nullptr);
+            paintMargins(dc, form.picture(), shown, box, clip);
         }
     }
     for (std::size_t i = first; i < order.size(); ++i) {
@@ -341,10 +349,15 @@ const DecodedPicture* FormPainter::drawRender(HDC dc, const forms::Picture& refe
                                               const RECT& shown, const RECT* within) {
     bool provisional = false;
     const DecodedPicture* picture = pictures_.get(reference, shown, &provisional);
-    if (!picture)
-        return nullptr;
+    if (picture)
+        drawFound(dc, reference, *picture, provisional, shown, within);
+    return picture;
+}
+
+void FormPainter::drawFound(HDC dc, const forms::Picture& reference, const DecodedPicture& picture,
+                            bool provisional, const RECT& shown, const RECT* within) {
     if (drawn_ && reference.kind == forms::Picture::Kind::Artwork)
-        drawn_->insert(picture); // only artwork is ever released; icons pass every tick
+        drawn_->insert(&picture); // only artwork is ever released; icons pass every tick
     if (provisional) {
         if (direct_)
             direct_->drewThroughSystem();
@@ -354,11 +367,10 @@ const DecodedPicture* FormPainter::drawRender(HDC dc, const forms::Picture& refe
             state.emplace(dc);
             IntersectClipRect(dc, within->left, within->top, within->right, within->bottom);
         }
-        picture->drawQuickly(dc, shown);
+        picture.drawQuickly(dc, shown);
     } else {
-        picture->draw(dc, shown, within, direct_);
+        picture.draw(dc, shown, within, direct_);
     }
-    return picture;
 }
 
 std::vector<FormPainter::MarginPlace> FormPainter::marginPlaces(const forms::Picture& reference,

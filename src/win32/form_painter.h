@@ -84,6 +84,9 @@ private:
     // sharper one is decoded in the background; the render drawn, if any.
     const DecodedPicture* drawRender(HDC dc, const forms::Picture& picture, const RECT& shown,
                                      const RECT* within = nullptr);
+    // Draws picture, the render of reference get() found for the shown size.
+    void drawFound(HDC dc, const forms::Picture& reference, const DecodedPicture& picture,
+                   bool provisional, const RECT& shown, const RECT* within);
     // A picture shown at box (drawn from the render drawn) continued across
     // fill: its edges stretched, then over them the pieces of its drawing
     // beyond the canvas where it has them (forms::marginPieces), each

@@ -243,6 +243,33 @@ TEST_F(PainterTest, MissingPictureDrawsNothing) {
     EXPECT_EQ(pictures.get(forms::Picture::file("Z:\\no\\such\\file.jpg")), nullptr);
 }
 
+TEST_F(PainterTest, AFormsPictureCoversItsColourWhichShowsOnlyWithoutIt) {
+    // A backdrop drawn over the middle of the form, its edges continued to
+    // the form's; what lay on the buffer before must not show anywhere.
+    forms::Form& backdrop = program.add({.name = "Backdrop",
+                                         .width = 60 * px,
+                                         .height = 40 * px,
+                                         .backColor = background,
+                                         .controls = {}});
+    backdrop.touch();
+    backdrop.setPictureArea({20 * px, 10 * px, 20 * px, 20 * px});
+    constexpr COLORREF stale = RGB(255, 0, 255);
+    for (const char* name : {"Form6.jpg", "NoSuch.jpg"}) {
+        SCOPED_TRACE(name);
+        const bool missing = name[0] == 'N';
+        const RECT all{0, 0, 60, 40};
+        win32::Brush brush(CreateSolidBrush(stale));
+        FillRect(dc.get(), &all, brush.get());
+        backdrop.setPicture(forms::Picture::artwork(name));
+        painter.paint(dc.get(), backdrop, nullptr, true);
+        for (int y = 0; y < 40; y += 3)
+            for (int x = 0; x < 60; x += 3) {
+                ASSERT_NE(at(x, y), stale) << x << "," << y;
+                ASSERT_EQ(at(x, y) == background, missing) << x << "," << y;
+            }
+    }
+}
+
 TEST_F(PainterTest, LineRunsBetweenItsEndsInItsColour) {
     paint();
     EXPECT_EQ(at(70, 95), rgb(255, 255, 255));
