@@ -44,11 +44,21 @@ CaptionSprites::Sprite CaptionSprites::compose(const std::wstring& text, HFONT f
         pixel[i] = a << 24 | (red * r + 127) / 255 << 16 | (green * g + 127) / 255 << 8 |
                    (blue * b + 127) / 255;
     }
-    return {std::move(sprite), pixel, toRect(forms::inkedArea({pixel, width, height, width}))};
+    Sprite made;
+    made.text = text;
+    made.font = font;
+    made.color = color;
+    made.flags = flags;
+    made.width = width;
+    made.height = height;
+    made.bitmap = std::move(sprite);
+    made.pixels = pixel;
+    made.ink = toRect(forms::inkedArea({pixel, width, height, width}));
+    return made;
 }
 
-bool CaptionSprites::draw(HDC dc, const std::wstring& text, HFONT font, COLORREF color, UINT flags,
-                          const RECT& box, const RECT& within, DirectPixels* direct) {
+bool CaptionSprites::draw(HDC dc, Owner owner, const std::wstring& text, HFONT font, COLORREF color,
+                          UINT flags, const RECT& box, const RECT& within, DirectPixels* direct) {
     const int width = box.right - box.left, height = box.bottom - box.top;
     if (width <= 0 || height <= 0 || text.empty())
         return true;
@@ -60,38 +70,54 @@ bool CaptionSprites::draw(HDC dc, const std::wstring& text, HFONT font, COLORREF
         clip = box;
     if (!IntersectRect(&part, &box, &within) || !IntersectRect(&part, &part, &clip))
         return true; // nothing of it shows now
-    auto found = sprites_.find(KeyView{text, font, color, flags, width, height});
-    if (found == sprites_.end()) {
+    Sprite* sprite = nullptr;
+    if (auto found = sprites_.find(owner.label);
+        found != sprites_.end() && found->second.shows(text, font, color, flags, width, height)) {
+        sprite = &found->second;
+    } else {
         Sprite made = compose(text, font, color, flags, width, height);
         if (!made.bitmap)
             return false;
-        if (sprites_.size() >= maxSprites) {
-            auto oldest = std::min_element(sprites_.begin(), sprites_.end(), [](auto& a, auto& b) {
-                return a.second.lastUsed < b.second.lastUsed;
+        made.group = owner.group;
+        if (found != sprites_.end()) {
+            drop(found->second); // the owner's caption before this one
+        } else if (sprites_.size() >= maxSprites) {
+            auto oldest = std::min_element(sprites_.begin(), sprites_.end(), [](auto& x, auto& y) {
+                return x.second.lastUsed < y.second.lastUsed;
             });
-            text_.release(oldest->second.bitmap.get());
+            drop(oldest->second);
             sprites_.erase(oldest);
         }
-        found =
-            sprites_.emplace(Key{text, font, color, flags, width, height}, std::move(made)).first;
+        sprite = &(sprites_[owner.label] = std::move(made));
     }
-    found->second.lastUsed = ++clock_;
+    sprite->lastUsed = ++clock_;
     // Only the text's own pixels: the rest of the box is transparent.
-    RECT ink = found->second.ink;
+    RECT ink = sprite->ink;
     OffsetRect(&ink, box.left, box.top);
     if (!IntersectRect(&part, &part, &ink))
         return true; // blanks only
     if (direct) {
-        direct->blend(found->second.pixels, width, height, box.left, box.top, part);
+        direct->blend(sprite->pixels, width, height, box.left, box.top, part);
         return true;
     }
-    HDC source = text_.with(nullptr, found->second.bitmap.get());
+    HDC source = text_.with(nullptr, sprite->bitmap.get());
     if (!source)
         return false;
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
     return GdiAlphaBlend(dc, part.left, part.top, part.right - part.left, part.bottom - part.top,
                          source, part.left - box.left, part.top - box.top, part.right - part.left,
                          part.bottom - part.top, blend) != FALSE;
+}
+
+void CaptionSprites::forget(const void* group) {
+    for (auto i = sprites_.begin(); i != sprites_.end();) {
+        if (i->second.group == group) {
+            drop(i->second);
+            i = sprites_.erase(i);
+        } else {
+            ++i;
+        }
+    }
 }
 
 } // namespace orvela::win32

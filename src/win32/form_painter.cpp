@@ -252,7 +252,8 @@ void FormPainter::paintLabel(HDC dc, const forms::Control& label, const RECT& bo
     const HFONT chosen = look.font;
     const COLORREF color = toColorRef(label.foreColor());
     const UINT flags = labelTextFlags(label);
-    if (captions_.draw(dc, text, chosen, color, flags, box, within, direct_))
+    if (captions_.draw(dc, {&label, &label.form()}, text, chosen, color, flags, box, within,
+                       direct_))
         return;
     // No sprite (GDI out of memory): the text itself, clipped.
     if (direct_)

@@ -44,6 +44,7 @@ public:
     void forget(const forms::Form& form) {
         drawnBy_.erase(&form);
         looks_.forget(form);
+        captions_.forget(&form);
     }
     // Starts decoding the artwork a first paint of form over client (its
     // window's client rectangle) will show, in the background.

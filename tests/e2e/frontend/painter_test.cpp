@@ -551,8 +551,10 @@ TEST(CaptionSpritesTest, ComposedOncePerCaptionAndDrawnWhereTheTextWouldBe) {
     const std::vector<std::uint32_t> direct = canvas.copy();
     canvas.clear();
     win32::CaptionSprites sprites;
-    ASSERT_TRUE(
-        sprites.draw(canvas.dc.get(), text, font.get(), RGB(0, 0, 0), flags, box, everywhere));
+    int label = 0, other = 0, form = 0;
+    const win32::CaptionSprites::Owner owner{&label, &form};
+    ASSERT_TRUE(sprites.draw(canvas.dc.get(), owner, text, font.get(), RGB(0, 0, 0), flags, box,
+                             everywhere));
     const std::vector<std::uint32_t> sprite = canvas.copy();
     int inked = 0, apart = 0;
     for (std::size_t i = 0; i < direct.size(); ++i) {
@@ -562,18 +564,30 @@ TEST(CaptionSpritesTest, ComposedOncePerCaptionAndDrawnWhereTheTextWouldBe) {
     }
     EXPECT_GT(inked, 40);
     EXPECT_LT(apart, inked / 10) << "the sprite's text lies elsewhere than the text's";
-    // Drawn again: the same sprite; a change of text, colour or box: a new one.
+    auto draw = [&](win32::CaptionSprites::Owner who, const std::wstring& t, COLORREF color,
+                    const RECT& in) {
+        sprites.draw(canvas.dc.get(), who, t, font.get(), color, flags, in, everywhere);
+    };
+    // Drawn again: the same sprite; a change of text, colour or box: a new
+    // one, in place of the label's one before (a clock's caption, changing
+    // every second, holds one sprite).
     for (int i = 0; i < 3; ++i)
-        sprites.draw(canvas.dc.get(), text, font.get(), RGB(0, 0, 0), flags, box, everywhere);
+        draw(owner, text, RGB(0, 0, 0), box);
     EXPECT_EQ(sprites.composed(), 1u);
-    sprites.draw(canvas.dc.get(), L"Notes", font.get(), RGB(0, 0, 0), flags, box, everywhere);
-    sprites.draw(canvas.dc.get(), text, font.get(), RGB(255, 0, 0), flags, box, everywhere);
-    sprites.draw(canvas.dc.get(), text, font.get(), RGB(0, 0, 0), flags, {10, 10, 160, 40},
-                 everywhere);
+    draw(owner, L"Notes", RGB(0, 0, 0), box);
+    draw(owner, text, RGB(255, 0, 0), box);
+    draw(owner, text, RGB(0, 0, 0), {10, 10, 160, 40});
     EXPECT_EQ(sprites.composed(), 4u);
+    EXPECT_EQ(sprites.held(), 1u);
+    // Another label has its own; its window gone, so are its sprites.
+    draw({&other, &form}, text, RGB(0, 0, 0), box);
+    EXPECT_EQ(sprites.held(), 2u);
+    sprites.forget(&form);
+    EXPECT_EQ(sprites.held(), 0u);
     // Nothing is touched outside within.
     canvas.clear();
-    sprites.draw(canvas.dc.get(), text, font.get(), RGB(0, 0, 0), flags, box, {0, 0, 200, 5});
+    sprites.draw(canvas.dc.get(), owner, text, font.get(), RGB(0, 0, 0), flags, box,
+                 {0, 0, 200, 5});
     EXPECT_EQ(canvas.copy(), std::vector<std::uint32_t>(200 * 60, 0x00FFFFFFu));
 }
 
