@@ -163,12 +163,19 @@ void FormPainter::paintForm(HDC dc, const forms::Form& form, const RECT& clip) {
         } else {
             // Drawn over its area, its edges continued to the window's. An
             // opaque picture so drawn covers the clip whole: no colour under
-            // it (each tick's repaint would write its pixels twice).
+            // it (each tick's repaint would write its pixels twice). Not yet
+            // decoded (the first frame's, finished on its thread while the
+            // window is made), the colour goes first: filling the window
+            // while the decoding ends is work done meanwhile.
             const RECT box = toPixels(area, form.pixelScale());
+            const COLORREF color = surfaceColor(form, form.backColor());
+            const bool ready = pictures_.holds(form.picture(), box);
+            if (!ready)
+                fill(dc, clip, color);
             bool provisional = false;
             const DecodedPicture* shown = pictures_.get(form.picture(), box, &provisional);
-            if (!shown || shown->transparent())
-                fill(dc, clip, surfaceColor(form, form.backColor()));
+            if (ready && (!shown || shown->transparent()))
+                fill(dc, clip, color);
             if (shown)
                 drawFound(dc, form.picture(), *shown, provisional, box, nullptr);
             paintMargins(dc, form.picture(), shown, box, clip);
